@@ -1,0 +1,66 @@
+#pragma once
+
+#include <array>
+
+#include <QString>
+
+namespace kl {
+
+// Wherever all four wheels are processed, it is in this order.
+enum class WheelPosition { FL, FR, RL, RR };
+inline constexpr std::array<WheelPosition, 4> kAllWheels{WheelPosition::FL, WheelPosition::FR,
+                                                         WheelPosition::RL, WheelPosition::RR};
+
+// Pull-in, upper space, fore-aft space: always in this order.
+enum class ClearanceKind { Hikikomi, Joubu, Zengo };
+inline constexpr std::array<ClearanceKind, 3> kAllClearanceKinds{ClearanceKind::Hikikomi,
+                                                                 ClearanceKind::Joubu, ClearanceKind::Zengo};
+
+enum class Axle { Front, Rear };
+
+inline QString wheelCode(WheelPosition w) {
+    switch (w) {
+    case WheelPosition::FL:
+        return QStringLiteral("FL");
+    case WheelPosition::FR:
+        return QStringLiteral("FR");
+    case WheelPosition::RL:
+        return QStringLiteral("RL");
+    case WheelPosition::RR:
+        return QStringLiteral("RR");
+    }
+    return {};
+}
+
+inline QString clearanceCode(ClearanceKind k) {
+    switch (k) {
+    case ClearanceKind::Hikikomi:
+        return QStringLiteral("Hikikomi");
+    case ClearanceKind::Joubu:
+        return QStringLiteral("Joubu");
+    case ClearanceKind::Zengo:
+        return QStringLiteral("Zengo");
+    }
+    return {};
+}
+
+inline Axle axleOf(WheelPosition w) {
+    return (w == WheelPosition::FL || w == WheelPosition::FR) ? Axle::Front : Axle::Rear;
+}
+
+// Grade texts as they stand in the grade boxes.
+enum class ClearanceGrade { OK, CHECK, NG };
+
+inline QString gradeText(ClearanceGrade g) {
+    switch (g) {
+    case ClearanceGrade::OK:
+        return QStringLiteral("OK");
+    case ClearanceGrade::CHECK:
+        return QStringLiteral("CHECK");
+    case ClearanceGrade::NG:
+        return QStringLiteral("NG");
+    }
+    return {};
+}
+
+} // namespace kl

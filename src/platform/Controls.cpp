@@ -1,0 +1,159 @@
+#include "Controls.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPalette>
+#include <QSignalBlocker>
+#include <QStyle>
+
+namespace kl {
+
+void placeTwips(QWidget* w, int left, int top, int width, int height) {
+    w->setGeometry(twips(left), twips(top), twips(width), twips(height));
+}
+
+void moveTwips(QWidget* w, int left, int top) {
+    w->move(twips(left), twips(top));
+}
+
+QFont uiGothic(double pointSize, bool bold) {
+    QFont f(QStringLiteral("MS UI Gothic"));
+    f.setPointSizeF(pointSize);
+    f.setBold(bold);
+    return f;
+}
+
+void installFontSubstitutions() {
+    // IPA P Gothic is the closest free match; the others are fallbacks if it is missing.
+    const QStringList candidates{QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
+                                 QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic")};
+    QFont::insertSubstitutions(QStringLiteral("MS UI Gothic"), candidates);
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"), candidates);
+}
+
+Rgb systemWindowColour() {
+    const QColor c = QApplication::palette().color(QPalette::Active, QPalette::Base);
+    return {c.red(), c.green(), c.blue()};
+}
+
+TextBox::TextBox(QWidget* parent, const QString& name) : QLineEdit(parent) {
+    setObjectName(name);
+    setBackColor(ColourWhite);
+}
+
+void TextBox::setBackColor(Rgb c) {
+    m_back = c;
+    QPalette p = palette();
+    p.setColor(QPalette::Base, c.toColor());
+    setPalette(p);
+}
+
+void TextBox::setLocked(bool locked) {
+    setReadOnly(locked);
+    if (m_imeOff) {
+        setAttribute(Qt::WA_InputMethodEnabled, false);
+    }
+}
+
+void TextBox::setInputMethodDisabled(bool disabled) {
+    m_imeOff = disabled;
+    setAttribute(Qt::WA_InputMethodEnabled, !disabled && !isReadOnly());
+}
+
+void TextBox::setForeColor(Rgb c) {
+    m_fore = c;
+    QPalette p = palette();
+    p.setColor(QPalette::Text, c.toColor());
+    setPalette(p);
+}
+
+Label::Label(QWidget* parent, const QString& name, const QString& caption) : QLabel(parent) {
+    setObjectName(name);
+    setTextFormat(Qt::PlainText);
+    setCaption(caption);
+}
+
+void Label::setCaption(const QString& caption) {
+    m_caption = caption;
+    // Shown with plain line breaks; the caption itself keeps its CR LF.
+    QString shown = caption;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setText(shown);
+}
+
+void Label::setForeColor(Rgb c) {
+    m_fore = c;
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, c.toColor());
+    setPalette(p);
+}
+
+void Label::setBackColor(Rgb c) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, c.toColor());
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void Label::setSingleBorder() {
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+}
+
+ComboBox::ComboBox(QWidget* parent, const QString& name) : QComboBox(parent) {
+    setObjectName(name);
+    setEditable(false);
+}
+
+void ComboBox::AddItem(const QString& item) {
+    if (currentIndex() >= 0) {
+        addItem(item);
+        return;
+    }
+    // Qt chooses the first item put into an empty list.
+    const QSignalBlocker quiet(this);
+    addItem(item);
+    setCurrentIndex(-1);
+}
+
+void ComboBox::setBackColor(Rgb c) {
+    QPalette p = palette();
+    p.setColor(QPalette::Base, c.toColor());
+    p.setColor(QPalette::Button, c.toColor());
+    setPalette(p);
+}
+
+CheckBox::CheckBox(QWidget* parent, const QString& name, const QString& caption)
+    : QCheckBox(caption, parent) {
+    setObjectName(name);
+}
+
+CommandButton::CommandButton(QWidget* parent, const QString& name, const QString& caption)
+    : QPushButton(caption, parent) {
+    setObjectName(name);
+}
+
+Frame::Frame(QWidget* parent, const QString& name, const QString& caption) : QGroupBox(caption, parent) {
+    setObjectName(name);
+}
+
+void Frame::paintEvent(QPaintEvent* /*event*/) {
+    QPainter p(this);
+    const QFontMetrics fm(font());
+    const int top = fm.height() / 2;
+    const QRect edge(0, top, width() - 2, height() - top - 2);
+    p.setPen(palette().color(QPalette::Light));
+    p.drawRect(edge.translated(1, 1));
+    p.setPen(palette().color(QPalette::Dark));
+    p.drawRect(edge);
+
+    if (title().isEmpty()) {
+        return;
+    }
+    constexpr int captionLeft = 8;
+    const QRect caption(captionLeft, 0, fm.horizontalAdvance(title()), fm.height());
+    p.fillRect(caption.adjusted(-2, 0, 2, 0), palette().color(QPalette::Window));
+    style()->drawItemText(&p, caption, Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic, palette(),
+                          isEnabled(), title(), QPalette::WindowText);
+}
+
+} // namespace kl

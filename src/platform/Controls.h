@@ -1,0 +1,117 @@
+#pragma once
+
+#include <optional>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QString>
+
+#include "common/GradePalette.h"
+
+namespace kl {
+
+// Layouts are given in twips: 15 twips make one pixel at 96 dpi.
+constexpr int twips(int t) {
+    return (t + 7) / 15;
+}
+void placeTwips(QWidget* w, int left, int top, int width, int height);
+void moveTwips(QWidget* w, int left, int top);
+
+// "MS UI Gothic" at a point size; the family is mapped to an installed Japanese font.
+QFont uiGothic(double pointSize, bool bold = false);
+void installFontSubstitutions();
+
+// The system's window background colour: the normal back colour of lists and text boxes.
+Rgb systemWindowColour();
+
+// A text box: Text, BackColor and ForeColor as the windows use them.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget* parent, const QString& name);
+
+    QString Text() const { return text(); }
+    void setText(const QString& t) { QLineEdit::setText(t); }
+
+    void setBackColor(Rgb c);
+    Rgb BackColor() const { return m_back; }
+    void setForeColor(Rgb c);
+    // Empty while no text colour has been written: the platform's default shows.
+    std::optional<Rgb> ForeColor() const { return m_fore; }
+    void setLocked(bool locked);
+    bool Locked() const { return isReadOnly(); }
+    // No input method editor while the box has the focus; kept through locking and unlocking, which
+    // would otherwise switch it back on.
+    void setInputMethodDisabled(bool disabled);
+    bool InputMethodDisabled() const { return m_imeOff; }
+
+private:
+    Rgb m_back = ColourWhite;
+    bool m_imeOff = false;
+    std::optional<Rgb> m_fore;
+};
+
+// A label whose caption may hold CR LF line breaks.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    explicit Label(QWidget* parent, const QString& name, const QString& caption = {});
+
+    QString Caption() const { return m_caption; }
+    void setCaption(const QString& caption);
+    void setForeColor(Rgb c);
+    std::optional<Rgb> ForeColor() const { return m_fore; }
+    void setBackColor(Rgb c);
+    // A fixed single border, as the comment labels have.
+    void setSingleBorder();
+
+private:
+    QString m_caption;
+    std::optional<Rgb> m_fore;
+};
+
+// A drop-down list the user can only choose from; Text is the chosen item or empty.
+class ComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit ComboBox(QWidget* parent, const QString& name);
+
+    QString Text() const { return currentIndex() < 0 ? QString() : currentText(); }
+    int ListIndex() const { return currentIndex(); }
+    void setListIndex(int i) { setCurrentIndex(i); }
+    // Appends without choosing: an empty list stays unchosen and no change of choice is announced.
+    void AddItem(const QString& item);
+    void setBackColor(Rgb c);
+};
+
+class CheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    CheckBox(QWidget* parent, const QString& name, const QString& caption);
+    int Value() const { return isChecked() ? 1 : 0; }
+    void setValue(int v) { setChecked(v != 0); }
+};
+
+class CommandButton : public QPushButton {
+    Q_OBJECT
+public:
+    CommandButton(QWidget* parent, const QString& name, const QString& caption);
+};
+
+// A frame whose top edge runs through the middle of its caption, the caption in a gap of the edge:
+// headings and check boxes placed at the frame's top sit on that edge.
+class Frame : public QGroupBox {
+    Q_OBJECT
+public:
+    Frame(QWidget* parent, const QString& name, const QString& caption);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace kl

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace kl::platform {
+
+enum class MsgIcon { None, Critical, Question, Exclamation, Information };
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MsgAnswer { Ok, Cancel, Yes, No };
+
+struct MessageBoxRequest {
+    QString text;
+    QString title;
+    MsgIcon icon = MsgIcon::None;
+    MsgButtons buttons = MsgButtons::Ok;
+    MsgAnswer defaultButton = MsgAnswer::Ok;
+};
+
+// Every message box of the program goes through this, so tests can answer it.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual MsgAnswer show(const MessageBoxRequest& request, QWidget* owner) = 0;
+};
+
+// The real, modal boxes.
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    MsgAnswer show(const MessageBoxRequest& request, QWidget* owner) override;
+};
+
+} // namespace kl::platform

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include "platform/Forms.h"
+
+namespace kl {
+
+// The result window of the input mode. It computes nothing: the analysis and the wheel judgements
+// write their figures, grades and comments straight into its boxes, which are the only store of the
+// result until the window is unloaded.
+class Form4 : public Form {
+    Q_OBJECT
+public:
+    explicit Form4(AppContext& context);
+
+    void Form_Load() override;
+
+    QString HelpFilePath;
+};
+
+} // namespace kl

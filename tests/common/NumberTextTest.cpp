@@ -1,0 +1,111 @@
+#include <cmath>
+#include <limits>
+
+#include <gtest/gtest.h>
+
+#include "common/NumberText.h"
+
+using namespace kl;
+
+namespace {
+
+struct TextValue {
+    const char16_t* text;
+    double value;
+};
+
+TEST(NumberText, LeadingNumberValueReadsOnlyTheLeadingDecimal) {
+    const TextValue cases[] = {
+        {u"45", 45}, {u"7.5", 7.5}, {u".5", 0.5},   {u"5.", 5},  {u"1,5", 1}, {u"1.2.", 1.2}, {u".", 0},
+        {u"", 0},    {u"007", 7},   {u"2.50", 2.5}, {u"abc", 0}, {u"-3", 0},  {u"12a4", 12},  {u"0.05", 0.05},
+    };
+    for (const auto& c : cases) {
+        EXPECT_DOUBLE_EQ(leadingNumberValue(QString::fromUtf16(c.text)), c.value)
+            << QString::fromUtf16(c.text).toStdString();
+    }
+}
+
+struct DoubleText {
+    double value;
+    const char* text;
+};
+
+TEST(NumberText, PlainDoubleTextIsTheClearanceRewrite) {
+    const DoubleText cases[] = {{0.5, "0.5"},     {7, "7"},       {2.5, "2.5"}, {1, "1"},   {0, "0"},
+                                {12.34, "12.34"}, {9999, "9999"}, {0.1, "0.1"}, {-0.0, "0"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(PlainDoubleText(c.value).toStdString(), c.text) << c.value;
+    }
+}
+
+struct FloatText {
+    float value;
+    const char* text;
+};
+
+TEST(NumberText, PlainNumberTextHasSevenSignificantDigitsAndNoTrailingZeros) {
+    const FloatText cases[] = {
+        {15, "15"},
+        {7.5f, "7.5"},
+        {205, "205"},
+        {0.5f, "0.5"},
+        {-45, "-45"},
+        {45.0f, "45"},
+        {3, "3"},
+        {-1.5f, "-1.5"},
+        {0, "0"},
+        {-0.0f, "0"},
+        {12.5f, "12.5"},
+        {3.1f, "3.1"},
+        {0.1f, "0.1"},
+        {631.9f, "631.9"},
+        {1234567.0f, "1234567"},
+        {12345678.0f, "12345680"},
+        {0.0001f, "0.0001"},
+        {-10.1f, "-10.1"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PlainNumberText(c.value).toStdString(), c.text) << c.value;
+    }
+}
+
+TEST(NumberText, OneDecimalFormRoundsHalfAwayFromZeroAndNeverShowsMinusZero) {
+    const DoubleText cases[] = {
+        {631.9, "631.9"},
+        {2.34, "2.3"},
+        {2.35, "2.4"},
+        {0.25, "0.3"},
+        {-0.25, "-0.3"},
+        {0.75, "0.8"},
+        {10, "10.0"},
+        {0, "0.0"},
+        {-0.0, "0.0"},
+        {-0.04, "0.0"},
+        {-0.05, "-0.1"},
+        {0.04, "0.0"},
+        {-10, "-10.0"},
+        {9.96, "10.0"},
+        {99.95, "100.0"},
+        {0.5, "0.5"},
+        {3.04, "3.0"},
+        {3.06, "3.1"},
+        {static_cast<double>(14.96f), "15.0"},
+        {static_cast<double>(631.9f), "631.9"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(formatOneDecimal(c.value).toStdString(), c.text) << c.value;
+    }
+}
+
+TEST(NumberText, OneDecimalReadsBackWithItsSign) {
+    EXPECT_DOUBLE_EQ(readOneDecimal(QStringLiteral("-3.1")), -3.1);
+    EXPECT_DOUBLE_EQ(readOneDecimal(QStringLiteral("15.0")), 15.0);
+    EXPECT_DOUBLE_EQ(readOneDecimal(QStringLiteral("0.0")), 0.0);
+}
+
+TEST(NumberText, NonFiniteValuesAreNamedNotPrintedAsDigits) {
+    EXPECT_EQ(PlainNumberText(std::numeric_limits<float>::quiet_NaN()).toStdString(), "NaN");
+    EXPECT_EQ(formatOneDecimal(-std::numeric_limits<double>::infinity()).toStdString(), "-Inf");
+}
+
+} // namespace

@@ -1,0 +1,198 @@
+#include <QtTest>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+
+#include "analysis/AnalyseFitment.h"
+#include "input/Form2.h"
+#include "judgement/ClearanceRules.h"
+#include "judgement/JudgeWheelClearance.h"
+#include "platform/Controls.h"
+#include "platform/Forms.h"
+#include "results/Form4.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "support/TestEnvironment.h"
+
+using namespace kl;
+
+namespace {
+
+template <class T> T& need(QWidget& form, const QString& name) {
+    T* c = form.findChild<T*>(name);
+    if (c == nullptr) {
+        qFatal("missing control %s", qPrintable(name));
+    }
+    return *c;
+}
+
+TextBox& gradeBox(Form4& f, WheelPosition w, ClearanceKind k) {
+    return need<TextBox>(f, QStringLiteral("F4_FC_%1_%2_JG_TXT").arg(wheelCode(w), clearanceCode(k)));
+}
+
+Label& comment(Form4& f, WheelPosition w) {
+    return need<Label>(f, QStringLiteral("F4_FC_%1_Total_JGCOM_LBL").arg(wheelCode(w)));
+}
+
+struct WheelValues {
+    float p, q, r;
+    int cell;
+};
+
+} // namespace
+
+class JudgeWheelClearanceTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testing::ScriptedMessageBoxes> m_boxes;
+    std::unique_ptr<AppContext> m_ctx;
+
+    void expectWheel(Form4& f, WheelPosition w, const WheelValues& v) {
+        const CellJudgement j = judgeCell(ClearanceCell::fromNumber(v.cell));
+        const BandGrade* grades[3] = {&j.hikikomi, &j.joubu, &j.zengo};
+        for (std::size_t i = 0; i < 3; ++i) {
+            TextBox& box = gradeBox(f, w, kAllClearanceKinds[i]);
+            QCOMPARE(box.Text(), gradeText(grades[i]->grade));
+            QCOMPARE(box.BackColor(), grades[i]->back);
+            // Only an "NG" box gets a text colour; the others keep the window's own.
+            QCOMPARE(box.ForeColor().has_value(), grades[i]->ngText);
+            if (grades[i]->ngText) {
+                QCOMPARE(*box.ForeColor(), ColourNgText);
+            }
+        }
+        QCOMPARE(comment(f, w).Caption(), cellComment(v.cell));
+        QCOMPARE(comment(f, w).ForeColor().has_value(), j.commentNgText);
+    }
+
+    void expectUntouched(Form4& f, WheelPosition w) {
+        for (ClearanceKind k : kAllClearanceKinds) {
+            QVERIFY(gradeBox(f, w, k).Text().isEmpty());
+            QCOMPARE(gradeBox(f, w, k).BackColor(), ColourWhite);
+            QVERIFY(!gradeBox(f, w, k).ForeColor().has_value());
+        }
+        QVERIFY(comment(f, w).Caption().isEmpty());
+        QVERIFY(!comment(f, w).ForeColor().has_value());
+    }
+
+private Q_SLOTS:
+    void initTestCase() { testing::prepareWidgetTests(); }
+
+    void init() {
+        m_boxes = std::make_unique<testing::ScriptedMessageBoxes>();
+        platform::Platform p;
+        p.messageBoxes = m_boxes.get();
+        m_ctx = std::make_unique<AppContext>(p);
+    }
+
+    void cleanup() {
+        m_ctx.reset();
+        testing::flushUnloads();
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            QVERIFY2(qobject_cast<Form*>(w) == nullptr, "a window outlived its test");
+        }
+    }
+
+    void eachBindingWritesOnlyItsOwnWheel() {
+        const WheelValues values[4] = {
+            {7, 40, 25, 49},    // H3 J1 Z1: all OK, pull-in on the caution colour
+            {12, 0, 25, 37},    // H2 J4 Z1: upper CHECK
+            {20, 40, 0, 4},     // H1 J1 Z4: fore-aft NG
+            {-1, -20, -1, 120}, // H5 J6 Z4: all NG
+        };
+        using Binding = void (*)(AppContext&, const float&, const float&, const float&);
+        const Binding bindings[4] = {M_Form2FLJG, M_Form2FRJG, M_Form2RLJG, M_Form2RRJG};
+        for (std::size_t i = 0; i < 4; ++i) {
+            // The first write loads the result window.
+            bindings[i](*m_ctx, values[i].p, values[i].q, values[i].r);
+            Form4& f = *m_ctx->forms().loaded<Form4>();
+            for (std::size_t w = 0; w < 4; ++w) {
+                if (w <= i) {
+                    expectWheel(f, kAllWheels[w], values[w]);
+                } else {
+                    expectUntouched(f, kAllWheels[w]);
+                }
+            }
+        }
+        QVERIFY(!m_ctx->forms().loaded<Form4>()->isVisible());
+    }
+
+    void gradesTheUnroundedValue() {
+        const float p = 14.96f; // shown as 15.0, graded below 15
+        M_Form2FLJG(*m_ctx, p, 40.0f, 25.0f);
+        Form4& f = *m_ctx->forms().loaded<Form4>();
+        QCOMPARE(gradeBox(f, WheelPosition::FL, ClearanceKind::Hikikomi).BackColor(), ColourAdequate);
+    }
+
+    void aValueThatIsNotANumberWritesNothing() {
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        Form4& f = m_ctx->forms().get<Form4>();
+        M_Form2RRJG(*m_ctx, 20.0f, nan, 25.0f);
+        expectUntouched(f, WheelPosition::RR);
+    }
+
+    void commentKeepsItsLineBreaks() {
+        M_Form2FRJG(*m_ctx, 20.0f, 40.0f, 25.0f);
+        Label& c = comment(*m_ctx->forms().loaded<Form4>(), WheelPosition::FR);
+        QVERIFY(c.Caption().startsWith(QStringLiteral("\r\n")));
+        QVERIFY(c.Caption().endsWith(QStringLiteral("\r\n【要確認】")));
+        // Shown with real line breaks, wrapped to the label's width.
+        QVERIFY(c.text().startsWith(u'\n'));
+        QVERIFY(c.wordWrap());
+    }
+
+    void verdictThroughTheAnalysis_data() {
+        QTest::addColumn<QString>("rrZengo");
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("every grade OK") << QStringLiteral("25") << QStringLiteral("O K");
+        QTest::newRow("one CHECK") << QStringLiteral("4") << QStringLiteral("N G");
+        QTest::newRow("one NG") << QStringLiteral("0") << QStringLiteral("N G");
+    }
+
+    void verdictThroughTheAnalysis() {
+        QFETCH(QString, rrZengo);
+        QFETCH(QString, verdict);
+        Form2& in = m_ctx->forms().get<Form2>();
+        in.show();
+        const char* const fields[4][6] = {
+            {"Combo11", "Combo12", "Combo1", "Text13", "Combo14", "Combo15"},
+            {"Combo16", "Combo17", "Combo2", "Text18", "Combo19", "Combo20"},
+            {"Combo21", "Combo22", "Combo3", "Text23", "Combo24", "Combo25"},
+            {"Combo26", "Combo27", "Combo4", "Text28", "Combo29", "Combo30"},
+        };
+        const QString values[6] = {QStringLiteral("15"), QStringLiteral("6"),   QStringLiteral("＋"),
+                                   QStringLiteral("40"), QStringLiteral("195"), QStringLiteral("65")};
+        for (const auto& block : fields) {
+            for (int i = 0; i < 6; ++i) {
+                const QString name = QLatin1String(block[i]);
+                if (i == 3) {
+                    need<TextBox>(in, name).setText(values[i]);
+                } else {
+                    auto& combo = need<ComboBox>(in, name);
+                    combo.setCurrentIndex(combo.findText(values[i]));
+                }
+            }
+        }
+        for (WheelPosition w : kAllWheels) {
+            const bool rr = w == WheelPosition::RR;
+            need<TextBox>(in, QStringLiteral("F2_FC_%1_Hikikomi_Old_TXT").arg(wheelCode(w)))
+                .setText(QStringLiteral("20"));
+            need<TextBox>(in, QStringLiteral("F2_FC_%1_Joubu_Old_TXT").arg(wheelCode(w)))
+                .setText(QStringLiteral("40"));
+            need<TextBox>(in, QStringLiteral("F2_FC_%1_Zengo_Old_TXT").arg(wheelCode(w)))
+                .setText(rr ? rrZengo : QStringLiteral("25"));
+        }
+        need<CommandButton>(in, QStringLiteral("Command1")).click();
+        testing::flushUnloads();
+        QVERIFY(m_boxes->asked.empty());
+        Form4& f = *m_ctx->forms().loaded<Form4>();
+        TextBox& result = need<TextBox>(f, QStringLiteral("F4_RESULT_TXT"));
+        QCOMPARE(result.Text(), verdict);
+        QCOMPARE(result.BackColor(), verdict == QStringLiteral("O K") ? ColourAmple : ColourNgBack);
+        QVERIFY(!result.ForeColor().has_value());
+        // A front wheel graded "OK" keeps the window's own text colour.
+        QVERIFY(!gradeBox(f, WheelPosition::FL, ClearanceKind::Hikikomi).ForeColor().has_value());
+    }
+};
+
+QTEST_MAIN(JudgeWheelClearanceTest)
+#include "JudgeWheelClearanceTest.moc"
