@@ -216,9 +216,7 @@ Form2::Form2(AppContext& context) : Form(context) {
     buildHelpPanel();
     orderTabs();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    centreOnScreen();
     // The first field of the tab order holds the focus once the window is shown.
     m_wheels[0].rimDiameter->setFocus();
 }

@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMetaObject>
 
 namespace kl {
@@ -12,6 +14,12 @@ Form::~Form() = default;
 
 void Form::Unload() {
     m_context.forms().unload(this);
+}
+
+void Form::centreOnScreen() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
 }
 
 void Form::closeEvent(QCloseEvent* event) {

@@ -41,6 +41,9 @@ public:
     // Discards this window and all its controls.
     void Unload();
 
+    // Places the window in the middle of the primary screen.
+    void centreOnScreen();
+
     // A control of this window by its name. A missing control is a fault of the program, not of the
     // user's data, so it throws and the running command reports it.
     template <class T> T& control(const QString& name) const {

@@ -166,6 +166,7 @@ Form4::Form4(AppContext& context) : Form(context) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(twips(11820), twips(7755));
+    centreOnScreen();
 
     std::vector<QWidget*> tabOrder;
 

@@ -1,0 +1,107 @@
+#include <optional>
+#include <set>
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "platform/TempFiles.h"
+
+namespace {
+
+using kl::platform::TempFiles;
+
+// Sets TMPDIR for one test and puts the old value back.
+class TmpdirOverride {
+public:
+    explicit TmpdirOverride(const QString& value) : m_had(qEnvironmentVariableIsSet("TMPDIR")) {
+        m_old = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(value));
+    }
+    ~TmpdirOverride() {
+        if (m_had) {
+            qputenv("TMPDIR", m_old);
+        } else {
+            qunsetenv("TMPDIR");
+        }
+    }
+    TmpdirOverride(const TmpdirOverride&) = delete;
+    TmpdirOverride& operator=(const TmpdirOverride&) = delete;
+
+private:
+    bool m_had;
+    QByteArray m_old;
+};
+
+TEST(PicturesTempFiles, CreatesAnEmptyFileNamedWithThePrefixInTheDirectory) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    TempFiles temps;
+    const std::optional<QString> path = temps.createUniqueFile(dir.path(), QStringLiteral("~rs"));
+    ASSERT_TRUE(path.has_value());
+    const QFileInfo info(*path);
+    EXPECT_TRUE(info.isFile());
+    EXPECT_EQ(info.size(), 0);
+    EXPECT_TRUE(info.fileName().startsWith(QStringLiteral("~rs"))) << info.fileName().toStdString();
+    EXPECT_EQ(info.absoluteDir(), QDir(dir.path()));
+}
+
+TEST(PicturesTempFiles, NeverHandsOutANameTwiceEvenAfterItsFileIsGone) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    TempFiles temps;
+    std::set<QString> names;
+    for (int i = 0; i < 50; ++i) {
+        const std::optional<QString> path = temps.createUniqueFile(dir.path(), QStringLiteral("~rs"));
+        ASSERT_TRUE(path.has_value());
+        EXPECT_TRUE(names.insert(*path).second) << path->toStdString();
+        ASSERT_TRUE(QFile::remove(*path));
+    }
+}
+
+TEST(PicturesTempFiles, CreatesNothingWhereNoFileCanBeMade) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile plain(dir.filePath(QStringLiteral("plain.txt")));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+
+    struct Case {
+        const char* what;
+        QString directory;
+        QString prefix;
+    };
+    const Case cases[] = {
+        {"missing directory", dir.filePath(QStringLiteral("missing")), QStringLiteral("~rs")},
+        {"a file, not a directory", plain.fileName(), QStringLiteral("~rs")},
+        {"no directory at all", QString(), QStringLiteral("~rs")},
+        {"prefix leaving the directory", dir.path(), QStringLiteral("../~rs")},
+    };
+    TempFiles temps;
+    for (const Case& c : cases) {
+        EXPECT_FALSE(temps.createUniqueFile(c.directory, c.prefix).has_value()) << c.what;
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("plain.txt")});
+}
+
+TEST(PicturesTempFiles, SystemTemporaryDirectoryIsTmpdirWhenItExists) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    TempFiles temps;
+    {
+        const TmpdirOverride tmpdir(dir.path());
+        const std::optional<QString> found = temps.systemTempDirectory();
+        ASSERT_TRUE(found.has_value());
+        EXPECT_EQ(QDir(*found), QDir(dir.path()));
+    }
+    {
+        const TmpdirOverride tmpdir(dir.filePath(QStringLiteral("gone")));
+        EXPECT_FALSE(temps.systemTempDirectory().has_value());
+    }
+}
+
+} // namespace
