@@ -1,0 +1,146 @@
+#include <QtTest>
+
+#include <memory>
+#include <stdexcept>
+
+#include "platform/Controls.h"
+#include "platform/Forms.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "support/TestEnvironment.h"
+
+using namespace kl;
+
+namespace {
+
+// A window that counts its loads and can be told to fail in its load step.
+struct LoadLog {
+    int loads = 0;
+    bool failNext = false;
+};
+LoadLog* g_log = nullptr;
+
+class CountingForm : public Form {
+    Q_OBJECT
+
+public:
+    explicit CountingForm(AppContext& ctx) : Form(ctx) { box = new TextBox(this, QStringLiteral("Box")); }
+    void Form_Load() override {
+        ++g_log->loads;
+        if (g_log->failNext) {
+            g_log->failNext = false;
+            throw std::runtime_error("load failed");
+        }
+        box->setText(QStringLiteral("loaded"));
+    }
+    TextBox* box;
+};
+
+class OtherForm : public Form {
+    Q_OBJECT
+
+public:
+    using Form::Form;
+};
+
+} // namespace
+
+class FormsTest : public QObject {
+    Q_OBJECT
+
+    LoadLog m_log;
+    testing::ScriptedMessageBoxes m_boxes;
+    std::unique_ptr<AppContext> m_ctx;
+    int m_ends = 0;
+
+private Q_SLOTS:
+    void initTestCase() { testing::prepareWidgetTests(); }
+
+    void init() {
+        m_log = {};
+        g_log = &m_log;
+        m_ends = 0;
+        platform::Platform p;
+        p.messageBoxes = &m_boxes;
+        m_ctx = std::make_unique<AppContext>(p);
+        m_ctx->forms().setOnNoneLoaded([this] { ++m_ends; });
+    }
+
+    void cleanup() {
+        m_ctx.reset();
+        testing::flushUnloads();
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    void firstTouchLoadsAndRunsTheLoadStepBeforeReturning() {
+        QVERIFY(m_ctx->forms().loaded<CountingForm>() == nullptr);
+        CountingForm& f = m_ctx->forms().get<CountingForm>();
+        QCOMPARE(m_log.loads, 1);
+        QCOMPARE(f.box->Text(), QStringLiteral("loaded"));
+        QVERIFY(!f.isVisible());
+        QCOMPARE(f.objectName(), QStringLiteral("CountingForm"));
+        // Further touches reach the same instance without loading it again.
+        QCOMPARE(&m_ctx->forms().get<CountingForm>(), &f);
+        QCOMPARE(m_log.loads, 1);
+    }
+
+    void unloadDestroysAndTheNextTouchLoadsAfresh() {
+        CountingForm& first = m_ctx->forms().get<CountingForm>();
+        first.box->setText(QStringLiteral("typed"));
+        QPointer<CountingForm> gone(&first);
+        first.Unload();
+        QVERIFY(m_ctx->forms().loaded<CountingForm>() == nullptr);
+        testing::flushUnloads();
+        QVERIFY(gone.isNull());
+        CountingForm& second = m_ctx->forms().get<CountingForm>();
+        QCOMPARE(m_log.loads, 2);
+        QCOMPARE(second.box->Text(), QStringLiteral("loaded"));
+    }
+
+    void theProgramEndsOnlyWhenNoWindowIsLoaded() {
+        CountingForm& a = m_ctx->forms().get<CountingForm>();
+        OtherForm& b = m_ctx->forms().get<OtherForm>();
+        b.show();
+        b.close(); // the title-bar close button unloads
+        QCoreApplication::processEvents();
+        // A loaded but hidden window keeps the program running.
+        QCOMPARE(m_ends, 0);
+        QVERIFY(!a.isVisible());
+        a.Unload();
+        QCOMPARE(m_ends, 0); // not before the running command has finished
+        QCoreApplication::processEvents();
+        QCOMPARE(m_ends, 1);
+    }
+
+    void aFailingLoadStepLeavesNothingLoaded() {
+        m_log.failNext = true;
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, m_ctx->forms().get<CountingForm>());
+        QVERIFY(m_ctx->forms().loaded<CountingForm>() == nullptr);
+        QVERIFY(!m_ctx->forms().anyLoaded());
+        QCOMPARE(m_ctx->forms().get<CountingForm>().box->Text(), QStringLiteral("loaded"));
+    }
+
+    void missingControlIsNamed() {
+        CountingForm& f = m_ctx->forms().get<CountingForm>();
+        try {
+            f.control<TextBox>(QStringLiteral("Nope"));
+            QFAIL("no error");
+        } catch (const MissingControl& e) {
+            QCOMPARE(QString::fromLatin1(e.what()), QStringLiteral("CountingForm.Nope"));
+        }
+    }
+
+    void scriptedBoxesRecordAndAnswer() {
+        m_boxes.answers.push_back(platform::MsgAnswer::Cancel);
+        const platform::MessageBoxRequest r{QStringLiteral("t"), QStringLiteral("T"),
+                                            platform::MsgIcon::Question, platform::MsgButtons::OkCancel,
+                                            platform::MsgAnswer::Cancel};
+        QVERIFY(m_boxes.show(r, nullptr) == platform::MsgAnswer::Cancel);
+        // Unscripted: the default button, so nothing waits.
+        QVERIFY(m_boxes.show(r, nullptr) == platform::MsgAnswer::Cancel);
+        QCOMPARE(m_boxes.asked.size(), std::size_t{2});
+        QCOMPARE(m_boxes.asked[0].text, QStringLiteral("t"));
+    }
+};
+
+QTEST_MAIN(FormsTest)
+#include "FormsTest.moc"
