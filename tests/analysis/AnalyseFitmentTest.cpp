@@ -11,6 +11,7 @@
 #include "support/TestEnvironment.h"
 
 using namespace kl;
+using testing::need;
 
 namespace {
 
@@ -64,14 +65,6 @@ QStringList clearanceNames(const QString& form, const QString& state) {
     return names;
 }
 
-template <class T> T& need(QWidget& form, const QString& name) {
-    T* c = form.findChild<T*>(name);
-    if (c == nullptr) {
-        qFatal("missing control %s", qPrintable(name));
-    }
-    return *c;
-}
-
 void choose(Form2& f, const QString& name, const QString& item) {
     auto& combo = need<ComboBox>(f, name);
     if (item.isEmpty()) {
@@ -118,8 +111,9 @@ QString text(Form4& f, const QString& name) {
 class AnalyseFitmentTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testing::ScriptedMessageBoxes> m_boxes;
-    std::unique_ptr<AppContext> m_ctx;
+    std::unique_ptr<testing::FormTestContext> m_test;
+    AppContext* m_ctx = nullptr;
+    testing::ScriptedMessageBoxes* m_boxes = nullptr;
 
     Form2& input() { return m_ctx->forms().get<Form2>(); }
 
@@ -140,19 +134,16 @@ private Q_SLOTS:
     void initTestCase() { testing::prepareWidgetTests(); }
 
     void init() {
-        m_boxes = std::make_unique<testing::ScriptedMessageBoxes>();
-        platform::Platform p;
-        p.messageBoxes = m_boxes.get();
-        m_ctx = std::make_unique<AppContext>(p);
+        m_test = std::make_unique<testing::FormTestContext>();
+        m_ctx = m_test->ctx.get();
+        m_boxes = &m_test->boxes;
         input().show();
     }
 
     void cleanup() {
-        m_ctx.reset();
-        testing::flushUnloads();
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            QVERIFY2(qobject_cast<Form*>(w) == nullptr, "a window outlived its test");
-        }
+        m_test.reset();
+        const QString left = testing::leftoverForm();
+        QVERIFY2(left.isEmpty(), qPrintable(left));
     }
 
     void completeRunFillsTheResultWindow() {

@@ -77,9 +77,8 @@ private Q_SLOTS:
         kl::testing::flushUnloads();
         m_ctx.reset();
         kl::testing::flushUnloads();
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            QVERIFY2(qobject_cast<kl::Form*>(w) == nullptr, qPrintable(w->objectName()));
-        }
+        const QString left = kl::testing::leftoverForm();
+        QVERIFY2(left.isEmpty(), qPrintable(left));
     }
 
     void listsHoldTheirItems_data() {

@@ -15,16 +15,9 @@
 #include "support/TestEnvironment.h"
 
 using namespace kl;
+using testing::need;
 
 namespace {
-
-template <class T> T& need(QWidget& form, const QString& name) {
-    T* c = form.findChild<T*>(name);
-    if (c == nullptr) {
-        qFatal("missing control %s", qPrintable(name));
-    }
-    return *c;
-}
 
 TextBox& gradeBox(Form4& f, WheelPosition w, ClearanceKind k) {
     return need<TextBox>(f, QStringLiteral("F4_FC_%1_%2_JG_TXT").arg(wheelCode(w), clearanceCode(k)));
@@ -44,8 +37,9 @@ struct WheelValues {
 class JudgeWheelClearanceTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testing::ScriptedMessageBoxes> m_boxes;
-    std::unique_ptr<AppContext> m_ctx;
+    std::unique_ptr<testing::FormTestContext> m_test;
+    AppContext* m_ctx = nullptr;
+    testing::ScriptedMessageBoxes* m_boxes = nullptr;
 
     void expectWheel(Form4& f, WheelPosition w, const WheelValues& v) {
         const CellJudgement j = judgeCell(ClearanceCell::fromNumber(v.cell));
@@ -78,18 +72,15 @@ private Q_SLOTS:
     void initTestCase() { testing::prepareWidgetTests(); }
 
     void init() {
-        m_boxes = std::make_unique<testing::ScriptedMessageBoxes>();
-        platform::Platform p;
-        p.messageBoxes = m_boxes.get();
-        m_ctx = std::make_unique<AppContext>(p);
+        m_test = std::make_unique<testing::FormTestContext>();
+        m_ctx = m_test->ctx.get();
+        m_boxes = &m_test->boxes;
     }
 
     void cleanup() {
-        m_ctx.reset();
-        testing::flushUnloads();
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            QVERIFY2(qobject_cast<Form*>(w) == nullptr, "a window outlived its test");
-        }
+        m_test.reset();
+        const QString left = testing::leftoverForm();
+        QVERIFY2(left.isEmpty(), qPrintable(left));
     }
 
     void eachBindingWritesOnlyItsOwnWheel() {

@@ -52,9 +52,8 @@ private Q_SLOTS:
 
     void cleanup() {
         kl::testing::flushUnloads();
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            QVERIFY2(qobject_cast<kl::Form*>(w) == nullptr, qPrintable(w->objectName()));
-        }
+        const QString left = kl::testing::leftoverForm();
+        QVERIFY2(left.isEmpty(), qPrintable(left));
     }
 
     void boxStartsFresh_data() {

@@ -11,4 +11,25 @@ void prepareWidgetTests() {
     installFontSubstitutions();
 }
 
+QString leftoverForm() {
+    flushUnloads();
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<Form*>(w) != nullptr) {
+            return w->objectName().isEmpty() ? QStringLiteral("(unnamed window)") : w->objectName();
+        }
+    }
+    return {};
+}
+
+FormTestContext::FormTestContext() {
+    platform::Platform p;
+    p.messageBoxes = &boxes;
+    ctx = std::make_unique<AppContext>(p);
+}
+
+FormTestContext::~FormTestContext() {
+    ctx.reset();
+    flushUnloads();
+}
+
 } // namespace kl::testing
