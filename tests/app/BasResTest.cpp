@@ -1,0 +1,322 @@
+#include <optional>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <QtTest>
+
+#include "app/basRes.h"
+#include "platform/ImageBox.h"
+#include "platform/Platform.h"
+#include "platform/TempFiles.h"
+#include "support/TestEnvironment.h"
+
+using namespace Qt::Literals::StringLiterals;
+using kl::ImageBox;
+
+namespace {
+
+constexpr int NotAPicture = 9001; // a resource of this test program holding plain text
+
+// The real temporary files, with a system temporary directory of the test's choosing and a record of
+// what was asked and made.
+class RecordingTempFiles : public kl::platform::TempFiles {
+public:
+    std::optional<QString> systemDirectory;
+    int systemAsked = 0;
+    QStringList directoriesAsked;
+    QStringList created;
+
+    std::optional<QString> systemTempDirectory() override {
+        ++systemAsked;
+        return systemDirectory;
+    }
+    std::optional<QString> createUniqueFile(const QString& directory, const QString& prefix) override {
+        directoriesAsked.append(directory);
+        std::optional<QString> made = TempFiles::createUniqueFile(directory, prefix);
+        if (made) {
+            created.append(*made);
+        }
+        return made;
+    }
+};
+
+// Hands out a link to /dev/full as the new file: it opens, but nothing can be written to it.
+class FullDiskTempFiles : public RecordingTempFiles {
+public:
+    std::optional<QString> createUniqueFile(const QString& directory, const QString&) override {
+        const QString link = QDir(directory).filePath(QStringLiteral("~rsFULL.tmp"));
+        if (!QFile::link(QStringLiteral("/dev/full"), link)) {
+            return std::nullopt;
+        }
+        created.append(link);
+        return link;
+    }
+};
+
+QStringList leftovers(const QString& directory) {
+    return QDir(directory).entryList({QStringLiteral("~rs*")}, QDir::AllEntries | QDir::Hidden | QDir::System);
+}
+
+} // namespace
+
+class BasResTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::optional<QTemporaryDir> m_tmp;
+    std::optional<RecordingTempFiles> m_temps;
+    std::optional<QWidget> m_window;
+
+    kl::platform::Platform platform() { return kl::platform::Platform{nullptr, &*m_temps}; }
+
+private Q_SLOTS:
+    void initTestCase() { kl::testing::prepareWidgetTests(); }
+
+    void init() {
+        m_tmp.emplace();
+        QVERIFY(m_tmp->isValid());
+        m_temps.emplace();
+        m_temps->systemDirectory = m_tmp->path();
+        m_window.emplace();
+    }
+
+    void cleanup() {
+        m_window.reset();
+        m_temps.reset();
+        m_tmp.reset();
+    }
+
+    void cutAtNul_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("three letters, NUL, three letters") << u"abc\0def"_s << u"abc"_s;
+        QTest::newRow("buffer padded with NUL") << u"/tmp/~rs1A.tmp\0\0\0\0"_s << u"/tmp/~rs1A.tmp"_s;
+        QTest::newRow("no NUL") << u"abcdef"_s << u"abcdef"_s;
+        QTest::newRow("leading NUL") << u"\0abc"_s << QString();
+        QTest::newRow("empty") << QString() << QString();
+    }
+    void cutAtNul() {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(kl::CutAtNul(text), expected);
+    }
+
+    void givenDirectoryIsUsedWithoutAskingForTheSystemOne_data() {
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("plain") << QString();
+        QTest::newRow("NUL padded, read up to the NUL") << u"\0\0\0"_s;
+    }
+    void givenDirectoryIsUsedWithoutAskingForTheSystemOne() {
+        QFETCH(QString, suffix);
+        QTemporaryDir other;
+        QVERIFY(other.isValid());
+        QString name;
+        QVERIFY(kl::MakeTempFileName(*m_temps, other.path() + suffix, u"~rs"_s, name));
+        QCOMPARE(m_temps->systemAsked, 0);
+        const QFileInfo made(name);
+        QCOMPARE(made.absoluteDir(), QDir(other.path()));
+        QVERIFY(made.fileName().startsWith(u"~rs"_s));
+        QVERIFY(made.isFile());
+        QCOMPARE(made.size(), 0);
+        QVERIFY(leftovers(m_tmp->path()).isEmpty());
+    }
+
+    void emptyDirectoryMeansTheSystemOne() {
+        QString name;
+        QVERIFY(kl::MakeTempFileName(*m_temps, QString(), u"~rs"_s, name));
+        QCOMPARE(m_temps->systemAsked, 1);
+        QCOMPARE(QFileInfo(name).absoluteDir(), QDir(m_tmp->path()));
+        QCOMPARE(leftovers(m_tmp->path()).size(), 1);
+    }
+
+    void noSystemDirectoryLeavesTheNameAlone() {
+        m_temps->systemDirectory.reset();
+        QString name = u"as before"_s;
+        QVERIFY(!kl::MakeTempFileName(*m_temps, QString(), u"~rs"_s, name));
+        QCOMPARE(name, u"as before"_s);
+        QVERIFY(m_temps->directoriesAsked.isEmpty());
+    }
+
+    void fileThatCannotBeMadeEmptiesTheName() {
+        QString name = u"as before"_s;
+        QVERIFY(!kl::MakeTempFileName(*m_temps, m_tmp->filePath(u"missing"_s), u"~rs"_s, name));
+        QCOMPARE(name, QString());
+    }
+
+    void everyPictureShowsAtItsOwnSize_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("transparent");
+        const struct {
+            int id, w, h;
+            bool gif;
+        } pictures[] = {
+            {101, 139, 25, true},   {102, 95, 17, true},    {103, 285, 363, true},  {106, 330, 38, true},
+            {110, 296, 38, true},   {111, 50, 225, false},  {112, 50, 225, false},  {113, 50, 365, false},
+            {117, 449, 52, false},  {119, 150, 35, false},  {120, 68, 13, true},    {121, 68, 13, true},
+            {122, 125, 15, true},   {123, 125, 15, true},   {124, 36, 14, true},    {125, 62, 15, true},
+            {126, 55, 13, true},    {130, 110, 15, true},   {131, 140, 14, true},   {132, 290, 24, true},
+            {135, 290, 24, true},   {136, 290, 11, true},   {137, 143, 17, false},  {143, 202, 12, true},
+            {144, 241, 12, true},   {157, 312, 36, true},   {159, 139, 25, false},  {160, 312, 36, true},
+            {162, 155, 26, false},  {163, 152, 142, false}, {164, 152, 154, false}, {165, 152, 126, false},
+            {171, 285, 36, false},  {172, 337, 123, true},
+        };
+        for (const auto& p : pictures) {
+            QTest::addRow("%d", p.id) << p.id << QSize(p.w, p.h) << p.gif;
+        }
+    }
+    void everyPictureShowsAtItsOwnSize() {
+        QFETCH(int, id);
+        QFETCH(QSize, size);
+        QFETCH(bool, transparent);
+        kl::platform::Platform p = platform();
+        ImageBox box(&*m_window, u"Image1"_s);
+        box.resize(400, 400);
+        QVERIFY(kl::LoadResourcePicture(p, id, box));
+        QCOMPARE(box.Picture().size(), size);
+        QCOMPARE(box.size(), size);
+        QCOMPARE(box.Picture().hasAlphaChannel(), transparent);
+        QCOMPARE(m_temps->created.size(), 1);
+        QVERIFY(!QFile::exists(m_temps->created.first()));
+        QCOMPARE(leftovers(m_tmp->path()), QStringList());
+    }
+
+    void tyreHeadingFillsBothFramesFromOneFile_data() {
+        QTest::addColumn<int>("id");
+        QTest::newRow("front, 120") << 120;
+        QTest::newRow("rear, 121") << 121;
+    }
+    void tyreHeadingFillsBothFramesFromOneFile() {
+        QFETCH(int, id);
+        kl::platform::Platform p = platform();
+        ImageBox first(&*m_window, u"Image5"_s);
+        ImageBox second(&*m_window, u"Image6"_s);
+        QVERIFY(kl::LoadResourcePicture(p, id, first, &second));
+        QCOMPARE(first.Picture().size(), QSize(68, 13));
+        QCOMPARE(second.Picture().toImage(), first.Picture().toImage());
+        QCOMPARE(m_temps->created.size(), 1);
+        QVERIFY(leftovers(m_tmp->path()).isEmpty());
+    }
+
+    void stretchingControlKeepsItsSize_data() {
+        QTest::addColumn<bool>("stretch");
+        QTest::addColumn<QSize>("expected");
+        QTest::newRow("stretching") << true << QSize(200, 50);
+        QTest::newRow("not stretching") << false << QSize(139, 25);
+    }
+    void stretchingControlKeepsItsSize() {
+        QFETCH(bool, stretch);
+        QFETCH(QSize, expected);
+        kl::platform::Platform p = platform();
+        ImageBox box(&*m_window, u"Image2"_s, stretch);
+        box.resize(200, 50);
+        QVERIFY(kl::LoadResourcePicture(p, 101, box));
+        QCOMPARE(box.size(), expected);
+    }
+
+    void logoShowsTheViewerColourThroughItsTransparentPixels() {
+        const QColor viewer(239, 187, 141);
+        QPalette palette = m_window->palette();
+        palette.setColor(QPalette::Window, viewer);
+        m_window->setPalette(palette);
+        m_window->setAutoFillBackground(true);
+        m_window->resize(120, 40);
+        kl::platform::Platform p = platform();
+        ImageBox logo(&*m_window, u"Image1"_s);
+        QPalette own = logo.palette(); // would show if the control painted a background
+        own.setColor(QPalette::Window, Qt::magenta);
+        logo.setPalette(own);
+        QVERIFY(kl::LoadResourcePicture(p, 102, logo));
+
+        const QImage picture = logo.Picture().toImage();
+        const QImage shown = m_window->grab().toImage();
+        int clear = 0;
+        int solid = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                const QColor own = picture.pixelColor(x, y);
+                const QColor seen = shown.pixelColor(x, y);
+                if (own.alpha() == 0) {
+                    ++clear;
+                    QCOMPARE(seen, viewer);
+                } else if (own.alpha() == 255) {
+                    ++solid;
+                    QCOMPARE(seen, own);
+                }
+            }
+        }
+        QVERIFY(clear > 0);
+        QVERIFY(solid > 0);
+    }
+
+    // Each way a load can fail: the control ends empty (even if it showed a picture), no temporary file
+    // is left, the failure is reported and the caller goes on.
+    void failedLoadShowsNothingAndLeavesNoFile_data() {
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<int>("id");
+        QTest::addColumn<int>("filesMade");
+        QTest::newRow("no such picture") << u"none"_s << 104 << 0;
+        QTest::newRow("no temporary directory") << u"no directory"_s << 163 << 0;
+        QTest::newRow("temporary directory is a file") << u"file as directory"_s << 163 << 0;
+        QTest::newRow("temporary directory is gone") << u"directory gone"_s << 163 << 0;
+        QTest::newRow("bytes are no picture") << u"none"_s << NotAPicture << 1;
+    }
+    void failedLoadShowsNothingAndLeavesNoFile() {
+        QFETCH(QString, failure);
+        QFETCH(int, id);
+        QFETCH(int, filesMade);
+        kl::platform::Platform p = platform();
+        ImageBox figure(&*m_window, u"Image13"_s);
+        ImageBox other(&*m_window, u"Image6"_s);
+        QVERIFY(kl::LoadResourcePicture(p, 164, figure, &other));
+        m_temps->created.clear();
+
+        if (failure == u"no directory"_s) {
+            m_temps->systemDirectory.reset();
+        } else if (failure == u"file as directory"_s) {
+            QFile plain(m_tmp->filePath(u"plain"_s));
+            QVERIFY(plain.open(QIODevice::WriteOnly));
+            m_temps->systemDirectory = plain.fileName();
+        } else if (failure == u"directory gone"_s) {
+            m_temps->systemDirectory = m_tmp->filePath(u"gone"_s);
+        }
+        QVERIFY(!kl::LoadResourcePicture(p, id, figure, &other));
+        QVERIFY(!figure.hasPicture());
+        QVERIFY(!other.hasPicture());
+        QCOMPARE(m_temps->created.size(), filesMade);
+        QVERIFY(leftovers(m_tmp->path()).isEmpty());
+
+        // The next picture loads as usual once the directory is usable again.
+        m_temps->systemDirectory = m_tmp->path();
+        QVERIFY(kl::LoadResourcePicture(p, 165, figure));
+        QCOMPARE(figure.Picture().size(), QSize(152, 126));
+    }
+
+    void fileThatCannotBeWrittenIsRemoved() {
+        if (!QFileInfo::exists(u"/dev/full"_s)) {
+            QSKIP("needs /dev/full");
+        }
+        FullDiskTempFiles full;
+        full.systemDirectory = m_tmp->path();
+        kl::platform::Platform p{nullptr, &full};
+        ImageBox box(&*m_window, u"Image4"_s);
+        QVERIFY(!kl::LoadResourcePicture(p, 103, box));
+        QVERIFY(!box.hasPicture());
+        QCOMPARE(full.created.size(), 1);
+        QVERIFY(leftovers(m_tmp->path()).isEmpty());
+        QVERIFY(QFileInfo::exists(u"/dev/full"_s)); // only the link went
+    }
+
+    void windowWithoutTemporaryFilesServiceShowsNothing() {
+        kl::platform::Platform p{nullptr, nullptr};
+        ImageBox box(&*m_window, u"Image3"_s);
+        QVERIFY(!kl::LoadResourcePicture(p, 119, box));
+        QVERIFY(!box.hasPicture());
+    }
+};
+
+QTEST_MAIN(BasResTest)
+#include "BasResTest.moc"
