@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Draws the program's built-in pictures into this folder, named by their resource id.
-# Needs ImageMagick 6 ("convert") and the fonts below (Debian: imagemagick, fonts-ipafont-gothic,
-# fonts-urw-base35, fonts-dejavu-core). The output is byte for byte the same on every run.
+# Needs ImageMagick 6 ("convert") and the fonts below; on Debian 12:
+#   apt-get install imagemagick fonts-ipafont-gothic fonts-urw-base35 fonts-dejavu-core fonts-dejavu-extra
+# The output is byte for byte the same on every run. The build does not run this: commit what it draws.
 set -euo pipefail
 
 out="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -18,8 +19,9 @@ SANS_BOLD=/usr/share/fonts/opentype/urw-base35/NimbusSans-Bold.otf
 SANS=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
 SANS_COND_BOLD=/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf
 for f in "$GOTHIC" "$PGOTHIC" "$BANNER" "$SANS_BOLD" "$SANS" "$SANS_COND_BOLD"; do
-    [[ -r $f ]] || { echo "missing font: $f" >&2; exit 1; }
+    [[ -r $f ]] || { echo "missing font: $f (see the packages at the top of $0)" >&2; exit 1; }
 done
+command -v convert >/dev/null || { echo "missing ImageMagick's convert (Debian: imagemagick)" >&2; exit 1; }
 
 # Colours of the windows the pictures stand on.
 SPLASH_BACK='#EFBB8D' # splash card and viewer window, RGB(239,187,141)
@@ -162,7 +164,7 @@ finish_jpeg "$work/137.png" 137
 legal() { # id product
     convert -size 290x24 xc:none +antialias -fill "$INK" \
         -font "$SANS" -pointsize 9 -annotate +1+10 "$2  © 2005 Tolvane" \
-        -font "$GOTHIC" -pointsize 10 -annotate +1+22 '本製品は著作権法および国際条約により保護されています。' \
+        -font "$PGOTHIC" -pointsize 11 -annotate +1+22 '本製品は著作権法および国際条約により保護されています。' \
         "$work/$1.png"
     finish_gif "$work/$1.png" "$1"
 }
@@ -256,10 +258,10 @@ figure() { # id width height mvg labels
 # --- size markings ---------------------------------------------------------------------------------------
 
 # A size marking written out token by token, with a circled number centred under the numbered tokens.
-# Tokens: "text" or "text=number".
-notation() { # id width height size tokens...
-    local id=$1 w=$2 h=$3 size=$4
-    shift 4
+# Tokens: "text" or "text=number". The baselines keep descenders (the J of the flange) off the numbers.
+notation() { # id width height size text-baseline number-baseline tokens...
+    local id=$1 w=$2 h=$3 size=$4 base=$5 nbase=$6
+    shift 6
     local x=0 token text number wd total=0 args=()
     for token in "$@"; do
         text=${token%%=*}
@@ -269,11 +271,11 @@ notation() { # id width height size tokens...
     for token in "$@"; do
         text=${token%%=*}
         wd=$(advance "$SANS_COND_BOLD" "$size" "$text")
-        args+=(-font "$SANS_COND_BOLD" -pointsize "$size" -fill "$INK" -annotate "+$x+$((size + 2))" "$text")
+        args+=(-font "$SANS_COND_BOLD" -pointsize "$size" -fill "$INK" -annotate "+$x+$base" "$text")
         if [[ $token == *=* ]]; then
             number=${token#*=}
             args+=(-font "$GOTHIC" -pointsize 10 -fill "$MARK"
-                -annotate "+$(calc "int($x + $wd / 2 - 5 + 0.5)")+$((h - 3))" "$number")
+                -annotate "+$(calc "int($x + $wd / 2 - 5 + 0.5)")+$nbase" "$number")
         fi
         x=$(calc "$x + $wd")
     done
@@ -282,8 +284,8 @@ notation() { # id width height size tokens...
         "$work/$id.png"
     finish_jpeg "$work/$id.png" "$id"
 }
-notation 119 150 35 14 '225=①' '/' '45=②' ' R' '17=③' '  ' '91W=④'
-notation 162 155 26 12 '17=①' '×' '7.5=②' ' ' 'J=③' ' ' '+48=④' ' ' '5H=⑤' '-' '114.3=⑥'
+notation 119 150 35 14 16 32 '225=①' '/' '45=②' ' R' '17=③' '  ' '91W=④'
+notation 162 155 26 12 12 24 '17=①' '×' '7.5=②' ' ' 'J=③' ' ' '+48=④' ' ' '5H=⑤' '-' '114.3=⑥'
 
 # --- figure A: wheel in cross-section --------------------------------------------------------------------
 # Inner side left, outer side right; the axis runs across the middle. Rim seats at y 28 and 114 (H), flanges
@@ -335,10 +337,10 @@ cat >"$work/163.txt" <<LABELS
 SANS_BOLD|11|$DIMENSION|35|15|W
 SANS_BOLD|11|$DIMENSION|5|54|H
 SANS_BOLD|11|$DIMENSION|80|139|Wa
-SANS_BOLD|10|$DIMENSION|93|75|P.C.D
+SANS_BOLD|10|$DIMENSION|95|75|P.C.D
 GOTHIC|10|$FIGURE_LINE|104|135|フランジ
 GOTHIC|10|$MARK|104|108|取付座面
-GOTHIC|9|$FIGURE_LINE|27|62|中心線
+GOTHIC|10|$FIGURE_LINE|26|62|中心線
 GOTHIC|10|$FIGURE_LINE|1|10|内側
 GOTHIC|10|$FIGURE_LINE|130|10|外側
 LABELS
@@ -451,7 +453,7 @@ side_bar 113 365 '#102878' '#90A8E0'
     echo "fill #103080 stroke none path 'M 1,44 L 1,11 Q 1,1 11,1 L 273,1 Q 283,1 283,11 L 283,44 Z'" >>"$work/103.mvg"
     args=(+antialias)
     product 60 'Kavor Lintep 2005 Zelmarovinth' 'フル機能版' '引込・上部・前後の3方向で' 'クリアランスを解析します。'
-    product 140 'Kavor Lintep 2005 Brisolan' 'ベーシック版' '引込量に絞った解析で' '手軽にチェックできます。'
+    product 140 'Kavor Lintep 2005' 'ベーシック版' '引込量に絞った解析で' '手軽にチェックできます。'
     product 220 'Kavor Lintep 2005 Viewer' '解析結果ビューワ' '保存した解析結果を読み込み' '再判定・印刷ができます。'
     echo "fill none stroke #103080 stroke-width 1 line 12,134.5 272,134.5 line 12,214.5 272,214.5" >>"$work/103.mvg"
     echo "fill none stroke #103080 stroke-width 1 line 12,294.5 272,294.5" >>"$work/103.mvg"

@@ -57,7 +57,8 @@ public:
 };
 
 QStringList leftovers(const QString& directory) {
-    return QDir(directory).entryList({QStringLiteral("~rs*")}, QDir::AllEntries | QDir::Hidden | QDir::System);
+    return QDir(directory).entryList({QStringLiteral("~rs*")},
+                                     QDir::AllEntries | QDir::Hidden | QDir::System);
 }
 
 } // namespace
@@ -154,15 +155,15 @@ private Q_SLOTS:
             int id, w, h;
             bool gif;
         } pictures[] = {
-            {101, 139, 25, true},   {102, 95, 17, true},    {103, 285, 363, true},  {106, 330, 38, true},
-            {110, 296, 38, true},   {111, 50, 225, false},  {112, 50, 225, false},  {113, 50, 365, false},
-            {117, 449, 52, false},  {119, 150, 35, false},  {120, 68, 13, true},    {121, 68, 13, true},
-            {122, 125, 15, true},   {123, 125, 15, true},   {124, 36, 14, true},    {125, 62, 15, true},
-            {126, 55, 13, true},    {130, 110, 15, true},   {131, 140, 14, true},   {132, 290, 24, true},
-            {135, 290, 24, true},   {136, 290, 11, true},   {137, 143, 17, false},  {143, 202, 12, true},
-            {144, 241, 12, true},   {157, 312, 36, true},   {159, 139, 25, false},  {160, 312, 36, true},
-            {162, 155, 26, false},  {163, 152, 142, false}, {164, 152, 154, false}, {165, 152, 126, false},
-            {171, 285, 36, false},  {172, 337, 123, true},
+            {101, 139, 25, true},  {102, 95, 17, true},    {103, 285, 363, true},  {106, 330, 38, true},
+            {110, 296, 38, true},  {111, 50, 225, false},  {112, 50, 225, false},  {113, 50, 365, false},
+            {117, 449, 52, false}, {119, 150, 35, false},  {120, 68, 13, true},    {121, 68, 13, true},
+            {122, 125, 15, true},  {123, 125, 15, true},   {124, 36, 14, true},    {125, 62, 15, true},
+            {126, 55, 13, true},   {130, 110, 15, true},   {131, 140, 14, true},   {132, 290, 24, true},
+            {135, 290, 24, true},  {136, 290, 11, true},   {137, 143, 17, false},  {143, 202, 12, true},
+            {144, 241, 12, true},  {157, 312, 36, true},   {159, 139, 25, false},  {160, 312, 36, true},
+            {162, 155, 26, false}, {163, 152, 142, false}, {164, 152, 154, false}, {165, 152, 126, false},
+            {171, 285, 36, false}, {172, 337, 123, true},
         };
         for (const auto& p : pictures) {
             QTest::addRow("%d", p.id) << p.id << QSize(p.w, p.h) << p.gif;
@@ -262,6 +263,7 @@ private Q_SLOTS:
         QTest::newRow("no temporary directory") << u"no directory"_s << 163 << 0;
         QTest::newRow("temporary directory is a file") << u"file as directory"_s << 163 << 0;
         QTest::newRow("temporary directory is gone") << u"directory gone"_s << 163 << 0;
+        QTest::newRow("temporary directory is not writable") << u"read-only directory"_s << 163 << 0;
         QTest::newRow("bytes are no picture") << u"none"_s << NotAPicture << 1;
     }
     void failedLoadShowsNothingAndLeavesNoFile() {
@@ -282,6 +284,16 @@ private Q_SLOTS:
             m_temps->systemDirectory = plain.fileName();
         } else if (failure == u"directory gone"_s) {
             m_temps->systemDirectory = m_tmp->filePath(u"gone"_s);
+        } else if (failure == u"read-only directory"_s) {
+            const QString locked = m_tmp->filePath(u"locked"_s);
+            QVERIFY(QDir().mkdir(locked));
+            QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
+            QFile probe(QDir(locked).filePath(u"probe"_s));
+            if (probe.open(QIODevice::WriteOnly)) { // a superuser writes anywhere
+                probe.remove();
+                QSKIP("this user can write into a read-only directory");
+            }
+            m_temps->systemDirectory = locked;
         }
         QVERIFY(!kl::LoadResourcePicture(p, id, figure, &other));
         QVERIFY(!figure.hasPicture());
