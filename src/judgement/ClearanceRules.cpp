@@ -1,12 +1,18 @@
 #include "judgement/ClearanceRules.h"
 
+#include <cmath>
+
 #include <QtGlobal>
 
 namespace kl {
 
 // Each band keeps its own explicit test, so a NaN fails them all instead of landing in a
-// catch-all band such as H5 or Z4.
+// catch-all band such as H5 or Z4. An infinite value would pass the open-ended tests as if it were
+// a measurement, so it falls in no band either.
 std::optional<HikikomiBand> hikikomiBandOf(float p) {
+    if (std::isinf(p)) {
+        return std::nullopt;
+    }
     if (p >= 15) {
         return HikikomiBand::H1;
     }
@@ -26,6 +32,9 @@ std::optional<HikikomiBand> hikikomiBandOf(float p) {
 }
 
 std::optional<JoubuBand> joubuBandOf(float q) {
+    if (std::isinf(q)) {
+        return std::nullopt;
+    }
     if (q >= 30) {
         return JoubuBand::J1;
     }
@@ -49,6 +58,9 @@ std::optional<JoubuBand> joubuBandOf(float q) {
 }
 
 std::optional<ZengoBand> zengoBandOf(float r) {
+    if (std::isinf(r)) {
+        return std::nullopt;
+    }
     if (r >= 20) {
         return ZengoBand::Z1;
     }

@@ -13,8 +13,8 @@ enum class HikikomiBand { H1 = 1, H2, H3, H4, H5 };
 enum class JoubuBand { J1 = 1, J2, J3, J4, J5, J6 };
 enum class ZengoBand { Z1 = 1, Z2, Z3, Z4 };
 
-// Each band test compares the value exactly with whole-number bounds. A value that is not a number
-// falls in no band.
+// Each band test compares the value exactly with whole-number bounds. A value that is not a finite
+// number falls in no band.
 std::optional<HikikomiBand> hikikomiBandOf(float p);
 std::optional<JoubuBand> joubuBandOf(float q);
 std::optional<ZengoBand> zengoBandOf(float r);
@@ -28,7 +28,7 @@ struct ClearanceCell {
     static ClearanceCell fromNumber(int cell); // 1..120
 };
 
-// The one cell whose three band tests hold, or none for a value that is not a number.
+// The one cell whose three band tests hold, or none for a value that is not a finite number.
 std::optional<ClearanceCell> findClearanceCell(float p, float q, float r);
 
 // What a grade box shows for a band: its text, back colour and whether ColourNgText is written.
@@ -54,11 +54,13 @@ CellJudgement judgeCell(const ClearanceCell& cell);
 // JudgementCommentTable: the comment id (1..81, in cell order of first use) and text of each cell.
 int commentIdOfCell(int cell);
 const QString& commentText(int commentId);
-inline const QString& cellComment(int cell) { return commentText(commentIdOfCell(cell)); }
+inline const QString& cellComment(int cell) {
+    return commentText(commentIdOfCell(cell));
+}
 
 // ReviewTag texts.
-QString reviewTagAllOk();    // "【要確認】"
-QString reviewTagCheck();    // "【要詳細検討】"
-QString reviewTagNg();       // "【要再検討】"
+QString reviewTagAllOk(); // "【要確認】"
+QString reviewTagCheck(); // "【要詳細検討】"
+QString reviewTagNg();    // "【要再検討】"
 
 } // namespace kl

@@ -1,5 +1,9 @@
 #include "JudgeWheelClearance.h"
 
+#include <array>
+#include <optional>
+#include <utility>
+
 #include "judgement/ClearanceRules.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"

@@ -37,6 +37,7 @@ inline void PrintTo(const Rgb& c, std::ostream* os) {
 namespace {
 
 constexpr float kInf = std::numeric_limits<float>::infinity();
+constexpr float kMax = std::numeric_limits<float>::max();
 const float kNaN = std::numeric_limits<float>::quiet_NaN();
 
 // The nearest floats either side: the bounds are compared exactly, with no tolerance.
@@ -59,8 +60,8 @@ template <typename Band> struct BandCase {
 const std::vector<BandCase<HikikomiBand>>& hikikomiCases() {
     using enum HikikomiBand;
     static const std::vector<BandCase<HikikomiBand>> cases{
-        {kInf, H1}, {above(15), H1}, {15, H1}, {below(15), H2}, {14.96f, H2},   {10, H2},     {below(10), H3},
-        {5, H3},    {below(5), H4},  {0, H4},  {-0.0f, H4},     {below(0), H5}, {-0.01f, H5}, {-kInf, H5},
+        {kMax, H1}, {above(15), H1}, {15, H1}, {below(15), H2}, {14.96f, H2},   {10, H2},     {below(10), H3},
+        {5, H3},    {below(5), H4},  {0, H4},  {-0.0f, H4},     {below(0), H5}, {-0.01f, H5}, {-kMax, H5},
     };
     return cases;
 }
@@ -68,9 +69,9 @@ const std::vector<BandCase<HikikomiBand>>& hikikomiCases() {
 const std::vector<BandCase<JoubuBand>>& joubuCases() {
     using enum JoubuBand;
     static const std::vector<BandCase<JoubuBand>> cases{
-        {kInf, J1},    {30, J1},         {below(30), J2}, {15, J2},         {below(15), J3},
+        {kMax, J1},    {30, J1},         {below(30), J2}, {15, J2},         {below(15), J3},
         {0.01f, J3},   {above(0), J3},   {0, J4},         {-0.0f, J4},      {below(0), J5},
-        {-14.99f, J5}, {above(-15), J5}, {-15, J6},       {below(-15), J6}, {-kInf, J6},
+        {-14.99f, J5}, {above(-15), J5}, {-15, J6},       {below(-15), J6}, {-kMax, J6},
     };
     return cases;
 }
@@ -78,8 +79,8 @@ const std::vector<BandCase<JoubuBand>>& joubuCases() {
 const std::vector<BandCase<ZengoBand>>& zengoCases() {
     using enum ZengoBand;
     static const std::vector<BandCase<ZengoBand>> cases{
-        {kInf, Z1},  {20, Z1},       {below(20), Z2}, {5.01f, Z2}, {above(5), Z2}, {5, Z3},
-        {0.01f, Z3}, {above(0), Z3}, {0, Z4},         {-0.0f, Z4}, {-1, Z4},       {-kInf, Z4},
+        {kMax, Z1},  {20, Z1},       {below(20), Z2}, {5.01f, Z2}, {above(5), Z2}, {5, Z3},
+        {0.01f, Z3}, {above(0), Z3}, {0, Z4},         {-0.0f, Z4}, {-1, Z4},       {-kMax, Z4},
     };
     return cases;
 }
@@ -131,14 +132,17 @@ TEST(ClearanceRulesBands, ZengoFiveIsZ3AndZeroIsZ4) {
     }
 }
 
-TEST(ClearanceRulesBands, NotANumberFallsInNoBandAndNoCell) {
-    for (const float nan : {kNaN, -kNaN}) {
-        EXPECT_EQ(hikikomiBandOf(nan), std::nullopt);
-        EXPECT_EQ(joubuBandOf(nan), std::nullopt);
-        EXPECT_EQ(zengoBandOf(nan), std::nullopt);
-        EXPECT_EQ(findClearanceCell(nan, 40, 25), std::nullopt);
-        EXPECT_EQ(findClearanceCell(20, nan, 25), std::nullopt);
-        EXPECT_EQ(findClearanceCell(20, 40, nan), std::nullopt);
+// An infinite value would pass the open-ended tests (H1, H5, J1, J6, Z1, Z4) and be graded as if
+// it were a measurement.
+TEST(ClearanceRulesBands, NotAFiniteNumberFallsInNoBandAndNoCell) {
+    for (const float bad : {kNaN, -kNaN, kInf, -kInf}) {
+        SCOPED_TRACE(valueTrace(bad));
+        EXPECT_EQ(hikikomiBandOf(bad), std::nullopt);
+        EXPECT_EQ(joubuBandOf(bad), std::nullopt);
+        EXPECT_EQ(zengoBandOf(bad), std::nullopt);
+        EXPECT_EQ(findClearanceCell(bad, 40, 25), std::nullopt);
+        EXPECT_EQ(findClearanceCell(20, bad, 25), std::nullopt);
+        EXPECT_EQ(findClearanceCell(20, 40, bad), std::nullopt);
     }
     ASSERT_TRUE(findClearanceCell(20, 40, 25).has_value());
 }

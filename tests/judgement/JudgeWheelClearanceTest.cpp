@@ -68,6 +68,43 @@ class JudgeWheelClearanceTest : public QObject {
         QVERIFY(!comment(f, w).ForeColor().has_value());
     }
 
+    // Enters the same wheel and tyre before and after on both axles, so the new clearances equal
+    // the measured ones, runs the analysis and returns the result window it filled; null when the
+    // analysis warned instead.
+    Form4* runAnalysis(const QString (&measured)[4][3]) {
+        Form2& in = m_ctx->forms().get<Form2>();
+        in.show();
+        const char* const fields[4][6] = {
+            {"Combo11", "Combo12", "Combo1", "Text13", "Combo14", "Combo15"},
+            {"Combo16", "Combo17", "Combo2", "Text18", "Combo19", "Combo20"},
+            {"Combo21", "Combo22", "Combo3", "Text23", "Combo24", "Combo25"},
+            {"Combo26", "Combo27", "Combo4", "Text28", "Combo29", "Combo30"},
+        };
+        const QString values[6] = {QStringLiteral("15"), QStringLiteral("6"),   QStringLiteral("＋"),
+                                   QStringLiteral("40"), QStringLiteral("195"), QStringLiteral("65")};
+        for (const auto& block : fields) {
+            for (int i = 0; i < 6; ++i) {
+                const QString name = QLatin1String(block[i]);
+                if (i == 3) {
+                    need<TextBox>(in, name).setText(values[i]);
+                } else {
+                    auto& combo = need<ComboBox>(in, name);
+                    combo.setCurrentIndex(combo.findText(values[i]));
+                }
+            }
+        }
+        for (std::size_t w = 0; w < 4; ++w) {
+            for (std::size_t k = 0; k < 3; ++k) {
+                need<TextBox>(in, QStringLiteral("F2_FC_%1_%2_Old_TXT")
+                                      .arg(wheelCode(kAllWheels[w]), clearanceCode(kAllClearanceKinds[k])))
+                    .setText(measured[w][k]);
+            }
+        }
+        need<CommandButton>(in, QStringLiteral("Command1")).click();
+        testing::flushUnloads();
+        return m_boxes->asked.empty() ? m_ctx->forms().loaded<Form4>() : nullptr;
+    }
+
 private Q_SLOTS:
     void initTestCase() { testing::prepareWidgetTests(); }
 
@@ -114,11 +151,65 @@ private Q_SLOTS:
         QCOMPARE(gradeBox(f, WheelPosition::FL, ClearanceKind::Hikikomi).BackColor(), ColourAdequate);
     }
 
-    void aValueThatIsNotANumberWritesNothing() {
+    void aValueThatIsNotANumberWritesNothing_data() {
         const float nan = std::numeric_limits<float>::quiet_NaN();
+        const float inf = std::numeric_limits<float>::infinity();
+        QTest::addColumn<float>("p");
+        QTest::addColumn<float>("q");
+        QTest::addColumn<float>("r");
+        QTest::newRow("upper NaN") << 20.0f << nan << 25.0f;
+        // Infinite values would otherwise pass the open-ended bands as ample or hopeless room.
+        QTest::newRow("pull-in +inf") << inf << 40.0f << 25.0f;
+        QTest::newRow("fore-aft -inf") << 20.0f << 40.0f << -inf;
+    }
+
+    void aValueThatIsNotANumberWritesNothing() {
+        QFETCH(float, p);
+        QFETCH(float, q);
+        QFETCH(float, r);
         Form4& f = m_ctx->forms().get<Form4>();
-        M_Form2RRJG(*m_ctx, 20.0f, nan, 25.0f);
+        M_Form2RRJG(*m_ctx, p, q, r);
         expectUntouched(f, WheelPosition::RR);
+    }
+
+    // A window that refuses a write stops the wheel there: the error reaches the caller and what was
+    // written before stays. Which writes stay shows their order.
+    void aFailedWriteIsPassedOnAndEarlierWritesStay_data() {
+        QTest::addColumn<QString>("missing");
+        QTest::addColumn<int>("textsWritten");
+        QTest::addColumn<bool>("coloursWritten");
+        QTest::newRow("fore-aft box") << QStringLiteral("F4_FC_FL_Zengo_JG_TXT") << 2 << false;
+        QTest::newRow("comment label") << QStringLiteral("F4_FC_FL_Total_JGCOM_LBL") << 3 << true;
+    }
+
+    void aFailedWriteIsPassedOnAndEarlierWritesStay() {
+        QFETCH(QString, missing);
+        QFETCH(int, textsWritten);
+        QFETCH(bool, coloursWritten);
+        m_ctx->forms().setFactory<Form4>([missing](AppContext& ctx) -> std::unique_ptr<Form> {
+            auto f = std::make_unique<Form4>(ctx);
+            delete f->findChild<QWidget*>(missing);
+            return f;
+        });
+        bool passedOn = false;
+        try {
+            M_Form2FLJG(*m_ctx, -1.0f, -20.0f, -1.0f); // cell 120: every grade "NG"
+        } catch (const MissingControl&) {
+            passedOn = true;
+        }
+        QVERIFY(passedOn);
+        Form4& f = *m_ctx->forms().loaded<Form4>();
+        for (int i = 0; i < 3; ++i) {
+            auto* box = f.findChild<TextBox*>(
+                QStringLiteral("F4_FC_FL_%1_JG_TXT").arg(clearanceCode(kAllClearanceKinds[std::size_t(i)])));
+            if (box == nullptr) {
+                continue;
+            }
+            QCOMPARE(box->Text(), i < textsWritten ? QStringLiteral("NG") : QString());
+            QCOMPARE(box->ForeColor().has_value(), coloursWritten);
+            QCOMPARE(box->BackColor(), coloursWritten ? ColourNgBack : ColourWhite);
+        }
+        expectUntouched(f, WheelPosition::FR);
     }
 
     void commentKeepsItsLineBreaks() {
@@ -131,57 +222,66 @@ private Q_SLOTS:
         QVERIFY(c.wordWrap());
     }
 
+    void analysisGradesEachWheelFromItsOwnClearances() {
+        const WheelValues values[4] = {
+            {20, 40, 25, 1}, // all OK
+            {12, 0, 25, 37}, // upper CHECK
+            {7, 40, 3, 51},  // fore-aft CHECK, pull-in on the caution colour
+            {20, 40, 0, 4},  // fore-aft NG
+        };
+        QString measured[4][3];
+        for (std::size_t w = 0; w < 4; ++w) {
+            measured[w][0] = QString::number(double(values[w].p));
+            measured[w][1] = QString::number(double(values[w].q));
+            measured[w][2] = QString::number(double(values[w].r));
+        }
+        Form4* f = runAnalysis(measured);
+        QVERIFY(f != nullptr);
+        for (std::size_t w = 0; w < 4; ++w) {
+            expectWheel(*f, kAllWheels[w], values[w]);
+        }
+    }
+
     void verdictThroughTheAnalysis_data() {
         QTest::addColumn<QString>("rrZengo");
+        QTest::addColumn<QString>("rrZengoGrade");
         QTest::addColumn<QString>("verdict");
-        QTest::newRow("every grade OK") << QStringLiteral("25") << QStringLiteral("O K");
-        QTest::newRow("one CHECK") << QStringLiteral("4") << QStringLiteral("N G");
-        QTest::newRow("one NG") << QStringLiteral("0") << QStringLiteral("N G");
+        QTest::newRow("every grade OK")
+            << QStringLiteral("25") << QStringLiteral("OK") << QStringLiteral("O K");
+        QTest::newRow("one CHECK") << QStringLiteral("4") << QStringLiteral("CHECK") << QStringLiteral("N G");
+        QTest::newRow("one NG") << QStringLiteral("0") << QStringLiteral("NG") << QStringLiteral("N G");
     }
 
     void verdictThroughTheAnalysis() {
         QFETCH(QString, rrZengo);
+        QFETCH(QString, rrZengoGrade);
         QFETCH(QString, verdict);
-        Form2& in = m_ctx->forms().get<Form2>();
-        in.show();
-        const char* const fields[4][6] = {
-            {"Combo11", "Combo12", "Combo1", "Text13", "Combo14", "Combo15"},
-            {"Combo16", "Combo17", "Combo2", "Text18", "Combo19", "Combo20"},
-            {"Combo21", "Combo22", "Combo3", "Text23", "Combo24", "Combo25"},
-            {"Combo26", "Combo27", "Combo4", "Text28", "Combo29", "Combo30"},
-        };
-        const QString values[6] = {QStringLiteral("15"), QStringLiteral("6"),   QStringLiteral("＋"),
-                                   QStringLiteral("40"), QStringLiteral("195"), QStringLiteral("65")};
-        for (const auto& block : fields) {
-            for (int i = 0; i < 6; ++i) {
-                const QString name = QLatin1String(block[i]);
-                if (i == 3) {
-                    need<TextBox>(in, name).setText(values[i]);
-                } else {
-                    auto& combo = need<ComboBox>(in, name);
-                    combo.setCurrentIndex(combo.findText(values[i]));
-                }
-            }
+        QString measured[4][3];
+        for (auto& wheel : measured) {
+            wheel[0] = QStringLiteral("20");
+            wheel[1] = QStringLiteral("40");
+            wheel[2] = QStringLiteral("25");
         }
-        for (WheelPosition w : kAllWheels) {
-            const bool rr = w == WheelPosition::RR;
-            need<TextBox>(in, QStringLiteral("F2_FC_%1_Hikikomi_Old_TXT").arg(wheelCode(w)))
-                .setText(QStringLiteral("20"));
-            need<TextBox>(in, QStringLiteral("F2_FC_%1_Joubu_Old_TXT").arg(wheelCode(w)))
-                .setText(QStringLiteral("40"));
-            need<TextBox>(in, QStringLiteral("F2_FC_%1_Zengo_Old_TXT").arg(wheelCode(w)))
-                .setText(rr ? rrZengo : QStringLiteral("25"));
-        }
-        need<CommandButton>(in, QStringLiteral("Command1")).click();
-        testing::flushUnloads();
-        QVERIFY(m_boxes->asked.empty());
-        Form4& f = *m_ctx->forms().loaded<Form4>();
+        measured[3][2] = rrZengo;
+        Form4* run = runAnalysis(measured);
+        QVERIFY(run != nullptr);
+        Form4& f = *run;
+        QCOMPARE(gradeBox(f, WheelPosition::RR, ClearanceKind::Zengo).Text(), rrZengoGrade);
         TextBox& result = need<TextBox>(f, QStringLiteral("F4_RESULT_TXT"));
         QCOMPARE(result.Text(), verdict);
         QCOMPARE(result.BackColor(), verdict == QStringLiteral("O K") ? ColourAmple : ColourNgBack);
         QVERIFY(!result.ForeColor().has_value());
-        // A front wheel graded "OK" keeps the window's own text colour.
-        QVERIFY(!gradeBox(f, WheelPosition::FL, ClearanceKind::Hikikomi).ForeColor().has_value());
+        // A box graded "OK" or "CHECK", and a comment without "NG", keep the window's own text colour.
+        for (WheelPosition w : kAllWheels) {
+            bool anyNg = false;
+            for (ClearanceKind k : kAllClearanceKinds) {
+                TextBox& box = gradeBox(f, w, k);
+                const bool ng = box.Text() == QStringLiteral("NG");
+                QCOMPARE(box.ForeColor().has_value(), ng);
+                anyNg = anyNg || ng;
+            }
+            QCOMPARE(comment(f, w).ForeColor().has_value(), anyNg);
+        }
     }
 };
 
