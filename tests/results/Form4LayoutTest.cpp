@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QTextBlock>
 
+#include "judgement/ClearanceRules.h"
 #include "platform/Controls.h"
 #include "results/Form4.h"
 #include "support/ScriptedMessageBoxes.h"
@@ -148,6 +149,20 @@ private Q_SLOTS:
         QCOMPARE(label->font().pointSizeF(), 9.0);
         QVERIFY(!label->font().bold());
         QCOMPARE(label->size(), QSize(kl::twips(4650), kl::twips(heightTwips)));
+    }
+
+    // A comment that needs more lines than its label has loses its end, review tag and all.
+    void everyCommentFitsItsLabel() {
+        Session s;
+        for (const QString& wheel : WheelCodes) {
+            auto& label =
+                kl::testing::need<Label>(s.window(), QStringLiteral("F4_FC_%1_Total_JGCOM_LBL").arg(wheel));
+            for (int id = 1; id <= 81; ++id) {
+                label.setCaption(kl::commentText(id));
+                QVERIFY2(label.heightForWidth(label.width()) <= label.height(),
+                         qPrintable(QStringLiteral("%1: C%2").arg(wheel).arg(id, 2, 10, QLatin1Char('0'))));
+            }
+        }
     }
 
     void placement_data() {
