@@ -248,10 +248,10 @@ void Form2::buildBefore() {
          {u"Label27", u"Label13", u"Label18", u"Label24", u"Label22", u"Label23"}},
     }};
     for (std::size_t f = 0; f < frames.size(); ++f) {
-        const ClearanceFrameSpec& spec = frames[f];
+        const ClearanceFrameSpec& layout = frames[f];
         // These two take the window's font, not the heading font of their container.
         auto* frame =
-            makeFrame(main, spec.name, spec.left, 2540, 4100, 1280, spec.caption.toString(), font());
+            makeFrame(main, layout.name, layout.left, 2540, 4100, 1280, layout.caption.toString(), font());
         for (std::size_t side = 0; side < 2; ++side) {
             const WheelPosition wheel = kAllWheels[f * 2 + side];
             const QStringView sideText = side == 0 ? QStringView(u"左") : QStringView(u"右");
@@ -259,7 +259,7 @@ void Form2::buildBefore() {
                 const ClearanceKind kind = kAllClearanceKinds[k];
                 const QString name =
                     cat({u"F2_FC_", wheelCode(wheel), u"_", clearanceCode(kind), u"_Old_TXT"});
-                const QString tip = cat({u"変更前の", spec.axle, sideText, u"フェンダークリアランス",
+                const QString tip = cat({u"変更前の", layout.axle, sideText, u"フェンダークリアランス",
                                          kClearanceTipKind[k], u"量を直接入力して下さい"});
                 m_clearances[f * 6 + side * 3 + k] =
                     makeTypedBox(frame, name, kClearanceBoxLeft[side], kClearanceBoxTop[k], 800, tip);
@@ -267,7 +267,7 @@ void Form2::buildBefore() {
                 const QString caption =
                     k == 0 ? cat({sideText, u" ： 引込"}) : kClearanceTipKind[k].toString();
                 const int labelLeft = k == 0 ? (side == 0 ? 340 : 2205) : (side == 0 ? 745 : 2610);
-                makeLabel(frame, spec.labels[side * 3 + k], caption, labelLeft, kClearanceLabelTop[k]);
+                makeLabel(frame, layout.labels[side * 3 + k], caption, labelLeft, kClearanceLabelTop[k]);
             }
         }
     }
@@ -286,25 +286,26 @@ void Form2::buildAfter() {
 }
 
 void Form2::buildWheelFrame(QWidget* container, std::size_t block) {
-    const WheelFrameSpec& spec = kWheelFrames[block];
-    auto* frame = makeFrame(container, spec.frame, spec.left, spec.top, 4100, spec.height,
-                            spaces(spec.captionSpaces), uiGothic(spec.fontPoints));
+    const WheelFrameSpec& layout = kWheelFrames[block];
+    auto* frame = makeFrame(container, layout.frame, layout.left, layout.top, 4100, layout.height,
+                            spaces(layout.captionSpaces), uiGothic(layout.fontPoints));
     const auto tip = [&](std::size_t input) {
-        return cat({spec.state, u"の", spec.axle, kWheelTips[input]});
+        return cat({layout.state, u"の", layout.axle, kWheelTips[input]});
     };
 
     WheelFields& w = m_wheels[block];
-    w.rimDiameter = makeList(frame, spec.inputs[0], kInputLeft, kWheelRows[0].inputTop, kListWidth, tip(0));
-    w.rimWidth = makeList(frame, spec.inputs[1], kInputLeft, kWheelRows[1].inputTop, kListWidth, tip(1));
-    w.direction = makeList(frame, spec.inputs[2], kInputLeft, kWheelRows[2].inputTop, 550, tip(2));
-    w.offset = makeTypedBox(frame, spec.inputs[3].toString(), 2730, kWheelRows[2].inputTop, 1070, tip(3));
-    w.tyreWidth = makeList(frame, spec.inputs[4], kInputLeft, kWheelRows[3].inputTop, kListWidth, tip(4));
-    w.aspectRatio = makeList(frame, spec.inputs[5], kInputLeft, kWheelRows[4].inputTop, kListWidth, tip(5));
+    w.rimDiameter = makeList(frame, layout.inputs[0], kInputLeft, kWheelRows[0].inputTop, kListWidth, tip(0));
+    w.rimWidth = makeList(frame, layout.inputs[1], kInputLeft, kWheelRows[1].inputTop, kListWidth, tip(1));
+    w.direction = makeList(frame, layout.inputs[2], kInputLeft, kWheelRows[2].inputTop, 550, tip(2));
+    w.offset = makeTypedBox(frame, layout.inputs[3].toString(), 2730, kWheelRows[2].inputTop, 1070, tip(3));
+    w.tyreWidth = makeList(frame, layout.inputs[4], kInputLeft, kWheelRows[3].inputTop, kListWidth, tip(4));
+    w.aspectRatio = makeList(frame, layout.inputs[5], kInputLeft, kWheelRows[4].inputTop, kListWidth, tip(5));
 
     for (std::size_t r = 0; r < kWheelRows.size(); ++r) {
         // The first label of the old front frame stands 5 twips further left than its peers.
         const int left = (block == 0 && r == 0) ? 525 : kWheelRows[r].labelLeft;
-        Label* label = makeLabel(frame, spec.labels[r], kWheelRows[r].caption, left, kWheelRows[r].labelTop);
+        Label* label =
+            makeLabel(frame, layout.labels[r], kWheelRows[r].caption, left, kWheelRows[r].labelTop);
         // The substitute font runs wider than the original: keep the caption's end clear of the inputs.
         const int end = twips(kInputLeft) - kLabelGapPixels;
         if (label->geometry().right() >= end) {
@@ -312,9 +313,9 @@ void Form2::buildWheelFrame(QWidget* container, std::size_t block) {
         }
     }
 
-    if (!spec.sameAsFront.isEmpty()) {
+    if (!layout.sameAsFront.isEmpty()) {
         w.sameAsFront =
-            new CheckBox(frame, spec.sameAsFront.toString(), QStringLiteral("前輪ホイールと同じ"));
+            new CheckBox(frame, layout.sameAsFront.toString(), QStringLiteral("前輪ホイールと同じ"));
         w.sameAsFront->setFont(uiGothic(9));
         // Opaque, so the frame's top edge does not run through the caption.
         w.sameAsFront->setAutoFillBackground(true);
