@@ -8,6 +8,7 @@ packages=(
   googletest libgtest-dev
   fonts-ipafont-gothic
   xvfb xauth
+  locales # a decimal-comma locale for the number-text test
 )
 
 missing=()

@@ -1,7 +1,7 @@
 #include "NumberText.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -23,7 +23,15 @@ double leadingNumberValue(const QString& text) {
     if (digits.find_first_of("0123456789") == std::string::npos) {
         return 0.0;
     }
-    return std::strtod(digits.c_str(), nullptr);
+    // Never strtod: the program runs in the user's locale, where the decimal point may be a comma.
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        // Too many digits for a double: huge when the whole part has a digit other than 0, else tiny.
+        const std::string whole = digits.substr(0, digits.find('.'));
+        return whole.find_first_not_of('0') == std::string::npos ? 0.0 : HUGE_VAL;
+    }
+    return value;
 }
 
 namespace {
@@ -37,9 +45,10 @@ struct DecimalDigits {
 
 DecimalDigits roundedDigits(double magnitude, int sig) {
     char buf[64];
-    // 17 significant digits hold every double exactly enough to round from.
-    std::snprintf(buf, sizeof buf, "%.16e", magnitude);
-    std::string s(buf);
+    // 17 significant digits hold every double exactly enough to round from. to_chars writes "." whatever
+    // the user's locale says.
+    const auto written = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 16);
+    std::string s(buf, written.ptr);
     const auto ePos = s.find('e');
     int exp10 = std::atoi(s.c_str() + ePos + 1);
     std::string mant;

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <optional>
 
 #include "analysis/AnalyseFitment.h"
 #include "input/Form2.h"
@@ -12,6 +13,8 @@
 
 using namespace kl;
 using testing::need;
+
+Q_DECLARE_METATYPE(kl::Rgb)
 
 namespace {
 
@@ -100,6 +103,21 @@ void enter(Form2& f, const Entry& e) {
     }
     need<CheckBox>(f, QStringLiteral("Check1")).setValue(e.check1);
     need<CheckBox>(f, QStringLiteral("Check2")).setValue(e.check2);
+}
+
+// Every text and check value of the data-entry window, by control name.
+QStringList snapshot(Form2& f) {
+    QStringList fields;
+    for (const ComboBox* c : f.findChildren<ComboBox*>()) {
+        fields << c->objectName() + QStringLiteral("=") + c->Text();
+    }
+    for (const TextBox* t : f.findChildren<TextBox*>()) {
+        fields << t->objectName() + QStringLiteral("=") + t->Text();
+    }
+    for (const CheckBox* c : f.findChildren<CheckBox*>()) {
+        fields << c->objectName() + QStringLiteral("=") + QString::number(c->Value());
+    }
+    return fields;
 }
 
 QString text(Form4& f, const QString& name) {
@@ -205,6 +223,21 @@ private Q_SLOTS:
         QCOMPARE(text(r, QStringLiteral("F4_WTR_Kumiawase_New_TXT")),
                  QStringLiteral("ﾎｲｰﾙ：7.5×17 +45  ﾀｲﾔ：225/45-17"));
 
+        // The wheel judgements graded the unrounded new clearances; only RR has an "NG".
+        const QStringList grades{QStringLiteral("OK"), QStringLiteral("OK"),    QStringLiteral("OK"),
+                                 QStringLiteral("OK"), QStringLiteral("OK"),    QStringLiteral("OK"),
+                                 QStringLiteral("OK"), QStringLiteral("OK"),    QStringLiteral("OK"),
+                                 QStringLiteral("NG"), QStringLiteral("CHECK"), QStringLiteral("CHECK")};
+        const QStringList gradeNames = clearanceNames(QStringLiteral("F4"), QStringLiteral("JG"));
+        for (int i = 0; i < 12; ++i) {
+            QCOMPARE(text(r, gradeNames[i]), grades[i]);
+        }
+        for (const char* w : {"FL", "FR", "RL", "RR"}) {
+            auto& comment = need<Label>(r, QStringLiteral("F4_FC_%1_Total_JGCOM_LBL").arg(QLatin1String(w)));
+            QVERIFY(!comment.Caption().isEmpty());
+            QCOMPARE(comment.ForeColor().has_value(), QLatin1String(w) == QLatin1String("RR"));
+        }
+
         // RR's pull-in is below zero: the verdict cannot be "O K".
         QCOMPARE(text(r, QStringLiteral("F4_RESULT_TXT")), QStringLiteral("N G"));
         QCOMPARE(need<TextBox>(r, QStringLiteral("F4_RESULT_TXT")).BackColor(), ColourNgBack);
@@ -286,6 +319,7 @@ private Q_SLOTS:
         } else {
             type(input(), emptied, QString());
         }
+        const QStringList before = snapshot(input());
         clickOk();
 
         QCOMPARE(m_boxes->asked.size(), std::size_t{1});
@@ -299,6 +333,7 @@ private Q_SLOTS:
         QVERIFY(m_ctx->forms().loaded<Form2>() != nullptr);
         QCOMPARE(need<TextBox>(input(), QStringLiteral("F2_FC_FL_Hikikomi_Old_TXT")).Text(),
                  QStringLiteral(".5"));
+        QCOMPARE(snapshot(input()), before);
     }
 
     void secondClickAfterTheWarningRuns() {
@@ -360,6 +395,94 @@ private Q_SLOTS:
         clickOk();
         QCOMPARE(text(result(), QStringLiteral("F4_WTF_Kumiawase_Old_TXT")),
                  QStringLiteral("ﾎｲｰﾙ：6.5×16 ") + shown + QStringLiteral("  ﾀｲﾔ：205/55-16"));
+    }
+
+    // The result window is loaded by the run's first write, after the clearance rewrite; it stays hidden
+    // while it is filled, and every box is written once, in the order of the run.
+    void resultIsWrittenInRunOrderIntoAHiddenWindow() {
+        QStringList events;
+        m_ctx->forms().setFactory<Form4>([this, &events](AppContext& ctx) -> std::unique_ptr<Form> {
+            events << QStringLiteral("load after rewrite to ") +
+                          need<TextBox>(input(), QStringLiteral("F2_FC_FL_Hikikomi_Old_TXT")).Text();
+            auto f = std::make_unique<Form4>(ctx);
+            for (TextBox* box : f->findChildren<TextBox*>()) {
+                QObject::connect(box, &QLineEdit::textChanged, box, [&events, box] {
+                    events << (box->window()->isVisible() ? QStringLiteral("shown ") : QString()) +
+                                  box->objectName();
+                });
+            }
+            return f;
+        });
+        Entry e = upsizing();
+        e.clearances[0] = QStringLiteral(".5");
+        enter(input(), e);
+        clickOk();
+
+        QStringList expected{QStringLiteral("load after rewrite to 0.5"), QStringLiteral("F4_TD_FA_Old_TXT"),
+                             QStringLiteral("F4_TD_RA_Old_TXT")};
+        expected << clearanceNames(QStringLiteral("F4"), QStringLiteral("Old"))
+                 << QStringLiteral("F4_TD_FA_New_TXT") << QStringLiteral("F4_TD_RA_New_TXT")
+                 << clearanceNames(QStringLiteral("F4"), QStringLiteral("New"));
+        for (const char* w : {"FL", "FR", "RL", "RR"}) {
+            expected << QStringLiteral("F4_FC_%1_ZOUKA_New_TXT").arg(QLatin1String(w));
+        }
+        expected << QStringLiteral("F4_TD_FA_JG_TXT") << QStringLiteral("F4_TD_RA_JG_TXT")
+                 << clearanceNames(QStringLiteral("F4"), QStringLiteral("JG"))
+                 << QStringLiteral("F4_WTF_Kumiawase_Old_TXT") << QStringLiteral("F4_WTF_Kumiawase_New_TXT")
+                 << QStringLiteral("F4_WTR_Kumiawase_Old_TXT") << QStringLiteral("F4_WTR_Kumiawase_New_TXT")
+                 << QStringLiteral("F4_RESULT_TXT");
+        QCOMPARE(events, expected);
+        QVERIFY(result().isVisible());
+    }
+
+    void diameterGradesReachTheWindow_data() {
+        QTest::addColumn<QString>("rearTyre");
+        QTest::addColumn<QString>("rearAspect");
+        QTest::addColumn<QString>("grade");
+        QTest::addColumn<Rgb>("back");
+        QTest::addColumn<bool>("red");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("rear in band 4")
+            << QStringLiteral("295") << QStringLiteral("35") << QStringLiteral("NG") << ColourCaution << false
+            << QStringLiteral("車検範囲内も推奨できません。（誤差：12.6 %）");
+        QTest::newRow("rear in band 5")
+            << QStringLiteral("285") << QStringLiteral("40") << QStringLiteral("NG") << ColourNgBack << true
+            << QStringLiteral("誤差大につき、要再検討。（誤差：16 %）");
+    }
+
+    // Each axle is graded on its own; only band 5 writes a text colour, on both the grade and the comment.
+    void diameterGradesReachTheWindow() {
+        QFETCH(QString, rearTyre);
+        QFETCH(QString, rearAspect);
+        QFETCH(QString, grade);
+        QFETCH(Rgb, back);
+        QFETCH(bool, red);
+        QFETCH(QString, caption);
+        Entry e = upsizing();
+        e.beforeRear = {QStringLiteral("15"), QStringLiteral("6"),   kPlus,
+                        QStringLiteral("45"), QStringLiteral("195"), QStringLiteral("65")};
+        e.afterRear = {
+            QStringLiteral("20"), QStringLiteral("8.5"), kPlus, QStringLiteral("45"), rearTyre, rearAspect};
+        enter(input(), e);
+        clickOk();
+        Form4& r = result();
+
+        auto& frontGrade = need<TextBox>(r, QStringLiteral("F4_TD_FA_JG_TXT"));
+        auto& frontComment = need<Label>(r, QStringLiteral("F4_TD_FA_JGCOM_LBL"));
+        QCOMPARE(frontGrade.Text(), QStringLiteral("OK"));
+        QCOMPARE(frontGrade.BackColor(), ColourAmple);
+        QVERIFY(!frontGrade.ForeColor().has_value());
+        QVERIFY(!frontComment.ForeColor().has_value());
+
+        auto& rearGrade = need<TextBox>(r, QStringLiteral("F4_TD_RA_JG_TXT"));
+        auto& rearComment = need<Label>(r, QStringLiteral("F4_TD_RA_JGCOM_LBL"));
+        QCOMPARE(rearGrade.Text(), grade);
+        QCOMPARE(rearGrade.BackColor(), back);
+        QCOMPARE(rearComment.Caption(), caption);
+        const std::optional<Rgb> textColour = red ? std::optional<Rgb>(ColourNgText) : std::nullopt;
+        QVERIFY(rearGrade.ForeColor() == textColour);
+        QVERIFY(rearComment.ForeColor() == textColour);
+        QCOMPARE(rearGrade.palette().color(QPalette::Text) == ColourNgText.toColor(), red);
     }
 
     void aFailingRunShowsAMessageAndKeepsTheInputs() {

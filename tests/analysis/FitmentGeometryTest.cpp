@@ -25,8 +25,38 @@ TEST(FitmentGeometry, TyreOuterDiameter) {
     for (const auto& c : cases) {
         EXPECT_EQ(formatOneDecimal(TyreOuterDiameter(c.size)).toStdString(), c.shown);
     }
-    // Evaluated in double, stored in single precision.
+    // Evaluated in double, stored in single precision. Worked through in single precision, 135/30 on
+    // 13 inch would come out one step lower, at 411.19998.
     EXPECT_EQ(TyreOuterDiameter(sz(16, 6.5f, 45, 205, 55)), static_cast<float>(225.5 + 16 * 25.4));
+    EXPECT_EQ(TyreOuterDiameter(sz(13, 4, 0, 135, 30)), static_cast<float>(81.0 + 13 * 25.4));
+}
+
+TEST(FitmentGeometry, NewClearancesOfOneWheel) {
+    const WheelTyreSize stock = sz(16, 6.5f, 45, 205, 55);
+    struct Case {
+        const char* what;
+        WheelTyreSize before, after;
+        double h, j, z;
+        const char *hNew, *jNew, *zNew;
+    } cases[] = {
+        {"205/55R16 to 225/45R17", stock, sz(17, 7.5f, 45, 225, 45), 20, 30, 25, "10.0", "28.8", "23.8"},
+        {"offset 45 to 35 only", stock, sz(16, 6.5f, 35, 205, 55), 20, 30, 25, "10.0", "30.0", "25.0"},
+        {"offset half a mm more", stock, sz(16, 6.5f, 45.5f, 205, 55), 12.3, 30, 25, "12.8", "30.0", "25.0"},
+        {"back down to 205/55R16", sz(17, 7.5f, 45, 225, 45), stock, 10, 30, 25, "20.0", "31.2", "26.2"},
+        {"pull-in below zero", stock, sz(17, 7.5f, 45, 225, 45), 2.34, 1, 0.5, "-7.7", "-0.2", "-0.7"},
+        {"direction minus after", stock, sz(16, 6.5f, -10, 205, 55), 60, 30, 25, "5.0", "30.0", "25.0"},
+    };
+    for (const auto& c : cases) {
+        const NewClearances n = computeNewClearances(c.h, c.j, c.z, c.before, c.after,
+                                                     TyreOuterDiameter(c.before), TyreOuterDiameter(c.after));
+        EXPECT_EQ(formatOneDecimal(n.hikikomi).toStdString(), c.hNew) << c.what;
+        EXPECT_EQ(formatOneDecimal(n.joubu).toStdString(), c.jNew) << c.what;
+        EXPECT_EQ(formatOneDecimal(n.zengo).toStdString(), c.zNew) << c.what;
+    }
+    // The measured clearance enters in double precision: taken as a single first, 7.7 would end one step
+    // further from zero.
+    const NewClearances n = computeNewClearances(7.7, 0, 0, stock, sz(17, 7.5f, 45, 225, 45), 0, 0);
+    EXPECT_EQ(n.hikikomi, static_cast<float>((((7.7 + 102.5) - 45.0) + 45.0) - 112.5));
 }
 
 TEST(FitmentGeometry, UpsizingMovesTheClearances) {

@@ -1,5 +1,9 @@
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
 #include <limits>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -23,6 +27,9 @@ TEST(NumberText, LeadingNumberValueReadsOnlyTheLeadingDecimal) {
         EXPECT_DOUBLE_EQ(leadingNumberValue(QString::fromUtf16(c.text)), c.value)
             << QString::fromUtf16(c.text).toStdString();
     }
+    // Beyond the range of a double: too large to hold, or too small to tell from zero.
+    EXPECT_EQ(leadingNumberValue(QStringLiteral("1") + QString(400, u'0')), HUGE_VAL);
+    EXPECT_EQ(leadingNumberValue(QStringLiteral("0.") + QString(400, u'0') + QStringLiteral("1")), 0.0);
 }
 
 struct DoubleText {
@@ -106,6 +113,37 @@ TEST(NumberText, OneDecimalReadsBackWithItsSign) {
 TEST(NumberText, NonFiniteValuesAreNamedNotPrintedAsDigits) {
     EXPECT_EQ(PlainNumberText(std::numeric_limits<float>::quiet_NaN()).toStdString(), "NaN");
     EXPECT_EQ(formatOneDecimal(-std::numeric_limits<double>::infinity()).toStdString(), "-Inf");
+}
+
+// Switches LC_NUMERIC to a locale whose decimal point is a comma, as the program's QApplication does
+// for a German user; generates one under the temporary folder when none is installed.
+bool useCommaDecimalLocale() {
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"}) {
+        if (std::setlocale(LC_NUMERIC, name) != nullptr) {
+            return true;
+        }
+    }
+    const auto dir = std::filesystem::temp_directory_path() / "kl-number-text-locales";
+    setenv("LOCPATH", dir.c_str(), 1);
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr) {
+        return true;
+    }
+    std::filesystem::create_directories(dir);
+    const std::string make =
+        "localedef -i de_DE -f UTF-8 '" + (dir / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
+    return std::system(make.c_str()) == 0 && std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+}
+
+TEST(NumberText, TextsKeepThePointInACommaLocale) {
+    if (!useCommaDecimalLocale()) {
+        GTEST_SKIP() << "no locale with a decimal comma available";
+    }
+    EXPECT_DOUBLE_EQ(leadingNumberValue(QStringLiteral("7.5")), 7.5);
+    EXPECT_DOUBLE_EQ(leadingNumberValue(QStringLiteral("1,5")), 1);
+    EXPECT_EQ(PlainNumberText(6.5f).toStdString(), "6.5");
+    EXPECT_EQ(PlainDoubleText(2.5).toStdString(), "2.5");
+    EXPECT_EQ(formatOneDecimal(631.9).toStdString(), "631.9");
+    std::setlocale(LC_NUMERIC, "C");
 }
 
 } // namespace
