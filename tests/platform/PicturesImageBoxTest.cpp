@@ -50,7 +50,8 @@ private Q_SLOTS:
         QTest::addColumn<QSize>("stored");
         QTest::addColumn<QSize>("picture");
         QTest::addColumn<QSize>("expected");
-        QTest::newRow("plain, stored larger") << false << QSize(152, 191) << QSize(152, 142) << QSize(152, 142);
+        QTest::newRow("plain, stored larger")
+            << false << QSize(152, 191) << QSize(152, 142) << QSize(152, 142);
         QTest::newRow("plain, stored smaller") << false << QSize(10, 10) << QSize(68, 13) << QSize(68, 13);
         QTest::newRow("stretched, larger box") << true << QSize(139, 25) << QSize(95, 17) << QSize(139, 25);
         QTest::newRow("stretched, smaller box") << true << QSize(50, 10) << QSize(139, 25) << QSize(50, 10);
