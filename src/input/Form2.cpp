@@ -19,7 +19,7 @@ namespace kl {
 namespace {
 
 // Names of one wheel and tyre frame, in row order; the offset box shares row 3 with the direction.
-struct WheelFrameSpec {
+struct WheelFrameLayout {
     QStringView frame;
     int left;
     int top;
@@ -34,7 +34,7 @@ struct WheelFrameSpec {
 };
 
 // Old front, old rear, new front, new rear: the order of m_wheels.
-constexpr std::array<WheelFrameSpec, 4> kWheelFrames{{
+constexpr std::array<WheelFrameLayout, 4> kWheelFrames{{
     {u"Frame1",
      300,
      350,
@@ -228,14 +228,14 @@ void Form2::buildBefore() {
     buildWheelFrame(main, 1);
 
     // Front clearances, then rear; each frame holds its axle's left and right wheel.
-    struct ClearanceFrameSpec {
+    struct ClearanceFrameLayout {
         QStringView name;
         int left;
         QStringView caption;
         QStringView axle;
         std::array<QStringView, 6> labels;
     };
-    const std::array<ClearanceFrameSpec, 2> frames{{
+    const std::array<ClearanceFrameLayout, 2> frames{{
         {u"Frame7",
          300,
          u"前輪フェンダークリアランス（mm）",
@@ -248,7 +248,7 @@ void Form2::buildBefore() {
          {u"Label27", u"Label13", u"Label18", u"Label24", u"Label22", u"Label23"}},
     }};
     for (std::size_t f = 0; f < frames.size(); ++f) {
-        const ClearanceFrameSpec& layout = frames[f];
+        const ClearanceFrameLayout& layout = frames[f];
         // These two take the window's font, not the heading font of their container.
         auto* frame =
             makeFrame(main, layout.name, layout.left, 2540, 4100, 1280, layout.caption.toString(), font());
@@ -286,7 +286,7 @@ void Form2::buildAfter() {
 }
 
 void Form2::buildWheelFrame(QWidget* container, std::size_t block) {
-    const WheelFrameSpec& layout = kWheelFrames[block];
+    const WheelFrameLayout& layout = kWheelFrames[block];
     auto* frame = makeFrame(container, layout.frame, layout.left, layout.top, 4100, layout.height,
                             spaces(layout.captionSpaces), uiGothic(layout.fontPoints));
     const auto tip = [&](std::size_t input) {
