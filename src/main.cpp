@@ -1,10 +1,10 @@
 #include <QApplication>
 #include <QStyleFactory>
 
-#include "input/Form2.h"
+#include "input/gui/Form2.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
-#include "platform/MessageBoxes.h"
+#include "platform/Platform.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -14,10 +14,17 @@ int main(int argc, char** argv) {
     kl::installFontSubstitutions();
 
     kl::platform::QtMessageBoxes messageBoxes;
-    kl::platform::Platform platform;
-    platform.messageBoxes = &messageBoxes;
+    kl::platform::TempFiles tempFiles;
+    kl::platform::QtFileDialogs fileDialogs;
+    kl::platform::SystemClock clock;
+    kl::platform::ThreadPause pause;
+    kl::platform::Printers printers;
+    kl::platform::HelpViewer helpViewer;
+    kl::platform::Registry registry;
+    kl::platform::Processes processes;
 
-    kl::AppContext context(platform);
+    kl::AppContext context(kl::platform::Platform{messageBoxes, tempFiles, fileDialogs, clock, pause, printers,
+                                                  helpViewer, registry, processes});
     context.programFolder = QCoreApplication::applicationDirPath();
     context.forms().setOnNoneLoaded([] { QCoreApplication::quit(); });
 

@@ -130,6 +130,40 @@ CheckBox::CheckBox(QWidget* parent, const QString& name, const QString& caption)
 CommandButton::CommandButton(QWidget* parent, const QString& name, const QString& caption)
     : QPushButton(caption, parent) {
     setObjectName(name);
+    // Enter on a focused button presses that button, not the window's default one.
+    setAutoDefault(true);
+}
+
+MemoBox::MemoBox(QWidget* parent, const QString& name) : QPlainTextEdit(parent) {
+    setObjectName(name);
+    setTabChangesFocus(true);
+}
+
+void MemoBox::setBackColor(Rgb c) {
+    QPalette p = palette();
+    p.setColor(QPalette::Base, c.toColor());
+    setPalette(p);
+}
+
+OptionButton::OptionButton(QWidget* parent, const QString& name, const QString& caption)
+    : QRadioButton(caption, parent) {
+    setObjectName(name);
+}
+
+LineShape::LineShape(QWidget* parent, const QString& name, bool rising) : QWidget(parent), m_rising(rising) {
+    setObjectName(name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineShape::paintEvent(QPaintEvent* /*event*/) {
+    QPainter p(this);
+    p.setPen(palette().color(QPalette::WindowText));
+    const QRect r = rect().adjusted(0, 0, -1, -1);
+    if (m_rising) {
+        p.drawLine(r.bottomLeft(), r.topRight());
+    } else {
+        p.drawLine(r.topLeft(), r.bottomRight());
+    }
 }
 
 Frame::Frame(QWidget* parent, const QString& name, const QString& caption) : QGroupBox(caption, parent) {

@@ -8,17 +8,16 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QString>
 
 #include "common/GradePalette.h"
+#include "platform/Layout.h"
 
 namespace kl {
 
-// Layouts are given in twips: 15 twips make one pixel at 96 dpi.
-constexpr int twips(int t) {
-    return (t + 7) / 15;
-}
 void placeTwips(QWidget* w, int left, int top, int width, int height);
 void moveTwips(QWidget* w, int left, int top);
 
@@ -95,6 +94,38 @@ public:
     CheckBox(QWidget* parent, const QString& name, const QString& caption);
     int Value() const { return isChecked() ? 1 : 0; }
     void setValue(int v) { setChecked(v != 0); }
+};
+
+// A multi-line text box; Tab moves on through the window instead of typing a tab.
+class MemoBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    MemoBox(QWidget* parent, const QString& name);
+    QString Text() const { return toPlainText(); }
+    void setText(const QString& t) { setPlainText(t); }
+    void setBackColor(Rgb c);
+    void setLocked(bool locked) { setReadOnly(locked); }
+};
+
+class OptionButton : public QRadioButton {
+    Q_OBJECT
+public:
+    OptionButton(QWidget* parent, const QString& name, const QString& caption);
+    bool Value() const { return isChecked(); }
+    void setValue(bool v) { setChecked(v); }
+};
+
+// A straight line between two corners of its rectangle.
+class LineShape : public QWidget {
+    Q_OBJECT
+public:
+    LineShape(QWidget* parent, const QString& name, bool rising);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool m_rising;
 };
 
 class CommandButton : public QPushButton {

@@ -1,16 +1,195 @@
 #include "Forms.h"
 
+#include <algorithm>
+
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
 #include <QGuiApplication>
-#include <QScreen>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
 #include <QMetaObject>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include "platform/Controls.h"
+#include "platform/Resources.h"
 
 namespace kl {
 
-Form::Form(AppContext& context) : QWidget(nullptr), m_context(context) {}
+StatusBar::StatusBar(QWidget* parent, const StatusBarSpec& spec, const platform::Clock& clock)
+    : QWidget(parent), m_clock(clock) {
+    setObjectName(QStringLiteral("sbStatusBar"));
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(1, 2, 1, 1);
+    row->setSpacing(2);
+    const int widths[3] = {spec.textWidth, spec.dateWidth, spec.timeWidth};
+    for (int i = 0; i < 3; ++i) {
+        auto* panel = new QLabel(this);
+        panel->setObjectName(QStringLiteral("sbStatusBar_Panel_%1").arg(i + 1));
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setIndent(3);
+        if (widths[i] > 0) {
+            panel->setMinimumWidth(twips(widths[i]));
+        }
+        row->addWidget(panel, widths[i] > 0 && i == 0 ? 0 : (i == 0 ? 1 : 0));
+        m_panels[i] = panel;
+    }
+    if (spec.textWidth > 0) {
+        row->addStretch(1);
+    }
+    m_panels[0]->setText(spec.text);
+    refresh();
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, &StatusBar::refresh);
+    timer->start(1000);
+}
+
+QString StatusBar::panelText(int panel) const {
+    return panel >= 1 && panel <= 3 ? m_panels[panel - 1]->text() : QString();
+}
+
+void StatusBar::refresh() {
+    const QDateTime now = m_clock.now();
+    const QLocale locale = QLocale::system();
+    m_panels[1]->setText(locale.toString(now.date(), QLocale::ShortFormat));
+    m_panels[2]->setText(locale.toString(now.time(), QLocale::ShortFormat));
+}
+
+Form::Form(AppContext& context) : QWidget(nullptr), m_context(context) {
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+}
 
 Form::~Form() = default;
+
+void Form::setUpWindow(const WindowSpec& spec, const std::vector<ControlSpec>& controls) {
+    m_spec = spec;
+    switch (spec.style) {
+    case WindowStyle::Main:
+    case WindowStyle::Dialog:
+        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowCloseButtonHint);
+        break;
+    case WindowStyle::Splash:
+        setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+        break;
+    }
+    setWindowTitle(spec.caption);
+    setFont(uiGothic(9));
+    if (spec.back) {
+        QPalette p = palette();
+        p.setColor(QPalette::Window, spec.back->toColor());
+        setPalette(p);
+        setAutoFillBackground(true);
+    }
+    if (spec.icon) {
+        if (const auto bytes = platform::loadResource(u"ICON", 1)) {
+            QPixmap icon;
+            if (icon.loadFromData(*bytes)) {
+                setWindowIcon(QIcon(icon));
+            }
+        }
+    }
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->setSizeConstraint(QLayout::SetFixedSize);
+    if (!spec.menus.empty()) {
+        m_menuBar = new QMenuBar(this);
+        m_menuBar->setObjectName(QStringLiteral("menuBar"));
+        buildMenus(*m_menuBar, spec.menus);
+        column->setMenuBar(m_menuBar);
+    }
+    m_client->setFixedSize(twips(spec.clientWidth), twips(spec.clientHeight));
+    column->addWidget(m_client);
+
+    buildControls(*m_client, controls);
+
+    if (spec.statusBar) {
+        m_statusBar = new StatusBar(m_client, *spec.statusBar, m_context.platform().clock);
+        constexpr int height = 270;
+        m_statusBar->setGeometry(0, twips(spec.clientHeight - height), twips(spec.clientWidth), twips(height));
+    }
+    applyTabOrder();
+    adjustSize();
+}
+
+void Form::applyTabOrder() {
+    if (m_spec.tabOrder.isEmpty()) {
+        return;
+    }
+    std::vector<QWidget*> chain;
+    for (const QString& name : m_spec.tabOrder) {
+        auto* w = m_client->findChild<QWidget*>(name);
+        if (w == nullptr) {
+            throw MissingControl(objectName(), name);
+        }
+        chain.push_back(w);
+    }
+    // Only the listed controls are reached with Tab.
+    for (QWidget* w : m_client->findChildren<QWidget*>()) {
+        if ((w->focusPolicy() & Qt::TabFocus) != 0 && !w->objectName().isEmpty() &&
+            std::find(chain.begin(), chain.end(), w) == chain.end()) {
+            w->setFocusPolicy(Qt::ClickFocus);
+        }
+    }
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    }
+    chain.front()->setFocus();
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+    QString target;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        target = m_spec.defaultButton;
+    } else if (event->key() == Qt::Key_Escape) {
+        target = m_spec.cancelButton;
+    }
+    if (!target.isEmpty()) {
+        auto* button = m_client->findChild<QAbstractButton*>(target);
+        if (button != nullptr && button->isEnabled()) {
+            event->accept();
+            button->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Form::showEvent(QShowEvent* event) {
+    if (m_spec.centred && !event->spontaneous()) {
+        centreOnScreen();
+    }
+    QWidget::showEvent(event);
+}
+
+void Form::showModal(QWidget* owner) {
+    QPointer<Form> self(this);
+    QEventLoop loop;
+    connect(this, &Form::unloaded, &loop, &QEventLoop::quit);
+    setWindowModality(Qt::ApplicationModal);
+    if (owner != nullptr) {
+        winId();
+        if (QWindow* mine = windowHandle(); mine != nullptr && owner->window()->windowHandle() != nullptr) {
+            mine->setTransientParent(owner->window()->windowHandle());
+        }
+    }
+    show();
+    if (self && !m_unloaded) {
+        loop.exec();
+    }
+}
 
 void Form::Unload() {
     m_context.forms().unload(this);
@@ -20,6 +199,10 @@ void Form::centreOnScreen() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
+}
+
+QString AppContext::helpFilePath() const {
+    return programFolder + u'/' + QStringLiteral("Kavor Lintep 2005 HELP.chm");
 }
 
 void Form::closeEvent(QCloseEvent* event) {
@@ -32,6 +215,9 @@ FormRegistry::FormRegistry(AppContext& context) : m_context(context), m_guard(st
 
 FormRegistry::~FormRegistry() {
     for (auto& [key, form] : m_forms) {
+        delete form.data();
+    }
+    for (QPointer<Form>& form : m_extras) {
         delete form.data();
     }
 }
@@ -47,13 +233,30 @@ std::unique_ptr<Form> FormRegistry::create(std::type_index key,
     return it != m_factories.end() ? it->second(m_context) : fallback();
 }
 
+void FormRegistry::nameAfterClass(Form& form) {
+    if (form.objectName().isEmpty()) {
+        // Windows are known by their class name, as in the messages that name a control.
+        QString name = QString::fromLatin1(form.metaObject()->className());
+        form.setObjectName(name.mid(name.lastIndexOf(u':') + 1));
+    }
+}
+
+void FormRegistry::loadExtra(std::unique_ptr<Form> form) {
+    Form* raw = form.release();
+    nameAfterClass(*raw);
+    m_extras.emplace_back(raw);
+    try {
+        raw->Form_Load();
+    } catch (...) {
+        m_extras.pop_back();
+        delete raw;
+        throw;
+    }
+}
+
 void FormRegistry::load(std::type_index key, std::unique_ptr<Form> form) {
     Form* raw = form.release();
-    if (raw->objectName().isEmpty()) {
-        // Windows are known by their class name, as in the messages that name a control.
-        QString name = QString::fromLatin1(raw->metaObject()->className());
-        raw->setObjectName(name.mid(name.lastIndexOf(u':') + 1));
-    }
+    nameAfterClass(*raw);
     m_forms[key] = raw;
     try {
         raw->Form_Load();
@@ -68,36 +271,49 @@ void FormRegistry::unload(Form* form) {
     if (form == nullptr) {
         return;
     }
+    if (form->m_unloaded) {
+        return;
+    }
+    form->m_unloaded = true;
     for (auto it = m_forms.begin(); it != m_forms.end(); ++it) {
         if (it->second.data() == form) {
             m_forms.erase(it);
             break;
         }
     }
+    std::erase_if(m_extras, [form](const QPointer<Form>& f) { return f.isNull() || f.data() == form; });
     form->hide();
+    Q_EMIT form->unloaded();
     // Deleted once the event that unloads it has finished: the command may still be inside it.
     form->deleteLater();
     scheduleEndCheck();
 }
 
 void FormRegistry::unloadAll() {
-    while (!m_forms.empty()) {
-        Form* f = m_forms.begin()->second.data();
-        if (f == nullptr) {
-            m_forms.erase(m_forms.begin());
-            continue;
-        }
+    for (Form* f : loadedForms()) {
         unload(f);
     }
+    m_forms.clear();
+    m_extras.clear();
 }
 
 bool FormRegistry::anyLoaded() const {
+    return !loadedForms().empty();
+}
+
+std::vector<Form*> FormRegistry::loadedForms() const {
+    std::vector<Form*> forms;
     for (const auto& [key, form] : m_forms) {
         if (!form.isNull()) {
-            return true;
+            forms.push_back(form.data());
         }
     }
-    return false;
+    for (const QPointer<Form>& form : m_extras) {
+        if (!form.isNull()) {
+            forms.push_back(form.data());
+        }
+    }
+    return forms;
 }
 
 void FormRegistry::scheduleEndCheck() {

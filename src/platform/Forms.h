@@ -3,16 +3,23 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <typeindex>
+#include <vector>
 
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
 
+#include "Layout.h"
 #include "Platform.h"
 
 class QCloseEvent;
+class QKeyEvent;
+class QLabel;
+class QMenuBar;
+class QTimer;
 
 namespace kl {
 
@@ -22,6 +29,50 @@ class MissingControl : public std::runtime_error {
 public:
     MissingControl(const QString& form, const QString& control)
         : std::runtime_error((form + QStringLiteral(".") + control).toStdString()) {}
+};
+
+// The status bar of a main window: a text panel, then the current date and time, each panel in twips.
+// A text width of 0 lets the text panel take what the date and time leave.
+struct StatusBarSpec {
+    QString text;
+    int textWidth = 0;
+    int dateWidth = 1440;
+    int timeWidth = 1440;
+};
+
+enum class WindowStyle {
+    Main,   // fixed single border, title bar with close button only
+    Dialog, // fixed dialog border, title bar with close button only
+    Splash, // no border, no title bar, no taskbar entry
+};
+
+// What every window has besides its controls.
+struct WindowSpec {
+    int clientWidth = 0;  // twips, below the menu bar; the status bar lies inside at the bottom
+    int clientHeight = 0;
+    QString caption;
+    WindowStyle style = WindowStyle::Main;
+    std::optional<Rgb> back; // empty: the system's button face
+    std::vector<MenuSpec> menus;
+    std::optional<StatusBarSpec> statusBar;
+    QString defaultButton; // Enter presses it wherever the focus is, unless a button has the focus
+    QString cancelButton;  // Esc presses it
+    QStringList tabOrder;  // controls that take the focus, in order; the first has it when shown
+    bool icon = true;      // the program's window icon
+    bool centred = true;
+};
+
+class StatusBar : public QWidget {
+    Q_OBJECT
+public:
+    StatusBar(QWidget* parent, const StatusBarSpec& spec, const platform::Clock& clock);
+    QString panelText(int panel) const; // 1 text, 2 date, 3 time
+    // Shows the clock's date and time now; a timer does it every second while the bar exists.
+    void refresh();
+
+private:
+    const platform::Clock& m_clock;
+    QLabel* m_panels[3] = {nullptr, nullptr, nullptr};
 };
 
 // A window of the program. There is one instance of each kind; it is loaded by the first touch
@@ -44,6 +95,16 @@ public:
     // Places the window in the middle of the primary screen.
     void centreOnScreen();
 
+    // Shows the window modal to `owner` (or to the whole program without one) and returns once the
+    // window has been unloaded.
+    void showModal(QWidget* owner);
+
+    // The area below the menu bar that holds the controls.
+    QWidget& client() const { return *m_client; }
+    QMenuBar* menuBar() const { return m_menuBar; }
+    StatusBar* statusBar() const { return m_statusBar; }
+    const WindowSpec& windowSpec() const { return m_spec; }
+
     // A control of this window by its name. A missing control is a fault of the program, not of the
     // user's data, so it throws and the running command reports it.
     template <class T> T& control(const QString& name) const {
@@ -54,11 +115,28 @@ public:
         return *c;
     }
 
+Q_SIGNALS:
+    // Emitted once, when the window is unloaded.
+    void unloaded();
+
 protected:
+    // Builds the window from its description and its control table; a window's constructor calls it once.
+    void setUpWindow(const WindowSpec& spec, const std::vector<ControlSpec>& controls);
+
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    friend class FormRegistry;
+    void applyTabOrder();
+
     AppContext& m_context;
+    WindowSpec m_spec;
+    QWidget* m_client = nullptr;
+    QMenuBar* m_menuBar = nullptr;
+    StatusBar* m_statusBar = nullptr;
+    bool m_unloaded = false;
 };
 
 class FormRegistry {
@@ -80,6 +158,15 @@ public:
         return ref;
     }
 
+    // A further instance of T beside the single one (the top menu of the start-up), loaded at once. It is
+    // a window of the program like the others: it counts as loaded until it is unloaded.
+    template <class T> T& createInstance() {
+        auto created = std::make_unique<T>(m_context);
+        T& ref = *created;
+        loadExtra(std::move(created));
+        return ref;
+    }
+
     // The instance of T if it is loaded, without loading it.
     template <class T> T* loaded() const { return static_cast<T*>(find(std::type_index(typeid(T)))); }
 
@@ -91,6 +178,8 @@ public:
     void unload(Form* form);
     void unloadAll();
     bool anyLoaded() const;
+    // Every loaded window, single instances and further ones.
+    std::vector<Form*> loadedForms() const;
 
     // Replaces how T is made; tests use it to make a window fail to load.
     template <class T> void setFactory(std::function<std::unique_ptr<Form>(AppContext&)> factory) {
@@ -104,10 +193,13 @@ private:
     Form* find(std::type_index key) const;
     std::unique_ptr<Form> create(std::type_index key, const std::function<std::unique_ptr<Form>()>& fallback);
     void load(std::type_index key, std::unique_ptr<Form> form);
+    void loadExtra(std::unique_ptr<Form> form);
+    static void nameAfterClass(Form& form);
     void scheduleEndCheck();
 
     AppContext& m_context;
     std::map<std::type_index, QPointer<Form>> m_forms;
+    std::vector<QPointer<Form>> m_extras;
     std::map<std::type_index, std::function<std::unique_ptr<Form>(AppContext&)>> m_factories;
     std::function<void()> m_onNoneLoaded;
     std::unique_ptr<QObject> m_guard; // queued checks die with the registry
@@ -124,6 +216,10 @@ public:
 
     // The folder the program runs from; the help file is looked for there.
     QString programFolder;
+
+    // The help file's full path as every main window keeps it: the program's folder, the path separator of
+    // this platform and the file's name.
+    QString helpFilePath() const;
 
 private:
     platform::Platform m_platform;

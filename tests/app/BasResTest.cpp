@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <QtTest>
 
-#include "app/basRes.h"
+#include "app/gui/basRes.h"
 #include "platform/ImageBox.h"
 #include "platform/Platform.h"
 #include "platform/TempFiles.h"
@@ -71,7 +71,12 @@ private:
     std::optional<RecordingTempFiles> m_temps;
     std::optional<QWidget> m_window;
 
-    kl::platform::Platform platform() { return kl::platform::Platform{nullptr, &*m_temps}; }
+    kl::testing::TestPlatform m_services;
+    kl::platform::Platform platform() {
+        kl::platform::Platform p = m_services.services();
+        return {p.messageBoxes, *m_temps,   p.fileDialogs, p.clock,    p.pause,
+                p.printers,     p.helpViewer, p.registry,  p.processes};
+    }
 
 private Q_SLOTS:
     void initTestCase() { kl::testing::prepareWidgetTests(); }
@@ -313,20 +318,15 @@ private Q_SLOTS:
         }
         FullDiskTempFiles full;
         full.systemDirectory = m_tmp->path();
-        kl::platform::Platform p{nullptr, &full};
+        kl::platform::Platform s = m_services.services();
+        kl::platform::Platform p{s.messageBoxes, full,         s.fileDialogs, s.clock,    s.pause,
+                                 s.printers,     s.helpViewer, s.registry,    s.processes};
         ImageBox box(&*m_window, u"Image4"_s);
         QVERIFY(!kl::LoadResourcePicture(p, 103, box));
         QVERIFY(!box.hasPicture());
         QCOMPARE(full.created.size(), 1);
         QVERIFY(leftovers(m_tmp->path()).isEmpty());
         QVERIFY(QFileInfo::exists(u"/dev/full"_s)); // only the link went
-    }
-
-    void windowWithoutTemporaryFilesServiceShowsNothing() {
-        kl::platform::Platform p{nullptr, nullptr};
-        ImageBox box(&*m_window, u"Image3"_s);
-        QVERIFY(!kl::LoadResourcePicture(p, 119, box));
-        QVERIFY(!box.hasPicture());
     }
 };
 

@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QtTest>
 
-#include "input/Form2.h"
+#include "input/gui/Form2.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
 #include "support/ScriptedMessageBoxes.h"
@@ -59,8 +59,8 @@ class Form2LayoutTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<kl::testing::ScriptedMessageBoxes> m_boxes;
-    std::unique_ptr<kl::AppContext> m_ctx;
+    std::unique_ptr<kl::testing::FormTestContext> m_test;
+    kl::AppContext* m_ctx = nullptr;
 
     Form2& window() { return m_ctx->forms().get<Form2>(); }
 
@@ -68,14 +68,15 @@ private Q_SLOTS:
     void initTestCase() { kl::testing::prepareWidgetTests(); }
 
     void init() {
-        m_boxes = std::make_unique<kl::testing::ScriptedMessageBoxes>();
-        m_ctx = std::make_unique<kl::AppContext>(kl::platform::Platform{m_boxes.get()});
+        m_test = std::make_unique<kl::testing::FormTestContext>();
+        m_ctx = m_test->ctx.get();
     }
 
     void cleanup() {
         m_ctx->forms().unloadAll();
         kl::testing::flushUnloads();
-        m_ctx.reset();
+        m_test.reset();
+        m_ctx = nullptr;
         kl::testing::flushUnloads();
         const QString left = kl::testing::leftoverForm();
         QVERIFY2(left.isEmpty(), qPrintable(left));
@@ -244,7 +245,7 @@ private Q_SLOTS:
         QWidget& target = f.control<QWidget>(focused);
         target.setFocus();
         QTest::keyClick(&target, Qt::Key_Return);
-        QCOMPARE(static_cast<int>(m_boxes->asked.size()), warnings);
+        QCOMPARE(static_cast<int>(m_test->boxes.asked.size()), warnings);
         QCOMPARE(m_ctx->forms().loaded<Form2>(), &f);
     }
 
@@ -252,7 +253,7 @@ private Q_SLOTS:
         m_ctx->programFolder = u"D:\\Tools\\KL"_s;
         Form2& f = window();
         QCOMPARE(f.windowTitle(), u"Kavor Lintep 2005 Zelmarovinth - 入力モード"_s);
-        QCOMPARE(f.HelpFilePath, u"D:\\Tools\\KL\\Kavor Lintep 2005 HELP.chm"_s);
+        QCOMPARE(f.HelpFilePath, u"D:\\Tools\\KL/Kavor Lintep 2005 HELP.chm"_s);
     }
 
     void texts_data() {

@@ -4,13 +4,13 @@
 #include <limits>
 #include <memory>
 
-#include "analysis/AnalyseFitment.h"
-#include "input/Form2.h"
+#include "analysis/gui/AnalyseFitment.h"
+#include "input/gui/Form2.h"
 #include "judgement/ClearanceRules.h"
-#include "judgement/JudgeWheelClearance.h"
+#include "judgement/gui/JudgeWheelClearance.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
-#include "results/Form4.h"
+#include "results/gui/Form4.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TestEnvironment.h"
 

@@ -48,7 +48,7 @@ class FormsTest : public QObject {
     Q_OBJECT
 
     LoadLog m_log;
-    testing::ScriptedMessageBoxes m_boxes;
+    testing::TestPlatform m_services;
     std::unique_ptr<AppContext> m_ctx;
     int m_ends = 0;
 
@@ -59,9 +59,7 @@ private Q_SLOTS:
         m_log = {};
         g_log = &m_log;
         m_ends = 0;
-        platform::Platform p;
-        p.messageBoxes = &m_boxes;
-        m_ctx = std::make_unique<AppContext>(p);
+        m_ctx = std::make_unique<AppContext>(m_services.services());
         m_ctx->forms().setOnNoneLoaded([this] { ++m_ends; });
     }
 
@@ -130,15 +128,15 @@ private Q_SLOTS:
     }
 
     void scriptedBoxesRecordAndAnswer() {
-        m_boxes.answers.push_back(platform::MsgAnswer::Cancel);
+        m_services.boxes.answers.push_back(platform::MsgAnswer::Cancel);
         const platform::MessageBoxRequest r{QStringLiteral("t"), QStringLiteral("T"),
                                             platform::MsgIcon::Question, platform::MsgButtons::OkCancel,
                                             platform::MsgAnswer::Cancel};
-        QVERIFY(m_boxes.show(r, nullptr) == platform::MsgAnswer::Cancel);
+        QVERIFY(m_services.boxes.show(r, nullptr) == platform::MsgAnswer::Cancel);
         // Unscripted: the default button, so nothing waits.
-        QVERIFY(m_boxes.show(r, nullptr) == platform::MsgAnswer::Cancel);
-        QCOMPARE(m_boxes.asked.size(), std::size_t{2});
-        QCOMPARE(m_boxes.asked[0].text, QStringLiteral("t"));
+        QVERIFY(m_services.boxes.show(r, nullptr) == platform::MsgAnswer::Cancel);
+        QCOMPARE(m_services.boxes.asked.size(), std::size_t{2});
+        QCOMPARE(m_services.boxes.asked[0].text, QStringLiteral("t"));
     }
 };
 

@@ -7,7 +7,7 @@
 
 #include "judgement/ClearanceRules.h"
 #include "platform/Controls.h"
-#include "results/Form4.h"
+#include "results/gui/Form4.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TestEnvironment.h"
 
@@ -17,8 +17,8 @@ using kl::TextBox;
 namespace {
 
 struct Session {
-    kl::testing::ScriptedMessageBoxes boxes;
-    kl::AppContext ctx{kl::platform::Platform{&boxes}};
+    kl::testing::FormTestContext test;
+    kl::AppContext& ctx = *test.ctx;
     kl::Form4& window() { return ctx.forms().get<kl::Form4>(); }
 };
 
@@ -355,7 +355,7 @@ private Q_SLOTS:
         s.ctx.programFolder = QStringLiteral("C:\\Tools\\KL");
         kl::Form4& w = s.window();
         QCOMPARE(w.windowTitle(), QStringLiteral("Kavor Lintep 2005 Zelmarovinth - 解析結果モード"));
-        QCOMPARE(w.HelpFilePath, QStringLiteral("C:\\Tools\\KL\\Kavor Lintep 2005 HELP.chm"));
+        QCOMPARE(w.HelpFilePath, QStringLiteral("C:\\Tools\\KL/Kavor Lintep 2005 HELP.chm"));
         QVERIFY(!w.isVisible());
 
         QCOMPARE(w.minimumSize(), w.maximumSize());

@@ -21,11 +21,7 @@ QString leftoverForm() {
     return {};
 }
 
-FormTestContext::FormTestContext() {
-    platform::Platform p;
-    p.messageBoxes = &boxes;
-    ctx = std::make_unique<AppContext>(p);
-}
+FormTestContext::FormTestContext() : ctx(std::make_unique<AppContext>(services())) {}
 
 FormTestContext::~FormTestContext() {
     ctx.reset();

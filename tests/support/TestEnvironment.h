@@ -9,7 +9,15 @@
 #include <QWidget>
 
 #include "platform/Forms.h"
+#include "platform/Platform.h"
+#include "platform/TempFiles.h"
+#include "support/ScriptedClock.h"
+#include "support/ScriptedFileDialogs.h"
+#include "support/ScriptedHelpViewer.h"
 #include "support/ScriptedMessageBoxes.h"
+#include "support/ScriptedPrinters.h"
+#include "support/ScriptedProcesses.h"
+#include "support/ScriptedRegistry.h"
 
 namespace kl::testing {
 
@@ -24,11 +32,30 @@ inline void flushUnloads() {
 // The name of a window that is still alive, or empty when none is.
 QString leftoverForm();
 
-// A fresh program context whose message boxes are scripted; one per test.
-struct FormTestContext {
+// Every service of the platform as a double (temporary files are real: the system's temporary folder).
+struct TestPlatform {
+    ScriptedMessageBoxes boxes;
+    platform::TempFiles tempFiles;
+    ScriptedFileDialogs fileDialogs;
+    FixedClock clock;
+    RecordingPause pause;
+    ScriptedPrinters printers;
+    ScriptedHelpViewer helpViewer;
+    ScriptedRegistry registry;
+    ScriptedProcesses processes;
+
+    platform::Platform services() {
+        return {boxes, tempFiles, fileDialogs, clock, pause, printers, helpViewer, registry, processes};
+    }
+};
+
+// A fresh program context with every service scripted; one per test. The destructor unloads what the test
+// left loaded.
+struct FormTestContext : TestPlatform {
     FormTestContext();
     ~FormTestContext();
-    ScriptedMessageBoxes boxes;
+    FormTestContext(const FormTestContext&) = delete;
+    FormTestContext& operator=(const FormTestContext&) = delete;
     std::unique_ptr<AppContext> ctx;
 };
 

@@ -309,7 +309,7 @@ Form4::Form4(AppContext& context) : Form(context) {
 
 void Form4::Form_Load() {
     setWindowTitle(QStringLiteral("Kavor Lintep 2005 Zelmarovinth - 解析結果モード"));
-    HelpFilePath = context().programFolder + QStringLiteral("\\Kavor Lintep 2005 HELP.chm");
+    HelpFilePath = context().helpFilePath();
 }
 
 } // namespace kl

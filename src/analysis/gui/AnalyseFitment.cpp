@@ -7,11 +7,11 @@
 #include "analysis/InputCases.h"
 #include "common/NumberText.h"
 #include "common/WheelTypes.h"
-#include "input/Form2.h"
-#include "judgement/JudgeWheelClearance.h"
+#include "input/gui/Form2.h"
+#include "judgement/gui/JudgeWheelClearance.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
-#include "results/Form4.h"
+#include "results/gui/Form4.h"
 
 namespace kl {
 
@@ -224,14 +224,14 @@ private:
 };
 
 void showMissingInputWarning(AppContext& ctx, QWidget* owner) {
-    ctx.platform().messageBoxes->show({QStringLiteral("項目に未選択または未入力の項目があります。　　"),
+    ctx.platform().messageBoxes.show({QStringLiteral("項目に未選択または未入力の項目があります。　　"),
                                        kTitle, platform::MsgIcon::Exclamation, platform::MsgButtons::Ok,
                                        platform::MsgAnswer::Ok},
                                       owner);
 }
 
 void showRunFailure(AppContext& ctx, QWidget* owner, const QString& detail) {
-    ctx.platform().messageBoxes->show(
+    ctx.platform().messageBoxes.show(
         {QStringLiteral("解析を完了できませんでした。入力内容はそのまま残っています。　　") +
              QStringLiteral("\r\n") + QStringLiteral("（") + detail + QStringLiteral("）"),
          kTitle, platform::MsgIcon::Critical, platform::MsgButtons::Ok, platform::MsgAnswer::Ok},

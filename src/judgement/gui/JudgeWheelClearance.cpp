@@ -7,7 +7,7 @@
 #include "judgement/ClearanceRules.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
-#include "results/Form4.h"
+#include "results/gui/Form4.h"
 
 namespace kl {
 

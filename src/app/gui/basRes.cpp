@@ -66,11 +66,11 @@ bool LoadResourcePicture(platform::Platform& platform, int id, ImageBox& first, 
     };
 
     const std::optional<QByteArray> bytes = platform::loadCustomResource(id);
-    if (!bytes || platform.tempFiles == nullptr) {
+    if (!bytes) {
         return showNothing();
     }
     QString name;
-    if (!MakeTempFileName(*platform.tempFiles, QString(), TempPrefix, name)) {
+    if (!MakeTempFileName(platform.tempFiles, QString(), TempPrefix, name)) {
         return showNothing();
     }
 

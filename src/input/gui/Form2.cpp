@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <QStringView>
 
-#include "analysis/AnalyseFitment.h"
+#include "analysis/gui/AnalyseFitment.h"
 #include "common/NumberText.h"
 #include "common/WheelTypes.h"
 
@@ -383,7 +383,7 @@ void Form2::Form_Load() {
     }
 
     setWindowTitle(QStringLiteral("Kavor Lintep 2005 Zelmarovinth - 入力モード"));
-    HelpFilePath = context().programFolder + QStringLiteral("\\Kavor Lintep 2005 HELP.chm");
+    HelpFilePath = context().helpFilePath();
 }
 
 void Form2::keyPressEvent(QKeyEvent* event) {

@@ -1,0 +1,234 @@
+#include "Layout.h"
+
+#include <algorithm>
+#include <map>
+#include <stdexcept>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPalette>
+
+#include "platform/Controls.h"
+#include "platform/ImageBox.h"
+
+namespace kl {
+
+namespace {
+
+QFont fontOf(const FontSpec& f) {
+    QFont font(f.family);
+    font.setPointSizeF(f.points);
+    font.setBold(f.bold);
+    return font;
+}
+
+void setFore(QWidget* w, QPalette::ColorRole role, const std::optional<Rgb>& fore) {
+    if (fore) {
+        QPalette p = w->palette();
+        p.setColor(role, fore->toColor());
+        w->setPalette(p);
+    }
+}
+
+void setBack(QWidget* w, QPalette::ColorRole role, const std::optional<Rgb>& back) {
+    if (back) {
+        QPalette p = w->palette();
+        p.setColor(role, back->toColor());
+        w->setPalette(p);
+        w->setAutoFillBackground(true);
+    }
+}
+
+// A label or check box without a size, or anchored by its right edge, takes the size of its caption.
+bool sizedToCaption(const ControlSpec& row) {
+    return (row.width == 0 && row.height == 0) || row.anchorRight;
+}
+
+void place(QWidget* w, const ControlSpec& row) {
+    if (sizedToCaption(row)) {
+        w->adjustSize();
+        const int right = twips(row.left + row.width);
+        w->move(row.anchorRight ? right - w->width() : twips(row.left), twips(row.top));
+        return;
+    }
+    w->setGeometry(twips(row.left), twips(row.top), twips(row.width), twips(row.height));
+}
+
+QWidget* makeLabel(QWidget* parent, const ControlSpec& row) {
+    auto* l = new Label(parent, row.name, row.text);
+    if (row.font) {
+        l->setFont(fontOf(*row.font));
+    }
+    l->setForeColor(row.fore.value_or(Rgb{0, 0, 0}));
+    if (row.back) {
+        l->setBackColor(*row.back);
+    }
+    if (row.singleBorder) {
+        l->setSingleBorder();
+        // Text starts right inside the border; a framed QLabel would indent it.
+        l->setIndent(0);
+    }
+    l->setWordWrap(row.wordWrap);
+    if (row.alignment) {
+        l->setAlignment(row.alignment);
+    } else if (!sizedToCaption(row)) {
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    place(l, row);
+    return l;
+}
+
+QWidget* makeControl(QWidget* parent, const ControlSpec& row) {
+    switch (row.kind) {
+    case ControlKind::Frame: {
+        auto* f = new Frame(parent, row.name, row.text);
+        if (row.font) {
+            f->setFont(fontOf(*row.font));
+        }
+        setBack(f, QPalette::Window, row.back);
+        place(f, row);
+        return f;
+    }
+    case ControlKind::Label:
+        return makeLabel(parent, row);
+    case ControlKind::TextBox: {
+        auto* t = new TextBox(parent, row.name);
+        if (row.font) {
+            t->setFont(fontOf(*row.font));
+        }
+        t->setText(row.text);
+        t->setAlignment(row.alignment ? row.alignment : Qt::AlignLeft | Qt::AlignVCenter);
+        t->setLocked(row.locked);
+        t->setBackColor(row.back.value_or(ColourWhite));
+        if (row.fore) {
+            t->setForeColor(*row.fore);
+        }
+        if (row.maxLength > 0) {
+            t->setMaxLength(row.maxLength);
+        }
+        t->setFrame(!row.borderless);
+        place(t, row);
+        return t;
+    }
+    case ControlKind::MemoBox: {
+        auto* m = new MemoBox(parent, row.name);
+        if (row.font) {
+            m->setFont(fontOf(*row.font));
+        }
+        m->setText(row.text);
+        m->setLocked(row.locked);
+        m->setBackColor(row.back.value_or(ColourWhite));
+        if (row.borderless) {
+            m->setFrameStyle(QFrame::NoFrame);
+        }
+        place(m, row);
+        return m;
+    }
+    case ControlKind::ComboBox: {
+        auto* c = new ComboBox(parent, row.name);
+        if (row.font) {
+            c->setFont(fontOf(*row.font));
+        }
+        if (row.back) {
+            c->setBackColor(*row.back);
+        }
+        place(c, row);
+        return c;
+    }
+    case ControlKind::CheckBox: {
+        auto* c = new CheckBox(parent, row.name, row.text);
+        if (row.font) {
+            c->setFont(fontOf(*row.font));
+        }
+        setBack(c, QPalette::Window, row.back);
+        place(c, row);
+        return c;
+    }
+    case ControlKind::OptionButton: {
+        auto* o = new OptionButton(parent, row.name, row.text);
+        if (row.font) {
+            o->setFont(fontOf(*row.font));
+        }
+        setBack(o, QPalette::Window, row.back);
+        place(o, row);
+        return o;
+    }
+    case ControlKind::CommandButton: {
+        auto* b = new CommandButton(parent, row.name, row.text);
+        if (row.font) {
+            b->setFont(fontOf(*row.font));
+        }
+        setBack(b, QPalette::Button, row.back);
+        setFore(b, QPalette::ButtonText, row.fore);
+        place(b, row);
+        return b;
+    }
+    case ControlKind::Image: {
+        auto* i = new ImageBox(parent, row.name, row.stretch);
+        i->setGeometry(twips(row.left), twips(row.top), twips(row.width), twips(row.height));
+        return i;
+    }
+    case ControlKind::Line: {
+        const bool rising = (row.width < 0) != (row.height < 0);
+        auto* l = new LineShape(parent, row.name, rising);
+        const int x1 = twips(row.left);
+        const int y1 = twips(row.top);
+        const int x2 = twips(row.left + row.width);
+        const int y2 = twips(row.top + row.height);
+        l->setGeometry(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + 1, std::abs(y2 - y1) + 1);
+        setFore(l, QPalette::WindowText, row.fore);
+        return l;
+    }
+    }
+    throw std::logic_error("unknown control kind");
+}
+
+} // namespace
+
+QString arrayName(const QString& name, int index) {
+    return name + u'_' + QString::number(index);
+}
+
+void buildControls(QWidget& client, const std::vector<ControlSpec>& rows) {
+    std::map<QString, QWidget*> built;
+    for (const ControlSpec& row : rows) {
+        QWidget* parent = &client;
+        if (!row.container.isEmpty()) {
+            const auto it = built.find(row.container);
+            if (it == built.end()) {
+                throw std::logic_error(
+                    (row.name + QStringLiteral(": container not built before it: ") + row.container).toStdString());
+            }
+            parent = it->second;
+        }
+        QWidget* w = makeControl(parent, row);
+        if (!row.toolTip.isEmpty()) {
+            w->setToolTip(row.toolTip);
+        }
+        if (!row.visible) {
+            w->setVisible(false);
+        }
+        built[row.name] = w;
+    }
+}
+
+void buildMenus(QMenuBar& bar, const std::vector<MenuSpec>& menus) {
+    for (const MenuSpec& m : menus) {
+        auto* menu = new QMenu(m.caption, &bar);
+        menu->setObjectName(m.name);
+        bar.addMenu(menu);
+        for (const MenuItemSpec& item : m.items) {
+            QAction* action = nullptr;
+            if (item.caption == u"-") {
+                action = menu->addSeparator();
+            } else {
+                action = menu->addAction(item.caption);
+                action->setShortcut(item.shortcut);
+            }
+            action->setObjectName(item.name);
+        }
+    }
+}
+
+} // namespace kl

@@ -1,0 +1,286 @@
+#include <QtTest>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+#include "platform/Controls.h"
+#include "platform/Forms.h"
+#include "platform/ImageBox.h"
+#include "platform/Layout.h"
+#include "support/TestEnvironment.h"
+
+using namespace kl;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A small window described the way every window of the program is: a control table and a window row.
+class SampleForm : public Form {
+    Q_OBJECT
+public:
+    explicit SampleForm(AppContext& ctx) : Form(ctx) {
+        WindowSpec w;
+        w.clientWidth = 6000;
+        w.clientHeight = 3000;
+        w.caption = u"Sample"_s;
+        w.menus = {{u"mnuFile"_s,
+                    u"ﾌｧｲﾙ(&F)"_s,
+                    {{u"mnuFileSave"_s, u"保存(&S)..."_s, QKeySequence(u"Ctrl+S"_s)},
+                     {u"mnuFileBar0"_s, u"-"_s},
+                     {u"mnuFileExit"_s, u"終了(&X)"_s}}}};
+        w.statusBar = StatusBarSpec{u"Mode : Sample"_s, 3000, 1440, 1440};
+        w.defaultButton = u"cmdOK"_s;
+        w.cancelButton = u"cmdCancel"_s;
+        w.tabOrder = {u"Text2"_s, u"Text1"_s, u"cmdOK"_s, u"cmdCancel"_s};
+        setUpWindow(w, {
+                           {.name = u"Frame1"_s,
+                            .kind = ControlKind::Frame,
+                            .left = 100,
+                            .top = 100,
+                            .width = 5000,
+                            .height = 2000,
+                            .font = gothic(12, true),
+                            .text = u"   "_s},
+                           {.name = u"Text1"_s,
+                            .kind = ControlKind::TextBox,
+                            .container = u"Frame1"_s,
+                            .left = 307,
+                            .top = 352,
+                            .width = 800,
+                            .height = 285,
+                            .font = gothic(9, true),
+                            .alignment = Qt::AlignRight | Qt::AlignVCenter,
+                            .locked = true},
+                           {.name = u"Text2"_s,
+                            .kind = ControlKind::TextBox,
+                            .container = u"Frame1"_s,
+                            .left = 1500,
+                            .top = 352,
+                            .width = 800,
+                            .height = 285,
+                            .toolTip = u"入力して下さい"_s,
+                            .maxLength = 4},
+                           {.name = u"Label_mm_3"_s,
+                            .kind = ControlKind::Label,
+                            .container = u"Frame1"_s,
+                            .left = 2400,
+                            .top = 400,
+                            .text = u"mm"_s},
+                           {.name = u"Image1"_s,
+                            .kind = ControlKind::Image,
+                            .left = 150,
+                            .top = 0,
+                            .width = 930,
+                            .height = 225,
+                            .stretch = true},
+                           {.name = u"cmdOK"_s,
+                            .kind = ControlKind::CommandButton,
+                            .left = 3000,
+                            .top = 2300,
+                            .width = 1200,
+                            .height = 400,
+                            .text = u"O K"_s},
+                           {.name = u"cmdCancel"_s,
+                            .kind = ControlKind::CommandButton,
+                            .left = 4300,
+                            .top = 2300,
+                            .width = 1200,
+                            .height = 400,
+                            .text = u"ｷｬﾝｾﾙ"_s},
+                       });
+        connect(&control<CommandButton>(u"cmdOK"_s), &QPushButton::clicked, this, [this] { ++okClicks; });
+        connect(&control<CommandButton>(u"cmdCancel"_s), &QPushButton::clicked, this, [this] {
+            ++cancelClicks;
+            Unload();
+        });
+    }
+    int okClicks = 0;
+    int cancelClicks = 0;
+};
+
+} // namespace
+
+class WindowBaseTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testing::FormTestContext> m_test;
+
+    SampleForm& window() { return m_test->ctx->forms().get<SampleForm>(); }
+
+private Q_SLOTS:
+    void initTestCase() { testing::prepareWidgetTests(); }
+    void init() { m_test = std::make_unique<testing::FormTestContext>(); }
+    void cleanup() {
+        m_test.reset();
+        const QString left = testing::leftoverForm();
+        QVERIFY2(left.isEmpty(), qPrintable(u"window left loaded: "_s + left));
+    }
+
+    void controlsStandWhereTheirTableSays() {
+        SampleForm& f = window();
+        auto& frame = testing::need<Frame>(f, u"Frame1"_s);
+        auto& text1 = testing::need<TextBox>(f, u"Text1"_s);
+        QCOMPARE(text1.parentWidget(), &frame);
+        // 307 and 352 twips do not divide by 15: each edge goes to the nearest pixel.
+        QCOMPARE(text1.geometry(), QRect(20, 23, 53, 19));
+        QCOMPARE(frame.geometry(), QRect(7, 7, 333, 133));
+        QCOMPARE(text1.font().pointSizeF(), 9.0);
+        QVERIFY(text1.font().bold());
+        QVERIFY(text1.Locked());
+        QCOMPARE(text1.alignment(), Qt::AlignRight | Qt::AlignVCenter);
+        QCOMPARE(frame.font().pointSizeF(), 12.0);
+        auto& text2 = testing::need<TextBox>(f, u"Text2"_s);
+        QCOMPARE(text2.toolTip(), u"入力して下さい"_s);
+        QCOMPARE(text2.maxLength(), 4);
+        auto& mm = testing::need<Label>(f, u"Label_mm_3"_s);
+        QCOMPARE(mm.Caption(), u"mm"_s);
+        QCOMPARE(mm.pos(), QPoint(160, 27));
+        QCOMPARE(testing::need<ImageBox>(f, u"Image1"_s).geometry(), QRect(10, 0, 62, 15));
+        QCOMPARE(f.client().size(), QSize(400, 200));
+    }
+
+    void twipsRoundToTheNearestPixel_data() {
+        QTest::addColumn<int>("twipValue");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("whole") << 15 << 1;
+        QTest::newRow("below half") << 22 << 1;
+        QTest::newRow("half up") << 23 << 2;
+        QTest::newRow("zero") << 0 << 0;
+        QTest::newRow("negative") << -23 << -2;
+        QTest::newRow("large") << 11820 << 788;
+    }
+    void twipsRoundToTheNearestPixel() {
+        QFETCH(int, twipValue);
+        QFETCH(int, pixels);
+        QCOMPARE(twips(twipValue), pixels);
+    }
+
+    void aRowInAContainerNotYetBuiltIsAFault() {
+        QWidget client;
+        QVERIFY_THROWS_EXCEPTION(std::logic_error,
+                                 buildControls(client, {{.name = u"Text1"_s,
+                                                         .kind = ControlKind::TextBox,
+                                                         .container = u"Frame9"_s}}));
+    }
+
+    void menusAreFoundByName() {
+        SampleForm& f = window();
+        auto* file = f.findChild<QMenu*>(u"mnuFile"_s);
+        QVERIFY(file != nullptr);
+        QCOMPARE(file->title(), u"ﾌｧｲﾙ(&F)"_s);
+        auto* save = f.findChild<QAction*>(u"mnuFileSave"_s);
+        QVERIFY(save != nullptr);
+        QCOMPARE(save->text(), u"保存(&S)..."_s);
+        QCOMPARE(save->shortcut(), QKeySequence(u"Ctrl+S"_s));
+        auto* bar = f.findChild<QAction*>(u"mnuFileBar0"_s);
+        QVERIFY(bar != nullptr && bar->isSeparator());
+        QCOMPARE(file->actions().size(), 3);
+    }
+
+    void statusBarShowsTheClocksDateAndTime() {
+        m_test->clock.time = QDateTime(QDate(2026, 12, 10), QTime(14, 5));
+        SampleForm& f = window();
+        StatusBar* bar = f.statusBar();
+        QVERIFY(bar != nullptr);
+        QCOMPARE(bar->objectName(), u"sbStatusBar"_s);
+        QCOMPARE(bar->panelText(1), u"Mode : Sample"_s);
+        const QLocale locale = QLocale::system();
+        QCOMPARE(bar->panelText(2), locale.toString(QDate(2026, 12, 10), QLocale::ShortFormat));
+        QCOMPARE(bar->panelText(3), locale.toString(QTime(14, 5), QLocale::ShortFormat));
+        m_test->clock.time = QDateTime(QDate(2026, 12, 11), QTime(0, 1));
+        bar->refresh();
+        QCOMPARE(bar->panelText(2), locale.toString(QDate(2026, 12, 11), QLocale::ShortFormat));
+        // The bar lies inside the client area, along its bottom edge.
+        QCOMPARE(bar->geometry().bottom(), f.client().height() - 1);
+    }
+
+    void enterAndEscPressTheDefaultAndCancelButtons() {
+        SampleForm& f = window();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        auto& text2 = testing::need<TextBox>(f, u"Text2"_s);
+        text2.setFocus();
+        QTest::keyClick(&text2, Qt::Key_Return);
+        QCOMPARE(f.okClicks, 1);
+        QTest::keyClick(&text2, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(f.okClicks, 2);
+        QTest::keyClick(&text2, Qt::Key_Escape);
+        QCOMPARE(f.cancelClicks, 1);
+        QVERIFY(m_test->ctx->forms().loaded<SampleForm>() == nullptr);
+    }
+
+    void enterOnAFocusedButtonPressesThatButton() {
+        SampleForm& f = window();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        auto& cancel = testing::need<CommandButton>(f, u"cmdCancel"_s);
+        cancel.setFocus();
+        QTest::keyClick(&cancel, Qt::Key_Return);
+        QCOMPARE(f.okClicks, 0);
+        QCOMPARE(f.cancelClicks, 1);
+    }
+
+    void tabFollowsTheListAndTheFirstHoldsTheFocus() {
+        SampleForm& f = window();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"Text2"_s);
+        QStringList visited;
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, (QStringList{u"Text1"_s, u"cmdOK"_s, u"cmdCancel"_s, u"Text2"_s}));
+    }
+
+    void modalShowReturnsOnlyOnceTheWindowIsUnloaded() {
+        SampleForm& f = window();
+        bool unloadedWhileWaiting = false;
+        QTimer::singleShot(0, &f, [&] {
+            QVERIFY(f.isVisible());
+            QVERIFY(f.isModal());
+            unloadedWhileWaiting = true;
+            f.Unload();
+        });
+        f.showModal(nullptr);
+        QVERIFY(unloadedWhileWaiting);
+        QVERIFY(m_test->ctx->forms().loaded<SampleForm>() == nullptr);
+    }
+
+    void aSecondInstanceStandsBesideTheSingleOne() {
+        FormRegistry& forms = m_test->ctx->forms();
+        SampleForm& extra = forms.createInstance<SampleForm>();
+        QVERIFY(forms.loaded<SampleForm>() == nullptr);
+        SampleForm& single = forms.get<SampleForm>();
+        QVERIFY(&extra != &single);
+        testing::need<TextBox>(extra, u"Text2"_s).setText(u"12"_s);
+        QCOMPARE(testing::need<TextBox>(single, u"Text2"_s).Text(), QString());
+        QCOMPARE(forms.loadedForms().size(), std::size_t{2});
+        extra.Unload();
+        QVERIFY(forms.loaded<SampleForm>() == &single);
+        QCOMPARE(forms.loadedForms().size(), std::size_t{1});
+    }
+
+    void theProgramEndsOnlyWhenTheSecondInstanceIsUnloadedToo() {
+        FormRegistry& forms = m_test->ctx->forms();
+        int ends = 0;
+        forms.setOnNoneLoaded([&] { ++ends; });
+        SampleForm& extra = forms.createInstance<SampleForm>();
+        forms.get<SampleForm>().Unload();
+        QCoreApplication::processEvents();
+        QCOMPARE(ends, 0);
+        extra.Unload();
+        QCoreApplication::processEvents();
+        QCOMPARE(ends, 1);
+    }
+
+    void helpFileLiesInTheProgramsFolder() {
+        m_test->ctx->programFolder = u"/opt/kl"_s;
+        QCOMPARE(m_test->ctx->helpFilePath(), u"/opt/kl/Kavor Lintep 2005 HELP.chm"_s);
+    }
+};
+
+QTEST_MAIN(WindowBaseTest)
+#include "WindowBaseTest.moc"

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/Registry.h"
+
+namespace kl::testing {
+
+class ScriptedRegistry final : public platform::Registry {};
+
+} // namespace kl::testing
