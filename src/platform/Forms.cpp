@@ -118,7 +118,8 @@ void Form::setUpWindow(const WindowSpec& spec, const std::vector<ControlSpec>& c
     if (spec.statusBar) {
         m_statusBar = new StatusBar(m_client, *spec.statusBar, m_context.platform().clock);
         constexpr int height = 270;
-        m_statusBar->setGeometry(0, twips(spec.clientHeight - height), twips(spec.clientWidth), twips(height));
+        m_statusBar->setGeometry(0, twips(spec.clientHeight - height), twips(spec.clientWidth),
+                                 twips(height));
     }
     applyTabOrder();
     adjustSize();

@@ -48,7 +48,7 @@ enum class WindowStyle {
 
 // What every window has besides its controls.
 struct WindowSpec {
-    int clientWidth = 0;  // twips, below the menu bar; the status bar lies inside at the bottom
+    int clientWidth = 0; // twips, below the menu bar; the status bar lies inside at the bottom
     int clientHeight = 0;
     QString caption;
     WindowStyle style = WindowStyle::Main;

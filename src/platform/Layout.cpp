@@ -198,7 +198,8 @@ void buildControls(QWidget& client, const std::vector<ControlSpec>& rows) {
             const auto it = built.find(row.container);
             if (it == built.end()) {
                 throw std::logic_error(
-                    (row.name + QStringLiteral(": container not built before it: ") + row.container).toStdString());
+                    (row.name + QStringLiteral(": container not built before it: ") + row.container)
+                        .toStdString());
             }
             parent = it->second;
         }

@@ -19,11 +19,11 @@ namespace kl {
 // sizes are in twips relative to the control's container; twips() converts them, here and nowhere else.
 
 enum class ControlKind {
-    Frame,         // a group frame whose caption sits in a gap of its top edge
-    Label,         // a caption; transparent, black, sized to its caption unless a size is given
-    TextBox,       // single-line text box
-    MemoBox,       // multi-line text box
-    ComboBox,      // drop-down list, choice only
+    Frame,    // a group frame whose caption sits in a gap of its top edge
+    Label,    // a caption; transparent, black, sized to its caption unless a size is given
+    TextBox,  // single-line text box
+    MemoBox,  // multi-line text box
+    ComboBox, // drop-down list, choice only
     CheckBox,
     OptionButton,  // one of a group of option buttons (the group is the container)
     CommandButton, // push button; Enter on it presses it
@@ -42,21 +42,21 @@ inline FontSpec gothic(double points, bool bold = false) {
 }
 
 struct ControlSpec {
-    QString name;        // objectName; arrays are "Name_Index", as Label_Arrow_19
+    QString name; // objectName; arrays are "Name_Index", as Label_Arrow_19
     ControlKind kind = ControlKind::Label;
-    QString container;   // the name of an earlier row, or empty for the window's client area
+    QString container; // the name of an earlier row, or empty for the window's client area
     int left = 0;
     int top = 0;
-    int width = 0;       // 0 with height 0: a label or check box is sized to its caption
+    int width = 0; // 0 with height 0: a label or check box is sized to its caption
     int height = 0;
     std::optional<FontSpec> font; // empty: the container's font
-    QString text;        // caption or text; CR LF as in the program's texts
+    QString text;                 // caption or text; CR LF as in the program's texts
     Qt::Alignment alignment = {};
     bool locked = false; // text boxes: read-only, still selectable
     std::optional<Rgb> back;
     std::optional<Rgb> fore;
     QString toolTip;
-    int maxLength = 0;   // text boxes; 0 is no limit
+    int maxLength = 0; // text boxes; 0 is no limit
     bool visible = true;
     bool stretch = false;      // images: scale the picture to the given size
     bool singleBorder = false; // labels: fixed single border

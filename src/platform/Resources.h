@@ -12,6 +12,8 @@ namespace kl::platform {
 std::optional<QByteArray> loadResource(QStringView type, int id);
 
 // The built-in pictures are all of the type "CUSTOM".
-inline std::optional<QByteArray> loadCustomResource(int id) { return loadResource(u"CUSTOM", id); }
+inline std::optional<QByteArray> loadCustomResource(int id) {
+    return loadResource(u"CUSTOM", id);
+}
 
 } // namespace kl::platform

@@ -159,10 +159,10 @@ private Q_SLOTS:
 
     void aRowInAContainerNotYetBuiltIsAFault() {
         QWidget client;
-        QVERIFY_THROWS_EXCEPTION(std::logic_error,
-                                 buildControls(client, {{.name = u"Text1"_s,
-                                                         .kind = ControlKind::TextBox,
-                                                         .container = u"Frame9"_s}}));
+        QVERIFY_THROWS_EXCEPTION(
+            std::logic_error,
+            buildControls(client,
+                          {{.name = u"Text1"_s, .kind = ControlKind::TextBox, .container = u"Frame9"_s}}));
     }
 
     void menusAreFoundByName() {
