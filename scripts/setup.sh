@@ -6,9 +6,13 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   googletest libgtest-dev
+  clang libclang-rt-dev # the fuzz preset: clang with libFuzzer and the sanitizers
   fonts-ipafont-gothic
+  fonts-roboto-unhinted fonts-motoya-l-maruberi # stand-ins for the version labels' and the top menu's fonts
   xvfb xauth
   locales # a decimal-comma locale for the number-text test
+  # the print test's own scheduler and PDF queue, and the tools that read its output back
+  cups-daemon cups-client cups-filters printer-driver-cups-pdf ghostscript poppler-utils
 )
 
 missing=()

@@ -467,3 +467,10 @@ side_bar 113 365 '#102878' '#90A8E0'
         "$work/103.png"
     finish_gif "$work/103.png" 103
 }
+
+# --- window icon -----------------------------------------------------------------------------------------
+
+# The 32 x 32 icon of every window: a wheel in its tyre, on a transparent ground. PNG keeps the soft edge
+# that a single transparent colour would lose; no time stamp, so the bytes stay the same.
+convert -size 32x32 xc:none -draw "$(wheel_mvg 15.5 15.5 15)" -strip \
+    -define png:exclude-chunks=date,time "PNG32:$out/icon.png"

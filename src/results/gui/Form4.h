@@ -8,12 +8,14 @@ namespace kl {
 
 // The result window of the input mode. It computes nothing: the analysis and the wheel judgements
 // write their figures, grades and comments straight into its boxes, which are the only store of the
-// result until the window is unloaded.
+// result until the window is unloaded. Its own command is the save of the result file; the others are
+// the commands all main windows share.
 class Form4 : public Form {
     Q_OBJECT
 public:
     explicit Form4(AppContext& context);
 
+    // Pictures, caption and help file path, in this order.
     void Form_Load() override;
 
     QString HelpFilePath;

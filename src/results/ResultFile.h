@@ -1,0 +1,59 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <variant>
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace kl {
+
+// The 36 texts a result file keeps, in file order: the four combination texts, the four tyre outer
+// diameters, the six clearances of each wheel FL, FR, RL, RR, then the four inner-side shifts.
+inline constexpr int ResultRecordSize = 36;
+using ResultRecord = std::array<QString, ResultRecordSize>;
+
+// What the viewer reads from a file: the 36 texts and one more, for its verdict box. A file written by
+// the save command has 36 fields, so the 37th slot comes back empty.
+inline constexpr int ResultFileSlotCount = 37;
+using ResultFileSlots = std::array<QString, ResultFileSlotCount>;
+
+// The names of the boxes that hold the record, in file order, for the window prefix "F4" or "F7".
+QStringList resultRecordBoxNames(QStringView windowPrefix);
+
+// A text holds a character code page 932 cannot represent; `field` counts from 1.
+struct UnencodableCharacter {
+    int field = 0;
+    char32_t character = 0;
+    friend bool operator==(const UnencodableCharacter&, const UnencodableCharacter&) = default;
+};
+
+// The whole file in code page 932: per field a double quote, the text with any inner double quote
+// doubled, a double quote and CR LF. Texts without double quotes are written exactly as they stand.
+// A character that code page 932 cannot hold is refused rather than written as something else.
+std::variant<QByteArray, UnencodableCharacter> encodeResultFile(const ResultRecord& record);
+
+// Reads the first 37 fields of a file, whatever lines they stand on. Fields may be quoted (a doubled
+// double quote inside stands for one, and the field may run over line ends) or unquoted (taken as they
+// stand, without surrounding blanks); they are separated by commas or line ends (CR LF, CR or LF). Each
+// field past the end of the file is empty.
+ResultFileSlots decodeResultFile(QByteArrayView bytes);
+
+// Why a save wrote nothing.
+struct FileWriteFailure {
+    QString path;
+    QString reason;
+};
+using ResultSaveFailure = std::variant<UnencodableCharacter, FileWriteFailure>;
+
+// Writes the file whole or not at all: an existing file stays as it was when anything fails.
+std::optional<ResultSaveFailure> writeResultFile(const QString& path, const ResultRecord& record);
+
+// The message that tells the user the result was not saved, and why.
+QString resultSaveFailureMessage(const ResultSaveFailure& failure);
+
+} // namespace kl

@@ -1,0 +1,429 @@
+#include "ResultLayout.h"
+
+#include <tuple>
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPalette>
+
+#include "common/GradePalette.h"
+#include "common/WheelTypes.h"
+#include "platform/Controls.h"
+
+namespace kl {
+namespace {
+
+constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignVCenter;
+constexpr Qt::Alignment Centre = Qt::AlignCenter;
+
+const QString Frame0 = QStringLiteral("Frame0");
+const QString Frame1 = QStringLiteral("Frame1");
+const QString Frame2 = QStringLiteral("Frame2");
+
+// A transparent, black caption as large as its text.
+ControlSpec caption(const QString& name, const QString& container, int left, int top, const QString& text,
+                    FontSpec font = gothic(9)) {
+    ControlSpec row;
+    row.name = name;
+    row.kind = ControlKind::Label;
+    row.container = container;
+    row.left = left;
+    row.top = top;
+    row.font = font;
+    row.text = text;
+    return row;
+}
+
+ControlSpec box(const QString& name, const QString& container, int left, int top, int width, int height,
+                FontSpec font, Qt::Alignment alignment, bool locked) {
+    ControlSpec row;
+    row.name = name;
+    row.kind = ControlKind::TextBox;
+    row.container = container;
+    row.left = left;
+    row.top = top;
+    row.width = width;
+    row.height = height;
+    row.font = font;
+    row.alignment = alignment;
+    row.locked = locked;
+    return row;
+}
+
+ControlSpec rect(const QString& name, ControlKind kind, const QString& container, int left, int top,
+                 int width, int height) {
+    ControlSpec row;
+    row.name = name;
+    row.kind = kind;
+    row.container = container;
+    row.left = left;
+    row.top = top;
+    row.width = width;
+    row.height = height;
+    return row;
+}
+
+ControlSpec comment(const QString& name, int top, int height) {
+    ControlSpec row = rect(name, ControlKind::Label, Frame1, 6350, top, 4650, height);
+    row.font = gothic(9);
+    row.singleBorder = true;
+    row.wordWrap = true;
+    row.alignment = Qt::AlignLeft | Qt::AlignTop;
+    return row;
+}
+
+struct TableRow {
+    int top;
+    const char16_t* stem; // the boxes' names after the prefix, without "_Old_TXT", "_New_TXT", "_JG_TXT"
+    const char16_t* captionName;
+    const char16_t* caption;
+    int captionLeft;
+    int arrow; // index in Label_Arrow
+};
+
+struct WheelBlock {
+    WheelPosition wheel;
+    const char16_t* shiftCaptionName;
+    int shiftCaptionTop;
+    int shiftMm;      // index in Label_mm of the shift box's unit
+    TableRow rows[3]; // pull-in, upper, fore-aft
+};
+
+constexpr TableRow DiameterRows[] = {
+    {1360, u"TD_FA", u"Label0", u"タイヤ外径：前輪", 1300, 10},
+    {1660, u"TD_RA", u"Label1", u"後輪", 2180, 11},
+};
+
+constexpr WheelBlock Wheels[] = {
+    {WheelPosition::FL,
+     u"Label18",
+     2445,
+     29,
+     {{2080, u"FC_FL_Hikikomi", u"Label10", u"ﾌｪﾝﾀﾞｰｸﾘｱﾗﾝｽ 前輪（左）：引込", 120, 12},
+      {2380, u"FC_FL_Joubu", u"Label11", u"（左）：上部", 1730, 13},
+      {2680, u"FC_FL_Zengo", u"Label4", u"（左）：前後", 1730, 3}}},
+    {WheelPosition::FR,
+     u"Label19",
+     3435,
+     28,
+     {{3080, u"FC_FR_Hikikomi", u"Label2", u"ﾌｪﾝﾀﾞｰｸﾘｱﾗﾝｽ 前輪（右）：引込", 130, 2},
+      {3380, u"FC_FR_Joubu", u"Label12", u"（右）：上部", 1730, 14},
+      {3680, u"FC_FR_Zengo", u"Label13", u"（右）：前後", 1730, 15}}},
+    {WheelPosition::RL,
+     u"Label20",
+     4440,
+     30,
+     {{4080, u"FC_RL_Hikikomi", u"Label7", u"ﾌｪﾝﾀﾞｰｸﾘｱﾗﾝｽ 後輪（左）：引込", 130, 5},
+      {4380, u"FC_RL_Joubu", u"Label5", u"（左）：上部", 1730, 4},
+      {4680, u"FC_RL_Zengo", u"Label14", u"（左）：前後", 1730, 16}}},
+    {WheelPosition::RR,
+     u"Label21",
+     5445,
+     31,
+     {{5080, u"FC_RR_Hikikomi", u"Label15", u"ﾌｪﾝﾀﾞｰｸﾘｱﾗﾝｽ 後輪（右）：引込", 130, 17},
+      {5380, u"FC_RR_Joubu", u"Label16", u"（右）：上部", 1730, 1},
+      {5680, u"FC_RR_Zengo", u"Label17", u"（右）：前後", 1730, 0}}},
+};
+
+constexpr int DiameterCaptionDrop = 80;
+constexpr int ClearanceCaptionDrop = 60;
+
+QString str(const char16_t* s) {
+    return QString::fromUtf16(s);
+}
+
+// One row of the result table: caption, before box, unit, arrow, after box, unit, grade box. The two units
+// take the next free indexes of Label_mm.
+void addTableRow(std::vector<ControlSpec>& rows, const QString& prefix, const TableRow& r, int captionDrop,
+                 int& nextMm) {
+    const QString stem = prefix + u'_' + str(r.stem);
+    const QString mm = QStringLiteral("mm");
+    rows.push_back(caption(str(r.captionName), Frame1, r.captionLeft, r.top + captionDrop, str(r.caption)));
+    rows.push_back(
+        box(stem + QStringLiteral("_Old_TXT"), Frame1, 2590, r.top, 800, 285, gothic(9), Right, true));
+    rows.push_back(caption(arrayName(QStringLiteral("Label_mm"), nextMm++), Frame1, 3445, r.top, mm));
+    rows.push_back(caption(arrayName(QStringLiteral("Label_Arrow"), r.arrow), Frame1, 3780, r.top,
+                           QStringLiteral("≫"), gothic(11.25)));
+    rows.push_back(
+        box(stem + QStringLiteral("_New_TXT"), Frame1, 4050, r.top, 800, 285, gothic(9, true), Right, true));
+    rows.push_back(caption(arrayName(QStringLiteral("Label_mm"), nextMm++), Frame1, 4905, r.top, mm));
+    rows.push_back(
+        box(stem + QStringLiteral("_JG_TXT"), Frame1, 5450, r.top, 850, 285, gothic(9, true), Centre, true));
+}
+
+const QString NotesText = QStringLiteral(
+    "1）上記の他に、ホイールの取付ボルト本数、P.C.D、リム形状等の条件を合致させる必要があります。\r\n"
+    "2) インチアップ（またはインチダウン）を行った結果、条件によっては車高が下がる場合があります。"
+    "最低地上高に注意して下さい。\r\n"
+    "3）車検を通過するには、メーター誤差が＋15%以下で－10%以上の範囲内にあることが求められます。");
+
+// A comment label: the text colour is the palette's window text, which the judgements write; the border
+// is drawn here in the button text colour, which nothing writes, so a red comment keeps a plain border.
+class CommentLabel : public Label {
+public:
+    CommentLabel(QWidget* parent, const ControlSpec& row) : Label(parent, row.name) {
+        QFont font(row.font ? row.font->family : QStringLiteral("MS UI Gothic"));
+        font.setPointSizeF(row.font ? row.font->points : 9);
+        font.setBold(row.font && row.font->bold);
+        // The comments break their lines for a narrower Gothic than the one we substitute; set 5 %
+        // narrower, every comment keeps to the lines its label has room for instead of losing its end.
+        font.setStretch(95);
+        setFont(font);
+        setWordWrap(row.wordWrap);
+        setAlignment(row.alignment);
+        // Room for the border, with the text right inside it as the comment texts expect.
+        setContentsMargins(1, 1, 1, 1);
+        setIndent(0);
+        QPalette p = palette();
+        p.setColor(QPalette::Window, row.back ? row.back->toColor() : p.color(QPalette::Button));
+        p.setColor(QPalette::WindowText, p.color(QPalette::ButtonText));
+        setPalette(p);
+        setAutoFillBackground(true);
+        setGeometry(twips(row.left), twips(row.top), twips(row.width), twips(row.height));
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        Label::paintEvent(event);
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::ButtonText));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+} // namespace
+
+QStringList commentLabelNames(QStringView prefix) {
+    const QString p = prefix.toString();
+    QStringList names{p + QStringLiteral("_TD_FA_JGCOM_LBL"), p + QStringLiteral("_TD_RA_JGCOM_LBL")};
+    for (const WheelPosition wheel : kAllWheels) {
+        names << QStringLiteral("%1_FC_%2_Total_JGCOM_LBL").arg(p, wheelCode(wheel));
+    }
+    return names;
+}
+
+std::vector<ControlSpec> resultWindowControls(QStringView prefixView) {
+    const QString prefix = prefixView.toString();
+    const auto named = [&prefix](const char16_t* rest) { return prefix + u'_' + str(rest); };
+    std::vector<ControlSpec> rows;
+
+    // The blank captions leave gaps in the frames' top edges for the heading pictures.
+    ControlSpec frame0 = rect(Frame0, ControlKind::Frame, QString(), 70, 10, 11750, 7500);
+    frame0.font = gothic(12);
+    frame0.text = QString(13, u' ');
+    rows.push_back(frame0);
+    ControlSpec frame1 = rect(Frame1, ControlKind::Frame, Frame0, 300, 350, 11150, 6050);
+    frame1.font = gothic(11.25);
+    frame1.text = QString(12, u' ');
+    rows.push_back(frame1);
+
+    // Head of the comparison table.
+    rows.push_back(rect(QStringLiteral("Image5"), ControlKind::Image, Frame1, 150, 20, 825, 195));
+    ControlSpec logo = rect(QStringLiteral("Image1"), ControlKind::Image, Frame1, 9520, 180, 1425, 255);
+    logo.stretch = true;
+    rows.push_back(logo);
+    rows.push_back(caption(QStringLiteral("Label_WT_Kumiawase"), Frame1, 240, 300,
+                           QStringLiteral("◆ 変更前と変更後のホイールおよびタイヤの組み合わせ")));
+
+    // The combination rows; their boxes are the only data boxes the user may edit.
+    const QString arrow = QStringLiteral("≫");
+    const QString after = QStringLiteral("変更後");
+    rows.push_back(caption(QStringLiteral("Label3"), Frame1, 800, 585, QStringLiteral("前輪 ： 変更前")));
+    rows.push_back(
+        box(named(u"WTF_Kumiawase_Old_TXT"), Frame1, 1950, 550, 3900, 265, gothic(8.25), Centre, false));
+    rows.push_back(caption(arrayName(QStringLiteral("Label_Arrow"), 19), Frame1, 6000, 540, arrow));
+    rows.push_back(caption(QStringLiteral("Label6"), Frame1, 6455, 592, after, gothic(9, true)));
+    rows.push_back(box(named(u"WTF_Kumiawase_New_TXT"), Frame1, 7100, 550, 3900, 265, gothic(8.25, true),
+                       Centre, false));
+    rows.push_back(caption(QStringLiteral("Label9"), Frame1, 800, 885, QStringLiteral("後輪 ： 変更前")));
+    rows.push_back(
+        box(named(u"WTR_Kumiawase_Old_TXT"), Frame1, 1950, 860, 3900, 245, gothic(8.25), Centre, false));
+    rows.push_back(caption(arrayName(QStringLiteral("Label_Arrow"), 6), Frame1, 6000, 850, arrow));
+    rows.push_back(caption(QStringLiteral("Label8"), Frame1, 6455, 892, after, gothic(9, true)));
+    rows.push_back(box(named(u"WTR_Kumiawase_New_TXT"), Frame1, 7100, 860, 3900, 245, gothic(8.25, true),
+                       Centre, false));
+
+    rows.push_back(caption(QStringLiteral("Label_Old"), Frame1, 2580, 1150, QStringLiteral("【 変更前 】")));
+    rows.push_back(caption(QStringLiteral("Label_New"), Frame1, 3990, 1150, QStringLiteral("【 変更後 】"),
+                           gothic(9, true)));
+    rows.push_back(caption(QStringLiteral("Label_JG"), Frame1, 5530, 1150, QStringLiteral("【 判 定 】")));
+    rows.push_back(
+        caption(QStringLiteral("Label_JGCOM"), Frame1, 6450, 1150, QStringLiteral("【 コメント 】")));
+
+    // The result table: two diameter rows, then three rows per wheel with the wheel's shift at their left.
+    int nextMm = 0;
+    for (const TableRow& r : DiameterRows) {
+        addTableRow(rows, prefix, r, DiameterCaptionDrop, nextMm);
+        rows.push_back(comment(named(r.stem) + QStringLiteral("_JGCOM_LBL"), r.top, 285));
+    }
+    for (const WheelBlock& w : Wheels) {
+        const QString code = wheelCode(w.wheel);
+        const int shiftTop = w.rows[2].top;
+        rows.push_back(caption(str(w.shiftCaptionName), Frame1, 230, w.shiftCaptionTop,
+                               QStringLiteral("ﾀｲﾔ内側移動量")));
+        rows.push_back(box(QStringLiteral("%1_FC_%2_ZOUKA_New_TXT").arg(prefix, code), Frame1, 300, shiftTop,
+                           1000, 285, gothic(9, true), Right, true));
+        rows.push_back(caption(arrayName(QStringLiteral("Label_mm"), w.shiftMm), Frame1, 1350, shiftTop,
+                               QStringLiteral("mm")));
+        for (const TableRow& r : w.rows) {
+            addTableRow(rows, prefix, r, ClearanceCaptionDrop, nextMm);
+        }
+        rows.push_back(
+            comment(QStringLiteral("%1_FC_%2_Total_JGCOM_LBL").arg(prefix, code), w.rows[0].top, 885));
+    }
+
+    // Lies below the frame's bottom edge, so it is never seen; nothing writes it.
+    ControlSpec minHeight =
+        rect(QStringLiteral("F5_MinH_JGCOM_LBL"), ControlKind::Label, Frame1, 7395, 8340, 3255, 285);
+    minHeight.font = FontSpec{8.25, false, QStringLiteral("ＭＳ Ｐゴシック")};
+    minHeight.singleBorder = true;
+    rows.push_back(minHeight);
+
+    // The colour legend.
+    struct Swatch {
+        const char16_t* name;
+        int left;
+        Rgb colour;
+        int captionIndex;
+        QString caption;
+    };
+    const Swatch swatches[] = {
+        {u"Notice_Blue_TXT", 300, ColourAmple, 8, paletteCaptionAmple()},
+        {u"Notice_Yellow_TXT", 3300, ColourAdequate, 10, paletteCaptionAdequate()},
+        {u"Text4", 6300, ColourCaution, 9, paletteCaptionCaution()},
+        {u"Notice_Red_TXT", 9300, ColourNgBack, 11, paletteCaptionNgBack()},
+    };
+    for (const Swatch& s : swatches) {
+        ControlSpec swatch = box(str(s.name), Frame0, s.left, 6480, 850, 285, gothic(8.25),
+                                 Qt::AlignLeft | Qt::AlignVCenter, true);
+        swatch.back = s.colour;
+        rows.push_back(swatch);
+        rows.push_back(caption(arrayName(QStringLiteral("Label_Vemp"), s.captionIndex), Frame0, s.left + 900,
+                               6525, s.caption));
+    }
+
+    // The bottom strip.
+    rows.push_back(rect(QStringLiteral("Image4"), ControlKind::Image, Frame0, 300, 6870, 4680, 540));
+    ControlSpec back = rect(named(u"Command2"), ControlKind::CommandButton, Frame0, 5650, 6950, 1500, 350);
+    back.font = gothic(9.75);
+    back.text = QStringLiteral("入力モードに戻る");
+    rows.push_back(back);
+    rows.push_back(caption(QStringLiteral("Label54"), Frame0, 7400, 6960, QStringLiteral("総合判定"),
+                           gothic(12.75, true)));
+    rows.push_back(
+        box(named(u"RESULT_TXT"), Frame0, 8550, 6880, 1200, 450, gothic(14.25, true), Centre, false));
+    ControlSpec ok = rect(named(u"Command1"), ControlKind::CommandButton, Frame0, 9950, 6880, 1500, 450);
+    ok.font = gothic(11.25, true);
+    ok.text = QStringLiteral("O K");
+    rows.push_back(ok);
+
+    // The heading in the gap of Frame0's top edge.
+    rows.push_back(rect(QStringLiteral("Image9"), ControlKind::Image, Frame0, 150, 0, 930, 225));
+
+    // The notes frame lies beyond Frame0's right edge: neither it nor its boxes can be seen.
+    ControlSpec frame2 = rect(Frame2, ControlKind::Frame, Frame0, 12120, 360, 3360, 6330);
+    frame2.font = gothic(9.75);
+    frame2.text = QStringLiteral("その他コメント");
+    rows.push_back(frame2);
+    ControlSpec text1 = rect(QStringLiteral("Text1"), ControlKind::MemoBox, Frame2, 240, 360, 3015, 855);
+    text1.font = gothic(9);
+    text1.text = NotesText;
+    rows.push_back(text1);
+    for (const auto& [name, top, height] :
+         {std::tuple{u"Text2", 1755, 660}, std::tuple{u"Text3", 2520, 900}}) {
+        ControlSpec memo = rect(str(name), ControlKind::MemoBox, Frame2, 240, top, 3000, height);
+        memo.font = gothic(9);
+        memo.borderless = true;
+        memo.back = Rgb{255, 192, 192};
+        rows.push_back(memo);
+    }
+    return rows;
+}
+
+WindowSpec resultWindowSpec(QStringView prefixView) {
+    const QString prefix = prefixView.toString();
+    WindowSpec spec;
+    spec.clientWidth = 11820;
+    spec.clientHeight = 7755;
+    spec.style = WindowStyle::Main;
+    spec.statusBar = StatusBarSpec{QStringLiteral("Mode : Kavor Lintep 2005 Analytical Result Mode"), 8610};
+    spec.defaultButton = prefix + QStringLiteral("_Command1");
+
+    const auto item = [](const char* name, const QString& caption, QKeySequence shortcut = {}) {
+        return MenuItemSpec{QString::fromLatin1(name), caption, shortcut};
+    };
+    const QString separator = QStringLiteral("-");
+    spec.menus = {
+        MenuSpec{
+            QStringLiteral("mnuFile"),
+            QStringLiteral("ﾌｧｲﾙ(&F)"),
+            {item("mnuFileSave", QStringLiteral("解析結果の保存(&S)..."), QKeySequence(Qt::CTRL | Qt::Key_S)),
+             item("mnuFileBar0", separator), item("mnuInputMode", QStringLiteral("入力モードに戻る(&B)")),
+             item("mnuFileClose", QStringLiteral("トップメニューへ戻る(&C)")), item("mnuFileBar1", separator),
+             item("mnuFilePrint", QStringLiteral("印刷(&P)..."), QKeySequence(Qt::CTRL | Qt::Key_P)),
+             item("mnuFileBar2", separator), item("mnuFileExit", QStringLiteral("終了(&X)"))}},
+        MenuSpec{QStringLiteral("mnuHelp"),
+                 QStringLiteral("ﾍﾙﾌﾟ(&H)"),
+                 {item("mnuHelpContents", QStringLiteral("Kavor Lintep 2005 ヘルプ(&H)"),
+                       QKeySequence(Qt::Key_F1)),
+                  item("mnuCustomizing", QStringLiteral("ショップにてご利用のユーザー様へ(&U)")),
+                  item("mnuHelpBar3", separator),
+                  item("mnuInformation", QStringLiteral("Tolvane製品のご案内(&I)")),
+                  item("mnuUserRegistration", QStringLiteral("ユーザー登録について(&R)")),
+                  item("mnuFileBar5", separator), item("mnuHelpAbout", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"))}},
+    };
+
+    // "O K" first, so it holds the focus when the window is shown.
+    QStringList& tab = spec.tabOrder;
+    tab << prefix + QStringLiteral("_Command1");
+    for (const QString& stem : {QStringLiteral("WTF_Kumiawase_Old"), QStringLiteral("WTF_Kumiawase_New"),
+                                QStringLiteral("WTR_Kumiawase_Old"), QStringLiteral("WTR_Kumiawase_New")}) {
+        tab << QStringLiteral("%1_%2_TXT").arg(prefix, stem);
+    }
+    const QStringList states{QStringLiteral("Old"), QStringLiteral("New"), QStringLiteral("JG")};
+    for (const TableRow& r : DiameterRows) {
+        for (const QString& state : states) {
+            tab << QStringLiteral("%1_%2_%3_TXT").arg(prefix, str(r.stem), state);
+        }
+    }
+    for (const WheelBlock& w : Wheels) {
+        tab << QStringLiteral("%1_FC_%2_ZOUKA_New_TXT").arg(prefix, wheelCode(w.wheel));
+        for (const TableRow& r : w.rows) {
+            for (const QString& state : states) {
+                tab << QStringLiteral("%1_%2_%3_TXT").arg(prefix, str(r.stem), state);
+            }
+        }
+    }
+    tab << prefix + QStringLiteral("_RESULT_TXT") << prefix + QStringLiteral("_Command2")
+        << QStringLiteral("Notice_Blue_TXT") << QStringLiteral("Notice_Yellow_TXT") << QStringLiteral("Text4")
+        << QStringLiteral("Notice_Red_TXT") << QStringLiteral("Text1") << QStringLiteral("Text2")
+        << QStringLiteral("Text3");
+    return spec;
+}
+
+std::vector<ControlSpec> layoutRows(const std::vector<ControlSpec>& rows, QStringView prefix) {
+    const QStringList comments = commentLabelNames(prefix);
+    std::vector<ControlSpec> kept;
+    for (const ControlSpec& row : rows) {
+        if (!comments.contains(row.name)) {
+            kept.push_back(row);
+        }
+    }
+    return kept;
+}
+
+void buildCommentLabels(QWidget& client, const std::vector<ControlSpec>& rows, QStringView prefix) {
+    const QStringList comments = commentLabelNames(prefix);
+    for (const ControlSpec& row : rows) {
+        if (!comments.contains(row.name)) {
+            continue;
+        }
+        auto* container = client.findChild<QWidget*>(row.container);
+        if (container == nullptr) {
+            throw MissingControl(client.window()->objectName(), row.container);
+        }
+        new CommentLabel(container, row);
+    }
+}
+
+} // namespace kl

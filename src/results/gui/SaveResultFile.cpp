@@ -1,0 +1,32 @@
+#include "SaveResultFile.h"
+
+#include "platform/Controls.h"
+#include "platform/Forms.h"
+#include "results/ResultFile.h"
+
+namespace kl {
+
+void SaveResultFile(AppContext& context, Form& window) {
+    platform::Platform& services = context.platform();
+    const platform::FileDialogRequest request{QString(), QStringLiteral("ResultData(*.rdw)"),
+                                              QStringLiteral("*.rdw")};
+    const std::optional<QString> path = services.fileDialogs.saveFile(request, &window);
+    if (!path || path->isEmpty()) {
+        return;
+    }
+
+    ResultRecord record;
+    const QStringList boxes = resultRecordBoxNames(u"F4");
+    for (int k = 0; k < ResultRecordSize; ++k) {
+        record[k] = window.control<TextBox>(boxes[k]).Text();
+    }
+
+    if (const auto failure = writeResultFile(*path, record)) {
+        services.messageBoxes.show({resultSaveFailureMessage(*failure), QStringLiteral("Kavor Lintep 2005"),
+                                    platform::MsgIcon::Exclamation, platform::MsgButtons::Ok,
+                                    platform::MsgAnswer::Ok},
+                                   &window);
+    }
+}
+
+} // namespace kl
