@@ -1,0 +1,71 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+
+#include <QString>
+
+class QImage;
+class QPrinter;
+class QWidget;
+
+namespace kl::platform {
+
+// The program's printer as it stands: its name, and its paper size and orientation as the codes of
+// PrintSettings (paperSizeCode, orientationCode).
+struct PrinterState {
+    QString deviceName;
+    int paperSizeCode = 0;
+    int orientationCode = 0;
+};
+
+// What the user chose in the print dialog.
+struct PrintChoice {
+    int copies = 1;
+    int orientationCode = 1; // 1 portrait, 2 landscape
+};
+
+struct PrintFailure {
+    QString reason; // for the user, in the program's language
+};
+
+// The printer. The program's printer is at first the system's default printer; once the user has
+// confirmed the print dialog, it is the printer and settings chosen there, for the rest of the run. The
+// system's own default printer is never changed.
+class Printers {
+public:
+    virtual ~Printers() = default;
+
+    // The program's printer, or nothing when no printer is set up.
+    virtual std::optional<PrinterState> currentPrinter() = 0;
+
+    // The modal print dialog on the program's printer: no print range for a selection, no printing to a
+    // file. What the user chose, or nothing when the dialog was cancelled (the printer is then as it was).
+    virtual std::optional<PrintChoice> printDialog(QWidget* owner) = 0;
+
+    // Prints the image on one page of the program's printer with the copies and orientation given, scaled
+    // to fit the printable area with its proportions kept. Nothing when the page went to the printer.
+    virtual std::optional<PrintFailure> printImage(const QImage& image, const PrintChoice& settings,
+                                                   const QString& documentName) = 0;
+};
+
+// The platform's print system through Qt Print Support (CUPS on Linux).
+class QtPrinters final : public Printers {
+public:
+    QtPrinters();
+    ~QtPrinters() override;
+
+    std::optional<PrinterState> currentPrinter() override;
+    std::optional<PrintChoice> printDialog(QWidget* owner) override;
+    std::optional<PrintFailure> printImage(const QImage& image, const PrintChoice& settings,
+                                           const QString& documentName) override;
+
+private:
+    // The program's printer, set up from the system's default printer when there is none yet or the one
+    // chosen before has gone; null when no printer is set up.
+    QPrinter* printer();
+
+    std::unique_ptr<QPrinter> m_printer;
+};
+
+} // namespace kl::platform
