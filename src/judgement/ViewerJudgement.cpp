@@ -1,0 +1,179 @@
+#include "judgement/ViewerJudgement.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include <QStringList>
+
+#include "judgement/ClearanceRules.h"
+
+namespace kl {
+
+QString notAnalysedMarker() {
+    return QStringLiteral(u"未解析");
+}
+
+QString notEvaluatedGrade() {
+    return QStringLiteral(u"－");
+}
+
+namespace {
+
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+} // namespace
+
+std::optional<double> numberInText(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && isBlank(text[end - 1])) {
+        --end;
+    }
+    bool negative = false;
+    if (begin < end && (text[begin] == u'+' || text[begin] == u'-')) {
+        negative = text[begin] == u'-';
+        ++begin;
+    }
+    std::string digits;
+    bool seenPoint = false;
+    bool seenDigit = false;
+    bool nonZeroWhole = false;
+    bool nonZero = false;
+    for (qsizetype i = begin; i < end; ++i) {
+        const QChar c = text[i];
+        if (isDigit(c)) {
+            seenDigit = true;
+            nonZero = nonZero || c != u'0';
+            nonZeroWhole = nonZeroWhole || (!seenPoint && c != u'0');
+        } else if (c == u'.' && !seenPoint) {
+            seenPoint = true;
+        } else {
+            return std::nullopt;
+        }
+        digits.push_back(static_cast<char>(c.unicode()));
+    }
+    if (!seenDigit) {
+        return std::nullopt;
+    }
+    // from_chars, never strtod: the user's locale may use a comma for the point.
+    double magnitude = 0.0;
+    const auto [ptr, error] = std::from_chars(digits.data(), digits.data() + digits.size(), magnitude);
+    if (error == std::errc::result_out_of_range || (error == std::errc() && magnitude == 0.0 && nonZero)) {
+        if (nonZeroWhole) {
+            return std::nullopt; // beyond any double
+        }
+        // Too small to hold, yet not zero: it still lies on its side of every limit.
+        magnitude = std::numeric_limits<double>::denorm_min();
+    } else if (error != std::errc() || ptr != digits.data() + digits.size()) {
+        return std::nullopt;
+    }
+    return negative ? -magnitude : magnitude;
+}
+
+namespace {
+
+// The rule table compares single-precision values with whole millimetres from -15 to 30. A text's value
+// can lie nearer a limit than a float tells apart (14.99999999 rounds to 15.0f), so it is moved to the
+// float on its own side of that limit; every comparison with a whole number then comes out as it
+// would on the exact value.
+float bandValue(double value) {
+    constexpr double kFar = 1000.0; // beyond every limit, well inside a float's exact integers
+    if (value > kFar) {
+        return static_cast<float>(kFar);
+    }
+    if (value < -kFar) {
+        return static_cast<float>(-kFar);
+    }
+    float f = static_cast<float>(value);
+    const double back = static_cast<double>(f);
+    if (back != value && back == std::round(back)) {
+        f = std::nextafter(f, back > value ? -std::numeric_limits<float>::infinity()
+                                           : std::numeric_limits<float>::infinity());
+    }
+    return f;
+}
+
+ViewerGradeWrite gradeWrite(const BandGrade& g) {
+    return ViewerGradeWrite{gradeText(g.grade), g.ngText ? ColourNgText : ColourBlack, g.back};
+}
+
+// The first line of a basic-edition comment, one per pull-in band.
+QString basicEditionBandText(HikikomiBand band) {
+    switch (band) {
+    case HikikomiBand::H1:
+        return QStringLiteral(u"車体内側（ﾌｪﾝﾀﾞｰ内）にタイヤ側面部が収まります。（余裕大）");
+    case HikikomiBand::H2:
+        return QStringLiteral(u"車体内側（ﾌｪﾝﾀﾞｰ内）にタイヤ側面部が収まります。（余裕小）");
+    case HikikomiBand::H3:
+        return QStringLiteral(u"注意！計測誤差等によってはﾀｲﾔが車体外側の可能性も有。");
+    case HikikomiBand::H4:
+        return QStringLiteral(u"注意！ほぼﾂﾗｲﾁ状態ですが、ﾀｲﾔが車体外側の可能性も有。");
+    case HikikomiBand::H5:
+        return QStringLiteral(u"タイヤが車体外側となっており、道交法違反の対象になります。");
+    }
+    return {};
+}
+
+ViewerWheelJudgement basicEditionCase(HikikomiBand band) {
+    const ViewerGradeWrite pullIn = gradeWrite(bandGrade(band));
+    const ViewerGradeWrite notEvaluated{notEvaluatedGrade(), ColourBlack, ColourCaution};
+    ViewerWheelJudgement j;
+    j.caseNumber = static_cast<int>(band);
+    j.grades = {pullIn, notEvaluated, notEvaluated};
+    // No review tag: the comment tells what was not evaluated instead.
+    j.comment = QStringList{basicEditionBandText(band), QStringLiteral(u"【引込評価のみ】"),
+                            QStringLiteral(u"読み込んだデータは「Brisolan」の解析結果データです。"),
+                            QStringLiteral(u"「Zelmarovinth」での再解析をご推奨します。")}
+                    .join(QStringLiteral("\r\n"));
+    j.commentFore = pullIn.text == gradeText(ClearanceGrade::NG) ? ColourNgText : ColourBlack;
+    return j;
+}
+
+constexpr int kBasicEditionCases = 5;
+
+} // namespace
+
+std::optional<ViewerWheelJudgement> judgeWheelTexts(const QString& hikikomi, const QString& joubu,
+                                                    const QString& zengo) {
+    // The pull-in is compared as a number in every case, so a pull-in that is none fails them all.
+    const std::optional<double> p = numberInText(hikikomi);
+    if (!p) {
+        return std::nullopt;
+    }
+    const std::optional<HikikomiBand> h = hikikomiBandOf(bandValue(*p));
+    if (!h) {
+        return std::nullopt;
+    }
+    if (joubu == notAnalysedMarker() && zengo == notAnalysedMarker()) {
+        return basicEditionCase(*h);
+    }
+    const std::optional<double> q = numberInText(joubu);
+    const std::optional<double> r = numberInText(zengo);
+    if (!q || !r) {
+        return std::nullopt;
+    }
+    const std::optional<ClearanceCell> cell = findClearanceCell(bandValue(*p), bandValue(*q), bandValue(*r));
+    if (!cell) {
+        return std::nullopt;
+    }
+    const CellJudgement c = judgeCell(*cell);
+    ViewerWheelJudgement j;
+    j.caseNumber = kBasicEditionCases + cell->number();
+    j.grades = {gradeWrite(c.hikikomi), gradeWrite(c.joubu), gradeWrite(c.zengo)};
+    j.comment = c.comment;
+    j.commentFore = c.commentNgText ? ColourNgText : ColourBlack;
+    return j;
+}
+
+} // namespace kl

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QStringList>
+
+namespace kl {
+
+class AppContext;
+class Form7;
+
+// The viewer's 14 grade boxes in the order the verdict reads them: front and rear diameter, then pull-in,
+// upper and fore-aft of FL, FR, RL, RR.
+QStringList viewerGradeBoxNames();
+
+// The viewer's open command (mnuFileOpen, Ctrl+O). Asks for a result file; Cancel changes nothing. A file
+// that cannot be read is reported and changes nothing either. Otherwise its 37 fields go into the 36 data
+// boxes and the verdict box, and the loaded texts are graded again: both diameters, the four wheels
+// FL, FR, RL, RR, then the verdict. A diameter or wheel whose texts cannot be graded shows no grade and
+// no comment, so every load shows the file alone.
+void OpenResultFile(AppContext& context, Form7& viewer);
+
+// The grading half of the open command, on the texts that stand in the viewer's boxes.
+void ReGradeViewer(AppContext& context, Form7& viewer);
+
+} // namespace kl
