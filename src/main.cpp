@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QStyleFactory>
 
-#include "input/gui/Form2.h"
+#include "app/gui/StartUp.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
 #include "platform/Platform.h"
@@ -12,22 +12,23 @@ int main(int argc, char** argv) {
     // The program ends when no window is loaded, not when the last one is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
     kl::installFontSubstitutions();
+    kl::installShellFontSubstitutions();
 
     kl::platform::QtMessageBoxes messageBoxes;
     kl::platform::TempFiles tempFiles;
     kl::platform::QtFileDialogs fileDialogs;
     kl::platform::SystemClock clock;
     kl::platform::ThreadPause pause;
-    kl::platform::Printers printers;
-    kl::platform::HelpViewer helpViewer;
-    kl::platform::Registry registry;
-    kl::platform::Processes processes;
+    kl::platform::QtPrinters printers;
+    kl::platform::ChmHelpViewer helpViewer;
+    kl::platform::SystemRegistry registry;
+    kl::platform::SystemProcesses processes;
 
-    kl::AppContext context(kl::platform::Platform{messageBoxes, tempFiles, fileDialogs, clock, pause, printers,
-                                                  helpViewer, registry, processes});
+    kl::AppContext context(kl::platform::Platform{messageBoxes, tempFiles, fileDialogs, clock, pause,
+                                                  printers, helpViewer, registry, processes});
     context.programFolder = QCoreApplication::applicationDirPath();
     context.forms().setOnNoneLoaded([] { QCoreApplication::quit(); });
 
-    context.forms().get<kl::Form2>().show();
+    kl::StartUp(context);
     return QApplication::exec();
 }

@@ -158,11 +158,13 @@ LineShape::LineShape(QWidget* parent, const QString& name, bool rising) : QWidge
 void LineShape::paintEvent(QPaintEvent* /*event*/) {
     QPainter p(this);
     p.setPen(palette().color(QPalette::WindowText));
-    const QRect r = rect().adjusted(0, 0, -1, -1);
+    // The last pixel row and column: a level line is one pixel high.
+    const int right = width() - 1;
+    const int bottom = height() - 1;
     if (m_rising) {
-        p.drawLine(r.bottomLeft(), r.topRight());
+        p.drawLine(0, bottom, right, 0);
     } else {
-        p.drawLine(r.topLeft(), r.bottomRight());
+        p.drawLine(0, 0, right, bottom);
     }
 }
 

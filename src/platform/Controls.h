@@ -101,7 +101,8 @@ class MemoBox : public QPlainTextEdit {
     Q_OBJECT
 public:
     MemoBox(QWidget* parent, const QString& name);
-    QString Text() const { return toPlainText(); }
+    // Lines are separated by CR LF, as they were written.
+    QString Text() const { return toPlainText().replace(u'\n', QStringLiteral("\r\n")); }
     void setText(const QString& t) { setPlainText(t); }
     void setBackColor(Rgb c);
     void setLocked(bool locked) { setReadOnly(locked); }
