@@ -232,9 +232,7 @@ QString mismatch(QWidget& window, const Expected& e) {
             return u"font "_s + w->font().toString();
         }
     }
-    // A multi-line box hands its lines back with plain line feeds.
-    const QString text = w->inherits("kl::MemoBox") ? QString(e.text).replace(u"\r\n"_s, u"\n"_s) : e.text;
-    if (textOf(w) != text) {
+    if (textOf(w) != e.text) {
         return u"text \""_s + textOf(w) + u'"';
     }
     return {};
