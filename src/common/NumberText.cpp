@@ -165,6 +165,21 @@ QString PlainDoubleText(double value) {
     return plainDecimalText(value, 15);
 }
 
+double LeadingNumber(const QString& text) {
+    if (text.startsWith(u'-')) {
+        return -leadingNumberValue(text.mid(1));
+    }
+    return leadingNumberValue(text.startsWith(u'+') ? text.mid(1) : text);
+}
+
+QString NumberText(float value) {
+    return PlainNumberText(value);
+}
+
+QString NumberText(double value) {
+    return PlainDoubleText(value);
+}
+
 QString formatOneDecimal(double value) {
     if (!std::isfinite(value)) {
         return plainDecimalText(value, 15);

@@ -8,6 +8,17 @@ namespace kl {
 // digits. Anything else ends it; a text that starts with no digit is 0. Signs are not read.
 double leadingNumberValue(const QString& text);
 
+// The input file's reading of a text: the longest start that is a decimal number, an optional sign
+// ("+" or "-") and digits with at most one point, so "-5" gives -5, ".5" 0.5 and "1,5" 1. A text that
+// starts with no such number is 0.
+double LeadingNumber(const QString& text);
+
+// A number as the input window writes it: plain decimal, "." as the point, no trailing zeros, "0" before
+// the point below 1, "-" for a negative value; seven significant digits for a single-precision value,
+// fifteen for a double.
+QString NumberText(float value);
+QString NumberText(double value);
+
 // A plain decimal number rounded to `significantDigits` digits: no exponent, no trailing zeros, no point
 // for a whole number, "0" before the point below 1, "-" for a negative value. Zero is never signed.
 QString plainDecimalText(double value, int significantDigits);

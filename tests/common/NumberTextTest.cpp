@@ -115,6 +115,30 @@ TEST(NumberText, NonFiniteValuesAreNamedNotPrintedAsDigits) {
     EXPECT_EQ(formatOneDecimal(-std::numeric_limits<double>::infinity()).toStdString(), "-Inf");
 }
 
+// The input file reads a value by the number its text starts with, sign included.
+TEST(NumberText, LeadingNumberTakesTheSignedStartOfTheText) {
+    const TextValue cases[] = {
+        {u"12.5", 12.5}, {u".5", 0.5},   {u"5.", 5}, {u"1,5", 1}, {u"1.2.3", 1.2}, {u"-5", -5},
+        {u"+7", 7},      {u"-.5", -0.5}, {u"", 0},   {u".", 0},   {u"-", 0},       {u"--5", 0},
+        {u"12a", 12},    {u"a12", 0},    {u" 5", 0}, {u"-0", 0},  {u"2.50", 2.5},
+    };
+    for (const auto& c : cases) {
+        EXPECT_DOUBLE_EQ(LeadingNumber(QString::fromUtf16(c.text)), c.value)
+            << QString::fromUtf16(c.text).toStdString();
+    }
+}
+
+TEST(NumberText, NumberTextKeepsTheDigitsOfItsPrecision) {
+    EXPECT_EQ(NumberText(0.1f).toStdString(), "0.1");
+    EXPECT_EQ(NumberText(2.5).toStdString(), "2.5");
+    EXPECT_EQ(NumberText(-5.0).toStdString(), "-5");
+    EXPECT_EQ(NumberText(-0.0).toStdString(), "0");
+    // Single precision shows seven significant digits, double precision fifteen.
+    EXPECT_EQ(NumberText(123.456789f).toStdString(), "123.4568");
+    EXPECT_EQ(NumberText(123.456789).toStdString(), "123.456789");
+    EXPECT_EQ(NumberText(0.1 + 0.2).toStdString(), "0.3");
+}
+
 // Switches LC_NUMERIC to a locale whose decimal point is a comma, as the program's QApplication does
 // for a German user; generates one under the temporary folder when none is installed.
 bool useCommaDecimalLocale() {
@@ -123,15 +147,18 @@ bool useCommaDecimalLocale() {
             return true;
         }
     }
+    // glibc remembers a locale it failed to find, so the locale is made before it is first asked for.
     const auto dir = std::filesystem::temp_directory_path() / "kl-number-text-locales";
-    setenv("LOCPATH", dir.c_str(), 1);
-    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr) {
-        return true;
+    if (!std::filesystem::exists(dir / "de_DE.UTF-8")) {
+        std::filesystem::create_directories(dir);
+        const std::string make =
+            "localedef -i de_DE -f UTF-8 '" + (dir / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
+        if (std::system(make.c_str()) != 0) {
+            return false;
+        }
     }
-    std::filesystem::create_directories(dir);
-    const std::string make =
-        "localedef -i de_DE -f UTF-8 '" + (dir / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
-    return std::system(make.c_str()) == 0 && std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+    setenv("LOCPATH", dir.c_str(), 1);
+    return std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
 }
 
 TEST(NumberText, TextsKeepThePointInACommaLocale) {

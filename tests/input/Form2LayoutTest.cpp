@@ -1,49 +1,22 @@
 #include <memory>
 
-#include <QApplication>
-#include <QKeyEvent>
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
 #include <QtTest>
 
-#include "input/gui/Form2.h"
-#include "platform/Controls.h"
-#include "platform/Forms.h"
-#include "support/ScriptedMessageBoxes.h"
-#include "support/TestEnvironment.h"
+#include "Form2Testing.h"
+#include "platform/ImageBox.h"
 
 using namespace Qt::Literals::StringLiterals;
 using kl::CheckBox;
 using kl::ComboBox;
 using kl::Form2;
 using kl::TextBox;
+using namespace kl::testing;
 
 namespace {
-
-QStringList allLists() {
-    return {QStringLiteral("Combo1"),  QStringLiteral("Combo2"),  QStringLiteral("Combo3"),
-            QStringLiteral("Combo4"),  QStringLiteral("Combo11"), QStringLiteral("Combo12"),
-            QStringLiteral("Combo14"), QStringLiteral("Combo15"), QStringLiteral("Combo16"),
-            QStringLiteral("Combo17"), QStringLiteral("Combo19"), QStringLiteral("Combo20"),
-            QStringLiteral("Combo21"), QStringLiteral("Combo22"), QStringLiteral("Combo24"),
-            QStringLiteral("Combo25"), QStringLiteral("Combo26"), QStringLiteral("Combo27"),
-            QStringLiteral("Combo29"), QStringLiteral("Combo30")};
-}
-
-QStringList clearanceBoxes() {
-    QStringList names;
-    for (const char* wheel : {"FL", "FR", "RL", "RR"}) {
-        for (const char* kind : {"Hikikomi", "Joubu", "Zengo"}) {
-            names.append(
-                QStringLiteral("F2_FC_%1_%2_Old_TXT").arg(QLatin1StringView(wheel), QLatin1StringView(kind)));
-        }
-    }
-    return names;
-}
-
-QStringList typedBoxes() {
-    return QStringList{QStringLiteral("Text13"), QStringLiteral("Text18"), QStringLiteral("Text23"),
-                       QStringLiteral("Text28")} +
-           clearanceBoxes();
-}
 
 QStringList listItems(const ComboBox& list) {
     QStringList items;
@@ -53,33 +26,323 @@ QStringList listItems(const ComboBox& list) {
     return items;
 }
 
+// Adds one row of the window's control table. A width or height of -1 is the control's own (a caption's or
+// a picture's); `mayMoveLeft` marks a wheel frame's caption, which moves left rather than run under its
+// input.
+void row(const QString& name, const QString& kind, const QString& container, QRect twipRect, double points,
+         bool bold, const QString& text, const QString& toolTip, bool mayMoveLeft) {
+    QTest::newRow(qPrintable(name)) << name << kind << container << twipRect << points << bold << text
+                                    << toolTip << mayMoveLeft;
+}
+
+QStringList tempPictureFiles() {
+    return QDir(QDir::tempPath()).entryList({u"~rs*"_s}, QDir::Files);
+}
+
 } // namespace
 
 class Form2LayoutTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<kl::testing::FormTestContext> m_test;
+    std::unique_ptr<FormTestContext> m_test;
     kl::AppContext* m_ctx = nullptr;
 
     Form2& window() { return m_ctx->forms().get<Form2>(); }
 
 private Q_SLOTS:
-    void initTestCase() { kl::testing::prepareWidgetTests(); }
+    void initTestCase() { prepareWidgetTests(); }
 
     void init() {
-        m_test = std::make_unique<kl::testing::FormTestContext>();
+        m_test = std::make_unique<FormTestContext>();
         m_ctx = m_test->ctx.get();
     }
 
     void cleanup() {
-        m_ctx->forms().unloadAll();
-        kl::testing::flushUnloads();
         m_test.reset();
         m_ctx = nullptr;
-        kl::testing::flushUnloads();
-        const QString left = kl::testing::leftoverForm();
+        const QString left = leftoverForm();
         QVERIFY2(left.isEmpty(), qPrintable(left));
+    }
+
+    // The whole window, control by control, in twips inside each control's container.
+    void controlTable_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("container");
+        QTest::addColumn<QRect>("twipRect");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("toolTip");
+        QTest::addColumn<bool>("mayMoveLeft");
+        row(u"Frame1_Main"_s, u"Frame"_s, u"client"_s, QRect(100, 10, 8950, 3930), 11.25, true,
+            QString(21, u' '), QString(), false);
+        row(u"Frame2_Main"_s, u"Frame"_s, u"client"_s, QRect(100, 4020, 8950, 3500), 11.25, true,
+            QString(21, u' '), QString(), false);
+        row(u"Frame5"_s, u"Frame"_s, u"client"_s, QRect(9240, 10, 2540, 7500), 11.25, true, QString(6, u' '),
+            QString(), false);
+        row(u"Image9"_s, u"ImageBox"_s, u"Frame1_Main"_s, QRect(150, 0, -1, -1), 0, false, QString(),
+            QString(), false);
+        row(u"Image10"_s, u"ImageBox"_s, u"Frame2_Main"_s, QRect(150, 0, -1, -1), 0, false, QString(),
+            QString(), false);
+        row(u"Frame1"_s, u"Frame"_s, u"Frame1_Main"_s, QRect(300, 350, 4100, 2120), 11.25, false,
+            QString(14, u' '), QString(), false);
+        row(u"Frame2"_s, u"Frame"_s, u"Frame1_Main"_s, QRect(4550, 350, 4100, 2120), 11.25, false,
+            QString(18, u' '), QString(), false);
+        row(u"Frame3"_s, u"Frame"_s, u"Frame2_Main"_s, QRect(300, 380, 4100, 2150), 12, false,
+            QString(14, u' '), QString(), false);
+        row(u"Frame4"_s, u"Frame"_s, u"Frame2_Main"_s, QRect(4550, 380, 4100, 2150), 11.25, false,
+            QString(18, u' '), QString(), false);
+        row(u"Frame7"_s, u"Frame"_s, u"Frame1_Main"_s, QRect(300, 2540, 4100, 1280), 9, false,
+            u"前輪フェンダークリアランス（mm）"_s, QString(), false);
+        row(u"Frame6"_s, u"Frame"_s, u"Frame1_Main"_s, QRect(4550, 2540, 4100, 1280), 9, false,
+            u"後輪フェンダークリアランス（mm）"_s, QString(), false);
+        row(u"Image6"_s, u"ImageBox"_s, u"Frame1"_s, QRect(150, 20, -1, -1), 0, false, QString(), QString(),
+            false);
+        row(u"Label1"_s, u"Label"_s, u"Frame1"_s, QRect(525, 405, -1, -1), 9, false,
+            u"ホイールリム径（inch）"_s, QString(), true);
+        row(u"Label6"_s, u"Label"_s, u"Frame1"_s, QRect(530, 720, -1, -1), 9, false,
+            u"ホイールリム幅（inch）"_s, QString(), true);
+        row(u"Label25"_s, u"Label"_s, u"Frame1"_s, QRect(360, 1035, -1, -1), 9, false,
+            u"ホイールオフセット（mm）"_s, QString(), true);
+        row(u"Label3"_s, u"Label"_s, u"Frame1"_s, QRect(200, 1410, -1, -1), 9, false,
+            u"タイヤ断面幅サイズ（mm）"_s, QString(), true);
+        row(u"Label4"_s, u"Label"_s, u"Frame1"_s, QRect(810, 1725, -1, -1), 9, false, u"タイヤ扁平率（%）"_s,
+            QString(), true);
+        row(u"Combo11"_s, u"ComboBox"_s, u"Frame1"_s, QRect(2100, 350, 1700, 300), 9, true, QString(),
+            u"変更前の前輪ホイールリム径を選択して下さい"_s, false);
+        row(u"Combo12"_s, u"ComboBox"_s, u"Frame1"_s, QRect(2100, 665, 1700, 300), 9, true, QString(),
+            u"変更前の前輪ホイールリム幅を選択して下さい"_s, false);
+        row(u"Combo1"_s, u"ComboBox"_s, u"Frame1"_s, QRect(2100, 980, 550, 300), 9, true, QString(),
+            u"変更前の前輪ホイールオフセット方向を選択して下さい"_s, false);
+        row(u"Text13"_s, u"TextBox"_s, u"Frame1"_s, QRect(2730, 980, 1070, 300), 9, true, QString(),
+            u"変更前の前輪ホイールオフセット量を直接入力して下さい"_s, false);
+        row(u"Combo14"_s, u"ComboBox"_s, u"Frame1"_s, QRect(2100, 1355, 1700, 300), 9, true, QString(),
+            u"変更前の前輪タイヤ断面幅サイズを選択して下さい"_s, false);
+        row(u"Combo15"_s, u"ComboBox"_s, u"Frame1"_s, QRect(2100, 1670, 1700, 300), 9, true, QString(),
+            u"変更前の前輪タイヤ扁平率を選択して下さい"_s, false);
+        row(u"Image7"_s, u"ImageBox"_s, u"Frame2"_s, QRect(150, 20, -1, -1), 0, false, QString(), QString(),
+            false);
+        row(u"Label5"_s, u"Label"_s, u"Frame2"_s, QRect(530, 405, -1, -1), 9, false,
+            u"ホイールリム径（inch）"_s, QString(), true);
+        row(u"Label9"_s, u"Label"_s, u"Frame2"_s, QRect(530, 720, -1, -1), 9, false,
+            u"ホイールリム幅（inch）"_s, QString(), true);
+        row(u"Label14"_s, u"Label"_s, u"Frame2"_s, QRect(360, 1035, -1, -1), 9, false,
+            u"ホイールオフセット（mm）"_s, QString(), true);
+        row(u"Label7"_s, u"Label"_s, u"Frame2"_s, QRect(200, 1410, -1, -1), 9, false,
+            u"タイヤ断面幅サイズ（mm）"_s, QString(), true);
+        row(u"Label8"_s, u"Label"_s, u"Frame2"_s, QRect(810, 1725, -1, -1), 9, false, u"タイヤ扁平率（%）"_s,
+            QString(), true);
+        row(u"Combo16"_s, u"ComboBox"_s, u"Frame2"_s, QRect(2100, 350, 1700, 300), 9, true, QString(),
+            u"変更前の後輪ホイールリム径を選択して下さい"_s, false);
+        row(u"Combo17"_s, u"ComboBox"_s, u"Frame2"_s, QRect(2100, 665, 1700, 300), 9, true, QString(),
+            u"変更前の後輪ホイールリム幅を選択して下さい"_s, false);
+        row(u"Combo2"_s, u"ComboBox"_s, u"Frame2"_s, QRect(2100, 980, 550, 300), 9, true, QString(),
+            u"変更前の後輪ホイールオフセット方向を選択して下さい"_s, false);
+        row(u"Text18"_s, u"TextBox"_s, u"Frame2"_s, QRect(2730, 980, 1070, 300), 9, true, QString(),
+            u"変更前の後輪ホイールオフセット量を直接入力して下さい"_s, false);
+        row(u"Combo19"_s, u"ComboBox"_s, u"Frame2"_s, QRect(2100, 1355, 1700, 300), 9, true, QString(),
+            u"変更前の後輪タイヤ断面幅サイズを選択して下さい"_s, false);
+        row(u"Combo20"_s, u"ComboBox"_s, u"Frame2"_s, QRect(2100, 1670, 1700, 300), 9, true, QString(),
+            u"変更前の後輪タイヤ扁平率を選択して下さい"_s, false);
+        row(u"Check1"_s, u"CheckBox"_s, u"Frame2"_s, QRect(1300, 0, -1, 255), 9, false,
+            u"前輪ホイールと同じ"_s,
+            u"後輪に装着するホイールが前輪と全く同じ場合はチェックして下さい。 入力が省略でき便利です。"_s,
+            false);
+        row(u"Image5"_s, u"ImageBox"_s, u"Frame3"_s, QRect(150, 20, -1, -1), 0, false, QString(), QString(),
+            false);
+        row(u"Label11"_s, u"Label"_s, u"Frame3"_s, QRect(530, 405, -1, -1), 9, false,
+            u"ホイールリム径（inch）"_s, QString(), true);
+        row(u"Label19"_s, u"Label"_s, u"Frame3"_s, QRect(530, 720, -1, -1), 9, false,
+            u"ホイールリム幅（inch）"_s, QString(), true);
+        row(u"Label20"_s, u"Label"_s, u"Frame3"_s, QRect(360, 1035, -1, -1), 9, false,
+            u"ホイールオフセット（mm）"_s, QString(), true);
+        row(u"Label12"_s, u"Label"_s, u"Frame3"_s, QRect(200, 1410, -1, -1), 9, false,
+            u"タイヤ断面幅サイズ（mm）"_s, QString(), true);
+        row(u"Label15"_s, u"Label"_s, u"Frame3"_s, QRect(810, 1725, -1, -1), 9, false, u"タイヤ扁平率（%）"_s,
+            QString(), true);
+        row(u"Combo21"_s, u"ComboBox"_s, u"Frame3"_s, QRect(2100, 350, 1700, 300), 9, true, QString(),
+            u"変更後の前輪ホイールリム径を選択して下さい"_s, false);
+        row(u"Combo22"_s, u"ComboBox"_s, u"Frame3"_s, QRect(2100, 665, 1700, 300), 9, true, QString(),
+            u"変更後の前輪ホイールリム幅を選択して下さい"_s, false);
+        row(u"Combo3"_s, u"ComboBox"_s, u"Frame3"_s, QRect(2100, 980, 550, 300), 9, true, QString(),
+            u"変更後の前輪ホイールオフセット方向を選択して下さい"_s, false);
+        row(u"Text23"_s, u"TextBox"_s, u"Frame3"_s, QRect(2730, 980, 1070, 300), 9, true, QString(),
+            u"変更後の前輪ホイールオフセット量を直接入力して下さい"_s, false);
+        row(u"Combo24"_s, u"ComboBox"_s, u"Frame3"_s, QRect(2100, 1355, 1700, 300), 9, true, QString(),
+            u"変更後の前輪タイヤ断面幅サイズを選択して下さい"_s, false);
+        row(u"Combo25"_s, u"ComboBox"_s, u"Frame3"_s, QRect(2100, 1670, 1700, 300), 9, true, QString(),
+            u"変更後の前輪タイヤ扁平率を選択して下さい"_s, false);
+        row(u"Image8"_s, u"ImageBox"_s, u"Frame4"_s, QRect(150, 20, -1, -1), 0, false, QString(), QString(),
+            false);
+        row(u"Label2"_s, u"Label"_s, u"Frame4"_s, QRect(530, 405, -1, -1), 9, false,
+            u"ホイールリム径（inch）"_s, QString(), true);
+        row(u"Label16"_s, u"Label"_s, u"Frame4"_s, QRect(530, 720, -1, -1), 9, false,
+            u"ホイールリム幅（inch）"_s, QString(), true);
+        row(u"Label17"_s, u"Label"_s, u"Frame4"_s, QRect(360, 1035, -1, -1), 9, false,
+            u"ホイールオフセット（mm）"_s, QString(), true);
+        row(u"Label10"_s, u"Label"_s, u"Frame4"_s, QRect(200, 1410, -1, -1), 9, false,
+            u"タイヤ断面幅サイズ（mm）"_s, QString(), true);
+        row(u"LabelS8"_s, u"Label"_s, u"Frame4"_s, QRect(810, 1725, -1, -1), 9, false, u"タイヤ扁平率（%）"_s,
+            QString(), true);
+        row(u"Combo26"_s, u"ComboBox"_s, u"Frame4"_s, QRect(2100, 350, 1700, 300), 9, true, QString(),
+            u"変更後の後輪ホイールリム径を選択して下さい"_s, false);
+        row(u"Combo27"_s, u"ComboBox"_s, u"Frame4"_s, QRect(2100, 665, 1700, 300), 9, true, QString(),
+            u"変更後の後輪ホイールリム幅を選択して下さい"_s, false);
+        row(u"Combo4"_s, u"ComboBox"_s, u"Frame4"_s, QRect(2100, 980, 550, 300), 9, true, QString(),
+            u"変更後の後輪ホイールオフセット方向を選択して下さい"_s, false);
+        row(u"Text28"_s, u"TextBox"_s, u"Frame4"_s, QRect(2730, 980, 1070, 300), 9, true, QString(),
+            u"変更後の後輪ホイールオフセット量を直接入力して下さい"_s, false);
+        row(u"Combo29"_s, u"ComboBox"_s, u"Frame4"_s, QRect(2100, 1355, 1700, 300), 9, true, QString(),
+            u"変更後の後輪タイヤ断面幅サイズを選択して下さい"_s, false);
+        row(u"Combo30"_s, u"ComboBox"_s, u"Frame4"_s, QRect(2100, 1670, 1700, 300), 9, true, QString(),
+            u"変更後の後輪タイヤ扁平率を選択して下さい"_s, false);
+        row(u"Check2"_s, u"CheckBox"_s, u"Frame4"_s, QRect(1300, 0, -1, 255), 9, false,
+            u"前輪ホイールと同じ"_s,
+            u"後輪に装着するホイールが前輪と全く同じ場合はチェックして下さい。 入力が省略でき便利です。"_s,
+            false);
+        row(u"Label21"_s, u"Label"_s, u"Frame7"_s, QRect(340, 320, -1, -1), 9, false, u"左 ： 引込"_s,
+            QString(), false);
+        row(u"Label31"_s, u"Label"_s, u"Frame7"_s, QRect(745, 635, -1, -1), 9, false, u"上部"_s, QString(),
+            false);
+        row(u"Label30"_s, u"Label"_s, u"Frame7"_s, QRect(745, 950, -1, -1), 9, false, u"前後"_s, QString(),
+            false);
+        row(u"F2_FC_FL_Hikikomi_Old_TXT"_s, u"TextBox"_s, u"Frame7"_s, QRect(1135, 260, 800, 300), 9, true,
+            QString(), u"変更前の前輪左フェンダークリアランス引込量を直接入力して下さい"_s, false);
+        row(u"F2_FC_FL_Joubu_Old_TXT"_s, u"TextBox"_s, u"Frame7"_s, QRect(1135, 575, 800, 300), 9, true,
+            QString(), u"変更前の前輪左フェンダークリアランス上部量を直接入力して下さい"_s, false);
+        row(u"F2_FC_FL_Zengo_Old_TXT"_s, u"TextBox"_s, u"Frame7"_s, QRect(1135, 890, 800, 300), 9, true,
+            QString(), u"変更前の前輪左フェンダークリアランス前後量を直接入力して下さい"_s, false);
+        row(u"Label26"_s, u"Label"_s, u"Frame7"_s, QRect(2205, 320, -1, -1), 9, false, u"右 ： 引込"_s,
+            QString(), false);
+        row(u"Label29"_s, u"Label"_s, u"Frame7"_s, QRect(2610, 635, -1, -1), 9, false, u"上部"_s, QString(),
+            false);
+        row(u"Label28"_s, u"Label"_s, u"Frame7"_s, QRect(2610, 950, -1, -1), 9, false, u"前後"_s, QString(),
+            false);
+        row(u"F2_FC_FR_Hikikomi_Old_TXT"_s, u"TextBox"_s, u"Frame7"_s, QRect(3000, 260, 800, 300), 9, true,
+            QString(), u"変更前の前輪右フェンダークリアランス引込量を直接入力して下さい"_s, false);
+        row(u"F2_FC_FR_Joubu_Old_TXT"_s, u"TextBox"_s, u"Frame7"_s, QRect(3000, 575, 800, 300), 9, true,
+            QString(), u"変更前の前輪右フェンダークリアランス上部量を直接入力して下さい"_s, false);
+        row(u"F2_FC_FR_Zengo_Old_TXT"_s, u"TextBox"_s, u"Frame7"_s, QRect(3000, 890, 800, 300), 9, true,
+            QString(), u"変更前の前輪右フェンダークリアランス前後量を直接入力して下さい"_s, false);
+        row(u"Label27"_s, u"Label"_s, u"Frame6"_s, QRect(340, 320, -1, -1), 9, false, u"左 ： 引込"_s,
+            QString(), false);
+        row(u"Label13"_s, u"Label"_s, u"Frame6"_s, QRect(745, 635, -1, -1), 9, false, u"上部"_s, QString(),
+            false);
+        row(u"Label18"_s, u"Label"_s, u"Frame6"_s, QRect(745, 950, -1, -1), 9, false, u"前後"_s, QString(),
+            false);
+        row(u"F2_FC_RL_Hikikomi_Old_TXT"_s, u"TextBox"_s, u"Frame6"_s, QRect(1135, 260, 800, 300), 9, true,
+            QString(), u"変更前の後輪左フェンダークリアランス引込量を直接入力して下さい"_s, false);
+        row(u"F2_FC_RL_Joubu_Old_TXT"_s, u"TextBox"_s, u"Frame6"_s, QRect(1135, 575, 800, 300), 9, true,
+            QString(), u"変更前の後輪左フェンダークリアランス上部量を直接入力して下さい"_s, false);
+        row(u"F2_FC_RL_Zengo_Old_TXT"_s, u"TextBox"_s, u"Frame6"_s, QRect(1135, 890, 800, 300), 9, true,
+            QString(), u"変更前の後輪左フェンダークリアランス前後量を直接入力して下さい"_s, false);
+        row(u"Label24"_s, u"Label"_s, u"Frame6"_s, QRect(2205, 320, -1, -1), 9, false, u"右 ： 引込"_s,
+            QString(), false);
+        row(u"Label22"_s, u"Label"_s, u"Frame6"_s, QRect(2610, 635, -1, -1), 9, false, u"上部"_s, QString(),
+            false);
+        row(u"Label23"_s, u"Label"_s, u"Frame6"_s, QRect(2610, 950, -1, -1), 9, false, u"前後"_s, QString(),
+            false);
+        row(u"F2_FC_RR_Hikikomi_Old_TXT"_s, u"TextBox"_s, u"Frame6"_s, QRect(3000, 260, 800, 300), 9, true,
+            QString(), u"変更前の後輪右フェンダークリアランス引込量を直接入力して下さい"_s, false);
+        row(u"F2_FC_RR_Joubu_Old_TXT"_s, u"TextBox"_s, u"Frame6"_s, QRect(3000, 575, 800, 300), 9, true,
+            QString(), u"変更前の後輪右フェンダークリアランス上部量を直接入力して下さい"_s, false);
+        row(u"F2_FC_RR_Zengo_Old_TXT"_s, u"TextBox"_s, u"Frame6"_s, QRect(3000, 890, 800, 300), 9, true,
+            QString(), u"変更前の後輪右フェンダークリアランス前後量を直接入力して下さい"_s, false);
+        row(u"Command1"_s, u"CommandButton"_s, u"Frame2_Main"_s, QRect(7150, 2790, 1500, 450), 11.25, true,
+            u"O K"_s, QString(), false);
+        row(u"Command2"_s, u"CommandButton"_s, u"Frame2_Main"_s, QRect(5400, 2700, 1500, 250), 9.75, false,
+            u"データクリア"_s, QString(), false);
+        row(u"Command3"_s, u"CommandButton"_s, u"Frame2_Main"_s, QRect(5400, 3050, 1500, 250), 9.75, false,
+            u"トップメニュー"_s, QString(), false);
+        row(u"Image4"_s, u"ImageBox"_s, u"Frame2_Main"_s, QRect(270, 2800, -1, -1), 0, false, QString(),
+            QString(), false);
+        row(u"Image11"_s, u"ImageBox"_s, u"Frame5"_s, QRect(150, 0, -1, -1), 0, false, QString(), QString(),
+            false);
+        row(u"Label_Kaisetsu"_s, u"Label"_s, u"Frame5"_s, QRect(105, 360, 2340, 6675), 9, false,
+            u"項目の選択またはクリックすることによって、ここに解説が自動的に表示されます。"_s, QString(),
+            false);
+        row(u"Image13"_s, u"ImageBox"_s, u"Frame5"_s, QRect(130, 2500, 2280, 2865), 0, false, QString(),
+            QString(), false);
+        row(u"Image12"_s, u"ImageBox"_s, u"Frame5"_s, QRect(107, 5400, 2325, 375), 0, false, QString(),
+            QString(), false);
+        row(u"Image3"_s, u"ImageBox"_s, u"Frame5"_s, QRect(130, 6200, 2250, 525), 0, false, QString(),
+            QString(), false);
+        row(u"Image2"_s, u"ImageBox"_s, u"Frame5"_s, QRect(210, 7050, 2085, 375), 0, false, QString(),
+            QString(), false);
+    }
+
+    void controlTable() {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        QFETCH(QString, container);
+        QFETCH(QRect, twipRect);
+        QFETCH(double, points);
+        QFETCH(bool, bold);
+        QFETCH(QString, text);
+        QFETCH(QString, toolTip);
+        QFETCH(bool, mayMoveLeft);
+        Form2& f = window();
+        QWidget& w = need<QWidget>(f, name);
+        QCOMPARE(QString::fromLatin1(w.metaObject()->className()), u"kl::"_s + kind);
+        QVERIFY(w.parentWidget() != nullptr);
+        QCOMPARE(w.parentWidget()->objectName(), container);
+        QCOMPARE(w.y(), kl::twips(twipRect.top()));
+        if (mayMoveLeft) {
+            QVERIFY(w.x() <= kl::twips(twipRect.left()));
+            QVERIFY(w.x() >= 0);
+            QVERIFY2(w.geometry().right() < kl::twips(2100),
+                     qPrintable(QString::number(w.geometry().right())));
+        } else {
+            QCOMPARE(w.x(), kl::twips(twipRect.left()));
+        }
+        if (twipRect.width() >= 0) {
+            QCOMPARE(w.width(), kl::twips(twipRect.width()));
+        } else if (kind != u"ImageBox") {
+            // Sized to its caption: nothing of it is cut off.
+            QVERIFY(w.width() >= w.sizeHint().width());
+        }
+        if (twipRect.height() >= 0) {
+            QCOMPARE(w.height(), kl::twips(twipRect.height()));
+        }
+        if (points > 0) {
+            QCOMPARE(w.font().family(), u"MS UI Gothic"_s);
+            QCOMPARE(w.font().pointSizeF(), points);
+            QCOMPARE(w.font().bold(), bold);
+        }
+        QCOMPARE(w.toolTip(), toolTip);
+        if (auto* label = qobject_cast<kl::Label*>(&w)) {
+            QCOMPARE(label->Caption(), text);
+            QCOMPARE(label->ForeColor(), std::optional<kl::Rgb>(kl::Rgb{0, 0, 0}));
+            QVERIFY(!label->autoFillBackground());
+        } else if (auto* button = qobject_cast<QAbstractButton*>(&w)) {
+            QCOMPARE(button->text(), text);
+        } else if (auto* frame = qobject_cast<kl::Frame*>(&w)) {
+            QCOMPARE(frame->title(), text);
+        } else if (auto* box = qobject_cast<TextBox*>(&w)) {
+            QCOMPARE(box->Text(), QString());
+            QCOMPARE(box->maxLength(), 4);
+            QCOMPARE(box->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+            QVERIFY(box->InputMethodDisabled());
+            QVERIFY(!box->testAttribute(Qt::WA_InputMethodEnabled));
+            QCOMPARE(backOf(*box), windowColour());
+        } else if (auto* list = qobject_cast<ComboBox*>(&w)) {
+            QVERIFY(!list->isEditable());
+            QCOMPARE(backOf(*list), windowColour());
+        }
+    }
+
+    void everyControlIsInTheTable() {
+        QSet<QString> named;
+        for (QWidget* w : window().client().findChildren<QWidget*>()) {
+            if (!w->objectName().isEmpty() && !w->objectName().startsWith(u"sbStatusBar"_s) &&
+                !w->objectName().startsWith(u"qt_"_s)) {
+                named.insert(w->objectName());
+            }
+        }
+        // 9 frames, 12 pictures, 33 captions, 36 inputs, 2 check boxes, 3 buttons.
+        QCOMPARE(named.size(), 95);
     }
 
     void listsHoldTheirItems_data() {
@@ -106,7 +369,7 @@ private Q_SLOTS:
                                                      u"60"_s, u"65"_s, u"70"_s, u"75"_s, u"80"_s};
     }
 
-    // Loading twice must not add the items twice: the second window is built afresh.
+    // Loading, unloading and loading again: the second window is built afresh, each item once.
     void listsHoldTheirItems() {
         QFETCH(QStringList, lists);
         QFETCH(QStringList, items);
@@ -116,40 +379,68 @@ private Q_SLOTS:
                 QCOMPARE(listItems(f.control<ComboBox>(name)), items);
             }
             f.Unload();
-            kl::testing::flushUnloads();
+            flushUnloads();
         }
     }
 
+    // A fresh window: nothing chosen, nothing typed, nothing ticked or marked, the help panel at its start.
     void freshWindowIsEmpty() {
         Form2& f = window();
-        for (const QString& name : allLists()) {
+        for (const QString& name : form2SizeLists() + form2DirectionLists()) {
             const ComboBox& list = f.control<ComboBox>(name);
             QCOMPARE(list.ListIndex(), -1);
             QVERIFY2(list.Text().isEmpty(), qPrintable(name));
-            QVERIFY(!list.isEditable());
             QVERIFY(list.isEnabled());
         }
-        for (const QString& name : typedBoxes()) {
+        for (const QString& name : form2TypedBoxes()) {
             const TextBox& box = f.control<TextBox>(name);
             QVERIFY2(box.Text().isEmpty(), qPrintable(name));
             QVERIFY(!box.Locked());
             QVERIFY(box.isEnabled());
-            QCOMPARE(box.maxLength(), 4);
-            QCOMPARE(box.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-            QVERIFY2(!box.testAttribute(Qt::WA_InputMethodEnabled), qPrintable(name));
         }
         QCOMPARE(f.control<CheckBox>(u"Check1"_s).Value(), 0);
         QCOMPARE(f.control<CheckBox>(u"Check2"_s).Value(), 0);
+        for (QAction* item : f.findChildren<QAction*>()) {
+            QVERIFY2(!item->isChecked(), qPrintable(item->objectName()));
+            QVERIFY2(item->isEnabled() && item->isVisible(), qPrintable(item->objectName()));
+        }
         QCOMPARE(f.control<kl::Label>(u"Label_Kaisetsu"_s).Caption(),
                  u"項目の選択またはクリックすることによって、ここに解説が自動的に表示されます。"_s);
+        for (const QString& place : {u"Image3"_s, u"Image12"_s, u"Image13"_s}) {
+            QVERIFY2(!f.control<kl::ImageBox>(place).hasPicture(), qPrintable(place));
+        }
     }
 
-    // Locking an offset box for "±" and unlocking it again must not switch the input method back on.
-    void inputMethodStaysOffThroughLocking() {
-        TextBox& box = window().control<TextBox>(u"Text23"_s);
-        box.setLocked(true);
-        box.setLocked(false);
-        QVERIFY(!box.testAttribute(Qt::WA_InputMethodEnabled));
+    // Shown, the first field holds the focus and its help replaces the initial caption.
+    void shownWindowHelpsWithTheFirstField() {
+        Form2& f = window();
+        QVERIFY(showActive(f));
+        QCOMPARE(focusedName(), u"Combo11"_s);
+        QVERIFY(f.control<kl::Label>(u"Label_Kaisetsu"_s)
+                    .Caption()
+                    .startsWith(u"【ホイールリム径(inch)】\r\n変更前の前輪ホイールリム径を"_s));
+        QVERIFY(f.control<kl::ImageBox>(u"Image12"_s).hasPicture());
+        QVERIFY(f.control<kl::ImageBox>(u"Image13"_s).hasPicture());
+        QVERIFY(!f.control<kl::ImageBox>(u"Image3"_s).hasPicture());
+    }
+
+    void loadStepShowsTheFixedPictures() {
+        const QStringList before = tempPictureFiles();
+        Form2& f = window();
+        for (const QString& place : {u"Image4"_s, u"Image2"_s, u"Image5"_s, u"Image6"_s, u"Image7"_s,
+                                     u"Image8"_s, u"Image9"_s, u"Image10"_s, u"Image11"_s}) {
+            QVERIFY2(f.control<kl::ImageBox>(place).hasPicture(), qPrintable(place));
+        }
+        // The two front frames share one heading, the two rear frames another.
+        QCOMPARE(f.control<kl::ImageBox>(u"Image5"_s).Picture().toImage(),
+                 f.control<kl::ImageBox>(u"Image6"_s).Picture().toImage());
+        QCOMPARE(f.control<kl::ImageBox>(u"Image7"_s).Picture().toImage(),
+                 f.control<kl::ImageBox>(u"Image8"_s).Picture().toImage());
+        QVERIFY(f.control<kl::ImageBox>(u"Image5"_s).Picture().toImage() !=
+                f.control<kl::ImageBox>(u"Image7"_s).Picture().toImage());
+        // The logo is stretched to its place.
+        QVERIFY(f.control<kl::ImageBox>(u"Image2"_s).Stretch());
+        QCOMPARE(tempPictureFiles(), before);
     }
 
     void typedBoxRefusesAFifthCharacter_data() {
@@ -164,6 +455,17 @@ private Q_SLOTS:
         TextBox& t = window().control<TextBox>(box);
         QTest::keyClicks(&t, u"12.34"_s);
         QCOMPARE(t.Text(), u"12.3"_s);
+        QVERIFY(m_test->boxes.asked.empty());
+    }
+
+    // Locking an offset box for "±" and unlocking it again must not switch the input method back on.
+    void inputMethodStaysOffThroughLocking() {
+        Form2& f = window();
+        f.control<ComboBox>(u"Combo3"_s).setListIndex(2);
+        QVERIFY(f.control<TextBox>(u"Text23"_s).Locked());
+        f.control<ComboBox>(u"Combo3"_s).setListIndex(0);
+        QVERIFY(!f.control<TextBox>(u"Text23"_s).Locked());
+        QVERIFY(!f.control<TextBox>(u"Text23"_s).testAttribute(Qt::WA_InputMethodEnabled));
     }
 
     void tabOrderWalksTheFieldsAndWraps() {
@@ -212,15 +514,13 @@ private Q_SLOTS:
             u"Combo11"_s,
         };
         Form2& f = window();
-        f.show();
-        f.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f));
-        QCOMPARE(QApplication::focusWidget(), &f.control<ComboBox>(u"Combo11"_s));
+        QVERIFY(showActive(f));
+        QCOMPARE(focusedName(), u"Combo11"_s);
         for (qsizetype i = 1; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QVERIFY(QApplication::focusWidget() != nullptr);
-            QCOMPARE(QApplication::focusWidget()->objectName(), expected[i]);
+            QCOMPARE(focusedName(), expected[i]);
         }
+        QCOMPARE(f.windowSpec().tabOrder.size(), 41);
     }
 
     // Enter runs the analysis from a field, as from a dialog's default button; on another button it
@@ -239,9 +539,7 @@ private Q_SLOTS:
         QFETCH(QString, focused);
         QFETCH(int, warnings);
         Form2& f = window();
-        f.show();
-        f.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QVERIFY(showActive(f));
         QWidget& target = f.control<QWidget>(focused);
         target.setFocus();
         QTest::keyClick(&target, Qt::Key_Return);
@@ -250,142 +548,98 @@ private Q_SLOTS:
     }
 
     void captionAndHelpFile() {
-        m_ctx->programFolder = u"D:\\Tools\\KL"_s;
+        m_ctx->programFolder = u"/opt/kl"_s;
         Form2& f = window();
         QCOMPARE(f.windowTitle(), u"Kavor Lintep 2005 Zelmarovinth - 入力モード"_s);
-        QCOMPARE(f.HelpFilePath, u"D:\\Tools\\KL/Kavor Lintep 2005 HELP.chm"_s);
+        QCOMPARE(f.HelpFilePath, u"/opt/kl/Kavor Lintep 2005 HELP.chm"_s);
     }
 
-    void texts_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("toolTip");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("old front rim")
-            << u"Combo11"_s << u"変更前の前輪ホイールリム径を選択して下さい"_s << QString();
-        QTest::newRow("old rear offset")
-            << u"Text18"_s << u"変更前の後輪ホイールオフセット量を直接入力して下さい"_s << QString();
-        QTest::newRow("new rear direction")
-            << u"Combo4"_s << u"変更後の後輪ホイールオフセット方向を選択して下さい"_s << QString();
-        QTest::newRow("new front aspect")
-            << u"Combo25"_s << u"変更後の前輪タイヤ扁平率を選択して下さい"_s << QString();
-        QTest::newRow("FL pull-in") << u"F2_FC_FL_Hikikomi_Old_TXT"_s
-                                    << u"変更前の前輪左フェンダークリアランス引込量を直接入力して下さい"_s
-                                    << QString();
-        QTest::newRow("RR fore-aft") << u"F2_FC_RR_Zengo_Old_TXT"_s
-                                     << u"変更前の後輪右フェンダークリアランス前後量を直接入力して下さい"_s
-                                     << QString();
-        QTest::newRow("same as front")
-            << u"Check1"_s
-            << u"後輪に装着するホイールが前輪と全く同じ場合はチェックして下さい。 入力が省略でき便利です。"_s
-            << u"前輪ホイールと同じ"_s;
-        QTest::newRow("OK") << u"Command1"_s << QString() << u"O K"_s;
-        QTest::newRow("clear") << u"Command2"_s << QString() << u"データクリア"_s;
-        QTest::newRow("top menu") << u"Command3"_s << QString() << u"トップメニュー"_s;
-        QTest::newRow("new rear aspect label") << u"LabelS8"_s << QString() << u"タイヤ扁平率（%）"_s;
-        QTest::newRow("offset label") << u"Label20"_s << QString() << u"ホイールオフセット（mm）"_s;
-        QTest::newRow("right pull-in label") << u"Label24"_s << QString() << u"右 ： 引込"_s;
-        QTest::newRow("left upper label") << u"Label31"_s << QString() << u"上部"_s;
-        QTest::newRow("rear clearances frame")
-            << u"Frame6"_s << QString() << u"後輪フェンダークリアランス（mm）"_s;
-        QTest::newRow("blank heading") << u"Frame2"_s << QString() << QString(18, u' ');
+    void menus_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("items");    // names, separators included
+        QTest::addColumn<QStringList>("captions"); // "-" for a separator
+        QTest::addColumn<QStringList>("shortcuts");
+        QTest::newRow("file") << u"mnuFile"_s << u"ﾌｧｲﾙ(&F)"_s
+                              << QStringList{u"mnuFileOpen"_s,  u"mnuFileSave"_s,  u"mnuFileBar0"_s,
+                                             u"mnuDataClear"_s, u"mnuFileClose"_s, u"mnuFileBar1"_s,
+                                             u"mnuFilePrint"_s, u"mnuFileBar2"_s,  u"mnuFileExit"_s}
+                              << QStringList{u"Input Data 読込み(&O)..."_s,
+                                             u"現入力データ保存(&S)..."_s,
+                                             u"-"_s,
+                                             u"データクリア(&D)"_s,
+                                             u"トップメニューへ戻る(&C)"_s,
+                                             u"-"_s,
+                                             u"印刷(&P)..."_s,
+                                             u"-"_s,
+                                             u"終了(&X)"_s}
+                              << QStringList{u"Ctrl+O"_s, u"Ctrl+S"_s, {}, {}, {}, {}, u"Ctrl+P"_s, {}, {}};
+        QTest::newRow("settings") << u"mnuSetting"_s << u"設定(&S)"_s
+                                  << QStringList{u"mnuBeforeSameFront"_s, u"mnuAfterSameFront"_s}
+                                  << QStringList{u"《変更前》 前輪ﾎｲｰﾙと同じ項目の有効/無効(&E)"_s,
+                                                 u"【変更後】 前輪ﾎｲｰﾙと同じ項目の有効/無効(&F)"_s}
+                                  << QStringList{{}, {}};
+        QTest::newRow("help") << u"mnuHelp"_s << u"ﾍﾙﾌﾟ(&H)"_s
+                              << QStringList{u"mnuHelpContents"_s, u"mnuCustomizing"_s,      u"mnuFileBar4"_s,
+                                             u"mnuInformation"_s,  u"mnuUserRegistration"_s, u"mnuFileBar6"_s,
+                                             u"mnuHelpAbout"_s}
+                              << QStringList{u"Kavor Lintep 2005 ヘルプ(&H)"_s,
+                                             u"ショップにてご利用のユーザー様へ(&U)"_s,
+                                             u"-"_s,
+                                             u"Tolvane製品のご案内(&I)"_s,
+                                             u"ユーザー登録について(&R)"_s,
+                                             u"-"_s,
+                                             u"ﾊﾞｰｼﾞｮﾝ情報(&A)"_s}
+                              << QStringList{u"F1"_s, {}, {}, {}, {}, {}, {}};
     }
 
-    void texts() {
-        QFETCH(QString, control);
-        QFETCH(QString, toolTip);
-        QFETCH(QString, caption);
-        QWidget& w = window().control<QWidget>(control);
-        QCOMPARE(w.toolTip(), toolTip);
-        if (auto* label = qobject_cast<kl::Label*>(&w)) {
-            QCOMPARE(label->Caption(), caption);
-        } else if (auto* button = qobject_cast<QAbstractButton*>(&w)) {
-            QCOMPARE(button->text(), caption);
-        } else if (auto* frame = qobject_cast<kl::Frame*>(&w)) {
-            QCOMPARE(frame->title(), caption);
-        }
-    }
-
-    // Positions in twips inside the named container; a size of -1 is not checked.
-    void geometry_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("container");
-        QTest::addColumn<QRect>("twipRect");
-        QTest::newRow("RR fore-aft") << u"F2_FC_RR_Zengo_Old_TXT"_s << u"Frame6"_s
-                                     << QRect(3000, 890, 800, 300);
-        QTest::newRow("FL pull-in") << u"F2_FC_FL_Hikikomi_Old_TXT"_s << u"Frame7"_s
-                                    << QRect(1135, 260, 800, 300);
-        QTest::newRow("rim list") << u"Combo11"_s << u"Frame1"_s << QRect(2100, 350, 1700, 300);
-        QTest::newRow("direction") << u"Combo3"_s << u"Frame3"_s << QRect(2100, 980, 550, 300);
-        QTest::newRow("offset") << u"Text28"_s << u"Frame4"_s << QRect(2730, 980, 1070, 300);
-        QTest::newRow("aspect") << u"Combo20"_s << u"Frame2"_s << QRect(2100, 1670, 1700, 300);
-        QTest::newRow("same as front") << u"Check2"_s << u"Frame4"_s << QRect(1300, 0, -1, 255);
-        QTest::newRow("OK") << u"Command1"_s << u"Frame2_Main"_s << QRect(7150, 2790, 1500, 450);
-        QTest::newRow("top menu") << u"Command3"_s << u"Frame2_Main"_s << QRect(5400, 3050, 1500, 250);
-        QTest::newRow("new front frame") << u"Frame3"_s << u"Frame2_Main"_s << QRect(300, 380, 4100, 2150);
-        QTest::newRow("rear clearances") << u"Frame6"_s << u"Frame1_Main"_s << QRect(4550, 2540, 4100, 1280);
-        QTest::newRow("help panel") << u"Frame5"_s << u"Form2"_s << QRect(9240, 10, 2540, 7500);
-        QTest::newRow("help text") << u"Label_Kaisetsu"_s << u"Frame5"_s << QRect(105, 360, 2340, 6675);
-        QTest::newRow("right pull-in label") << u"Label26"_s << u"Frame7"_s << QRect(2205, 320, -1, -1);
-    }
-
-    void geometry() {
-        QFETCH(QString, control);
-        QFETCH(QString, container);
-        QFETCH(QRect, twipRect);
+    void menus() {
+        QFETCH(QString, menu);
+        QFETCH(QString, title);
+        QFETCH(QStringList, items);
+        QFETCH(QStringList, captions);
+        QFETCH(QStringList, shortcuts);
         Form2& f = window();
-        const QWidget& w = f.control<QWidget>(control);
-        QVERIFY(w.parentWidget() != nullptr);
-        QCOMPARE(w.parentWidget()->objectName(), container);
-        QCOMPARE(w.pos(), QPoint(kl::twips(twipRect.left()), kl::twips(twipRect.top())));
-        if (twipRect.width() >= 0) {
-            QCOMPARE(w.width(), kl::twips(twipRect.width()));
+        auto* m = f.findChild<QMenu*>(menu);
+        QVERIFY2(m != nullptr, qPrintable(menu));
+        QCOMPARE(m->title(), title);
+        const QList<QAction*> actions = m->actions();
+        QCOMPARE(actions.size(), items.size());
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            QCOMPARE(actions[i]->objectName(), items[i]);
+            if (captions[i] == u"-") {
+                QVERIFY(actions[i]->isSeparator());
+            } else {
+                QCOMPARE(actions[i]->text(), captions[i]);
+                QCOMPARE(actions[i]->shortcut(), QKeySequence(shortcuts[i]));
+            }
         }
-        if (twipRect.height() >= 0) {
-            QCOMPARE(w.height(), kl::twips(twipRect.height()));
-        }
+        const QList<QAction*> barMenus = f.menuBar()->actions();
+        QCOMPARE(barMenus.size(), 3);
     }
 
-    // The substitute font runs wider than the original one: a wheel frame's caption moves left rather
-    // than run under its input, and a check box grows rather than cut its caption off.
-    void captionsStayReadable_data() {
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QPoint>("twipPos");
-        QTest::newRow("old front rim diameter") << u"Label1"_s << QPoint(525, 405);
-        QTest::newRow("old rear rim width") << u"Label9"_s << QPoint(530, 720);
-        QTest::newRow("new front offset") << u"Label20"_s << QPoint(360, 1035);
-        QTest::newRow("new rear tyre width") << u"Label10"_s << QPoint(200, 1410);
-        QTest::newRow("new rear aspect ratio") << u"LabelS8"_s << QPoint(810, 1725);
-    }
-
-    void captionsStayReadable() {
-        QFETCH(QString, label);
-        QFETCH(QPoint, twipPos);
+    void statusBarShowsModeDateAndTime() {
+        m_test->clock.time = QDateTime(QDate(2026, 3, 14), QTime(9, 26));
         Form2& f = window();
-        const auto& l = f.control<kl::Label>(label);
-        QCOMPARE(l.y(), kl::twips(twipPos.y()));
-        QVERIFY(l.x() <= kl::twips(twipPos.x()));
-        QVERIFY(l.x() >= 0);
-        QVERIFY(l.width() >= l.sizeHint().width());
-        QVERIFY2(l.geometry().right() < kl::twips(2100), qPrintable(QString::number(l.geometry().right())));
-    }
-
-    void sameAsFrontCaptionsFit() {
-        Form2& f = window();
-        for (const QString& check : {u"Check1"_s, u"Check2"_s}) {
-            const auto& box = f.control<CheckBox>(check);
-            QVERIFY(box.width() >= box.sizeHint().width());
-            QVERIFY(box.geometry().right() < box.parentWidget()->width());
-        }
+        kl::StatusBar* bar = f.statusBar();
+        QVERIFY(bar != nullptr);
+        QCOMPARE(bar->panelText(1), u"Mode : Kavor Lintep 2005 Input Mode"_s);
+        QCOMPARE(bar->panelText(2), QLocale::system().toString(QDate(2026, 3, 14), QLocale::ShortFormat));
+        QCOMPARE(bar->panelText(3), QLocale::system().toString(QTime(9, 26), QLocale::ShortFormat));
+        QCOMPARE(bar->height(), kl::twips(270));
+        QCOMPARE(bar->geometry().bottom(), f.client().height() - 1);
+        QCOMPARE(bar->width(), f.client().width());
     }
 
     void windowIsFixedWithoutMinMax() {
         Form2& f = window();
-        const QSize client(kl::twips(11820), kl::twips(7785));
-        QCOMPARE(f.minimumSize(), client);
-        QCOMPARE(f.maximumSize(), client);
+        QCOMPARE(f.client().size(), QSize(kl::twips(11820), kl::twips(7785)));
+        QCOMPARE(f.minimumSize(), f.maximumSize());
         QVERIFY(!(f.windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(f.windowFlags() & Qt::WindowCloseButtonHint);
+        QCOMPARE(f.windowSpec().defaultButton, u"Command1"_s);
+        QVERIFY(!f.windowIcon().isNull());
     }
 };
 

@@ -1,19 +1,23 @@
 #pragma once
 
-#include <array>
-#include <cstddef>
-
+#include <QHash>
+#include <QPointer>
 #include <QString>
 
-#include "platform/Controls.h"
+#include "input/FieldHelp.h"
 #include "platform/Forms.h"
-
-class QKeyEvent;
 
 namespace kl {
 
-// The data-entry window of the input mode. The analysis and the input file reach its fields by their
-// control names; the members here only spare the window itself the look-ups.
+class CheckBox;
+class ComboBox;
+class ImageBox;
+class TextBox;
+struct WheelBlock;
+
+// The data-entry window of the input mode. Its controls are the store of the user's inputs: the analysis
+// and the input file reach them by their names. Every reaction runs on every change of its control,
+// whoever makes it, so the window's own writes set off the same checks and help as the user's.
 class Form2 : public Form {
     Q_OBJECT
 public:
@@ -24,33 +28,35 @@ public:
     // Where the help file is looked for; the help and close commands pass it on.
     QString HelpFilePath;
 
+    // Selects the whole text of a box, so that the next key typed replaces it.
+    static void SelectText(TextBox& box);
+
+    // The window's own commands, as its menu items and buttons run them.
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    void mnuDataClear_Click();
+    void Command2_Click();
+    void mnuBeforeSameFront_Click();
+    void mnuAfterSameFront_Click();
+
 protected:
-    // Enter in any field presses "O K", as in a dialog; a focused button takes its own Enter.
-    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // One wheel and tyre block: old front, old rear, new front, new rear.
-    struct WheelFields {
-        ComboBox* rimDiameter = nullptr;
-        ComboBox* rimWidth = nullptr;
-        ComboBox* direction = nullptr;
-        TextBox* offset = nullptr;
-        ComboBox* tyreWidth = nullptr;
-        ComboBox* aspectRatio = nullptr;
-        CheckBox* sameAsFront = nullptr; // rear blocks only
-    };
+    void connectReactions();
+    void offsetDirectionChanged(const WheelBlock& block);
+    void sameAsFrontChanged(const WheelBlock& block);
+    void toggleSameAsFront(const WheelBlock& block);
+    void pastedTextCheck(TextBox& box);
+    void showFieldHelp(const FieldHelp& help);
+    ImageBox& helpImage(HelpImage which);
+    void clearValues();
+    void warn(const QString& text);
 
-    void buildBefore();
-    void buildAfter();
-    void buildWheelFrame(QWidget* container, std::size_t block);
-    void buildHelpPanel();
-    void orderTabs();
-
-    std::array<WheelFields, 4> m_wheels;
-    std::array<TextBox*, 12> m_clearances{}; // FL, FR, RL, RR, each pull-in, upper, fore-aft
-    CommandButton* m_ok = nullptr;
-    CommandButton* m_clear = nullptr;
-    CommandButton* m_topMenu = nullptr;
+    QHash<const QObject*, const FieldHelp*> m_help;
+    QHash<const QObject*, QString> m_fieldLines; // the sixteen typed boxes
+    // The field whose help the panel shows; coming back to the window does not show it again.
+    QPointer<QObject> m_helpShownFor;
 };
 
 } // namespace kl

@@ -1,0 +1,127 @@
+#include "EntryChecks.h"
+
+namespace kl {
+
+namespace {
+
+constexpr std::array<TypedBoxLine, kTypedBoxCount> kBoxes{{
+    {u"Text13", u"・ 変更前前輪ホイールのオフセット量を入力して下さい。\u3000\u3000"},
+    {u"Text18", u"・ 変更前後輪ホイールのオフセット量を入力して下さい。\u3000\u3000"},
+    {u"Text23", u"・ 変更後前輪ホイールのオフセット量を入力して下さい。\u3000\u3000"},
+    {u"Text28", u"・ 変更後後輪ホイールのオフセット量を入力して下さい。\u3000\u3000"},
+    {u"F2_FC_FL_Hikikomi_Old_TXT",
+     u"・ 変更前の前輪フェンダークリアランス / 左：引込量を入力して下さい。\u3000\u3000"},
+    {u"F2_FC_FL_Joubu_Old_TXT",
+     u"・ 変更前の前輪フェンダークリアランス / 左：上部空間量を入力して下さい。\u3000\u3000"},
+    {u"F2_FC_FL_Zengo_Old_TXT",
+     u"・ 変更前の前輪フェンダークリアランス / 左：前後空間量を入力して下さい。\u3000\u3000"},
+    {u"F2_FC_FR_Hikikomi_Old_TXT",
+     u"・ 変更前の前輪フェンダークリアランス / 右：引込量を入力して下さい。\u3000\u3000"},
+    {u"F2_FC_FR_Joubu_Old_TXT",
+     u"・ 変更前の前輪フェンダークリアランス / 右：上部空間量を入力して下さい。\u3000\u3000"},
+    {u"F2_FC_FR_Zengo_Old_TXT",
+     u"・ 変更前の前輪フェンダークリアランス / 右：前後空間量を入力して下さい。\u3000\u3000"},
+    {u"F2_FC_RL_Hikikomi_Old_TXT",
+     u"・ 変更前の後輪フェンダークリアランス / 左：引込量を入力して下さい。\u3000\u3000"},
+    {u"F2_FC_RL_Joubu_Old_TXT",
+     u"・ 変更前の後輪フェンダークリアランス / 左：上部空間量を入力して下さい。\u3000\u3000"},
+    {u"F2_FC_RL_Zengo_Old_TXT",
+     u"・ 変更前の後輪フェンダークリアランス / 左：前後空間量を入力して下さい。\u3000\u3000"},
+    {u"F2_FC_RR_Hikikomi_Old_TXT",
+     u"・ 変更前の後輪フェンダークリアランス / 右：引込量を入力して下さい。\u3000\u3000"},
+    {u"F2_FC_RR_Joubu_Old_TXT",
+     u"・ 変更前の後輪フェンダークリアランス / 右：上部空間量を入力して下さい。\u3000\u3000"},
+    {u"F2_FC_RR_Zengo_Old_TXT",
+     u"・ 変更前の後輪フェンダークリアランス / 右：前後空間量を入力して下さい。\u3000\u3000"},
+}};
+
+bool isDigitOrPoint(QChar c) {
+    return (c >= u'0' && c <= u'9') || c == u'.';
+}
+
+// The control codes the box takes: backspace, copy, paste, cut, carriage return and form feed.
+bool isPassingControlCode(char16_t code) {
+    switch (code) {
+    case 8:
+    case 3:
+    case 22:
+    case 24:
+    case 13:
+    case 12:
+        return true;
+    default:
+        return false;
+    }
+}
+
+KeyVerdict byCode(char16_t code) {
+    return isPassingControlCode(code) ? KeyVerdict::Pass : KeyVerdict::Drop;
+}
+
+} // namespace
+
+const std::array<TypedBoxLine, kTypedBoxCount>& typedBoxes() {
+    return kBoxes;
+}
+
+bool IsNumericText(QStringView text) {
+    for (const QChar c : text) {
+        if (!isDigitOrPoint(c) && c != u',') {
+            return false;
+        }
+    }
+    return true;
+}
+
+KeyVerdict NumericKeyFilter(int key, Qt::KeyboardModifiers modifiers, QStringView text) {
+    // Tab moves the focus, and Alt opens the menus: neither types into the box.
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab || modifiers.testFlag(Qt::AltModifier) ||
+        modifiers.testFlag(Qt::MetaModifier)) {
+        return KeyVerdict::Pass;
+    }
+    if (modifiers.testFlag(Qt::ControlModifier)) {
+        if (key >= Qt::Key_A && key <= Qt::Key_Z) {
+            return byCode(static_cast<char16_t>(key - Qt::Key_A + 1));
+        }
+        if (key >= Qt::Key_BracketLeft && key <= Qt::Key_BracketRight) {
+            return byCode(static_cast<char16_t>(key - Qt::Key_BracketLeft + 27));
+        }
+        // Ctrl with an arrow, Delete, Insert or a digit types nothing.
+        return KeyVerdict::Pass;
+    }
+    switch (key) {
+    case Qt::Key_Escape:
+        return byCode(27);
+    case Qt::Key_Backspace:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Delete:
+        return KeyVerdict::Pass;
+    default:
+        break;
+    }
+    for (const QChar c : text) {
+        const bool control = c.unicode() < 0x20 || c.unicode() == 0x7F;
+        if (!isDigitOrPoint(c) && !(control && isPassingControlCode(c.unicode()))) {
+            return KeyVerdict::Drop;
+        }
+    }
+    return KeyVerdict::Pass;
+}
+
+QString entryCheckTitle() {
+    return QStringLiteral("Kavor Lintep 2005");
+}
+
+QString KeyFilterMessage(QStringView fieldLine) {
+    QString text = QStringLiteral("\r\n半角数字( 0～9 )及び小数点( . )のみ入力可能です。\r\n\r\n");
+    text += fieldLine;
+    return text;
+}
+
+QString PasteCheckMessage() {
+    return QStringLiteral("\r\n半角数字( 0～9 )及び小数点( . )のみ入力可能です。\u3000\u3000\r\n\r\n"
+                          "・ コピー＆ペーストの場合は元の値を確認して下さい。\r\n   ");
+}
+
+} // namespace kl

@@ -1,0 +1,269 @@
+#include "FieldHelp.h"
+
+#include <array>
+#include <initializer_list>
+
+namespace kl {
+
+namespace {
+
+QString breaks(int n) {
+    QString s;
+    for (int i = 0; i < n; ++i) {
+        s += QStringLiteral("\r\n");
+    }
+    return s;
+}
+
+QString cat(std::initializer_list<QStringView> parts) {
+    QString s;
+    for (QStringView p : parts) {
+        s += p;
+    }
+    return s;
+}
+
+// "変更前" / "変更後" and "前輪" / "後輪" of a wheel field.
+struct WheelWords {
+    QStringView state;
+    QStringView axle;
+};
+
+QString rimText(bool width, WheelWords w) {
+    const QStringView what = width ? u"リム幅" : u"リム径";
+    return cat({u"【ホイール",
+                what,
+                u"(inch)】",
+                breaks(1),
+                w.state,
+                u"の",
+                w.axle,
+                u"ホイール",
+                what,
+                u"をドロップダウンリストから選択して下さい。",
+                breaks(2),
+                u"下図はホイールサイズ表記の代表的な例を示していて、下図②および図A「W」寸法に該当します。",
+                breaks(4),
+                u"【補足事項】",
+                breaks(1),
+                u"本ｿﾌﾄｳｪｱでは入力欄はありませんが、ﾎｲｰﾙ変更に際しては③ﾌﾗﾝｼﾞ形状、⑤ﾎﾞﾙﾄ穴数、⑥P.C.D（「Pitch "
+                u"Circle Dia",
+                breaks(1),
+                u"meter」の略で、図Aの寸法",
+                breaks(1),
+                u"「P.C.D」箇所）を必ず整合させる必要があります。",
+                breaks(13),
+                u"  【図A-ホイール寸法について】"});
+}
+
+QString offsetText(bool amount, WheelWords w) {
+    return cat({u"【ホイールオフセット(mm)】",
+                breaks(1),
+                w.state,
+                u"の",
+                w.axle,
+                u"ホイールオフセット",
+                amount ? u"量" : u"方向",
+                u"をドロップダウンリストから選択して下さい。",
+                breaks(2),
+                u"下図はホイールサイズ表記の代表的な例を示していて、下図④および図A「Wa」",
+                amount ? u"寸法" : u"方向",
+                u"に該当します。（図Aの場合は取付座面が中心より外側にあることから＋ｵﾌｾｯﾄとなります）",
+                breaks(4),
+                u"【重要事項】",
+                breaks(1),
+                u"本項目は変更後におけるﾀｲﾔ",
+                breaks(1),
+                u"と車体との干渉を算出する上で非常に重要です。 "
+                u"不明な場合はﾎｲｰﾙ販売店等に問い合わせて確認して下さい。",
+                breaks(13),
+                u"  【図A-ホイール寸法について】"});
+}
+
+QString tyreWidthText() {
+    return cat({u"【タイヤ断面幅サイズ(mm)】", breaks(1),
+                u"タイヤ断面幅サイズをドロップダウンリストから選択して下さい。", breaks(2),
+                u"下図は代表的なタイヤサイズ表記の例を示していて、図中①の表記部分に該当します。", breaks(2),
+                u"【補足事項】", breaks(1),
+                u"断面幅とは、サイドウォールの文字や模様を含まないタイヤ幅のことです。"});
+}
+
+QString aspectText() {
+    return cat(
+        {u"【タイヤ扁平率(%)】", breaks(1), u"タイヤ扁平率をドロップダウンリストから選択して下さい。",
+         breaks(2), u"下図は代表的なタイヤサイズ表記の例を示していて、図中②の表記部分に該当します。",
+         breaks(2), u"【補足事項】", breaks(1),
+         u"扁平率とは、タイヤ断面幅に対するタイヤの高さ（タイヤ断面の一番高い部分）比率のことです。",
+         breaks(1),
+         u"単位はパーセント(%)であることから、実際のタイヤ断面高さ(mm)を知るには下記の計算が必要となります。",
+         breaks(2), u"タイヤ断面高さ(mm)＝", breaks(1), u"タイヤ断面幅(mm)×扁平率(%) / 100"});
+}
+
+enum class Clearance { PullIn, Upper, ForeAft };
+
+// "前輪" / "後輪" and "左側" / "右側" of a clearance box; every one of them was measured before the change.
+struct ClearanceWords {
+    QStringView axle;
+    QStringView side;
+};
+
+QString clearanceText(Clearance kind, ClearanceWords w) {
+    const QString head = cat({u"【", w.axle, u"フェンダークリアランス】", breaks(1), u"変更前の", w.axle,
+                              w.side, u"のﾌｪﾝﾀﾞｰ", breaks(1)});
+    const QString measure =
+        cat({u"計測にあたっては、車両を水平な場所に駐車した上でできるだけ正確に計測して下さい。", breaks(1),
+             u"なお、ホイールの取付具合や車両個体差などがあるため、前後輪の左右4箇所各毎に計測する必要があり"
+             u"ます。",
+             breaks(1), u"（入力欄も各毎に入力するようになっています）"});
+    if (kind == Clearance::ForeAft) {
+        return cat({head, u"ｸﾘｱﾗﾝｽ前後量(mm)を直接入力して下さい。", breaks(2),
+                    u"図C「L3」寸法に該当します。", breaks(1),
+                    u"本寸法は車両を実際に計測した値を入力して下さい。", breaks(1),
+                    u"（図C「L3」に示す2箇所を計測し、数値の小さかった方を入力して下さい）", breaks(2),
+                    u"【補足事項】", breaks(1), measure, breaks(11), u" 【図C-ｸﾘｱﾗﾝｽ寸法について】"});
+    }
+    const bool pullIn = kind == Clearance::PullIn;
+    return cat({head, u"ｸﾘｱﾗﾝｽ", pullIn ? u"引込" : u"上部", u"量(mm)を直接入力して下さい。", breaks(2),
+                u"図B「", pullIn ? u"L1" : u"L2", u"」寸法に該当します。", breaks(1),
+                u"本寸法は車両を実際に計測した値を入力して下さい。", breaks(2), u"【補足事項】", breaks(1),
+                measure, breaks(14), u" 【図B-ｸﾘｱﾗﾝｽ寸法について】"});
+}
+
+QString sameAsFrontText() {
+    return cat(
+        {u"【前輪ホイールと同じ】", breaks(1),
+         u"後輪に装着するホイールが前輪と全く同じ場合はチェックして下さい。 入力が省略でき便利です。"});
+}
+
+using Op = HelpStep::Op;
+using I = HelpImage;
+using P = HelpPicture;
+
+HelpStep clear(I image) {
+    return {Op::Clear, image};
+}
+HelpStep show(I image, P picture) {
+    return {Op::Show, image, picture};
+}
+HelpStep move(I image, int left, int top) {
+    return {Op::Move, image, P::TyreNotation, left, top};
+}
+HelpStep height(I image, int h) {
+    return {Op::SetHeight, image, P::TyreNotation, 0, 0, h};
+}
+
+// The wheel figures under a rim or offset text; only the wheel size marking stands higher for the rim.
+std::vector<HelpStep> wheelSet(int markingTop) {
+    return {clear(I::Image3),
+            show(I::Image12, P::WheelNotation),
+            show(I::Image13, P::FigureA),
+            move(I::Image12, 107, markingTop),
+            move(I::Image13, 130, 4380),
+            height(I::Image13, 2130)};
+}
+
+std::vector<HelpStep> tyreSet(int markingTop) {
+    return {clear(I::Image12), clear(I::Image13), show(I::Image3, P::TyreNotation),
+            move(I::Image3, 130, markingTop)};
+}
+
+// The clearance figures set their height before they move.
+std::vector<HelpStep> clearanceSet(P figure, int h, int top) {
+    return {clear(I::Image3), clear(I::Image12), show(I::Image13, figure), height(I::Image13, h),
+            move(I::Image13, 130, top)};
+}
+
+} // namespace
+
+const std::vector<HelpStep>& pictureSetSteps(PictureSet set) {
+    static const std::array<std::vector<HelpStep>, 7> sets{
+        wheelSet(2170),
+        wheelSet(2570),
+        tyreSet(2900),
+        tyreSet(4650),
+        clearanceSet(P::FigureB, 2310, 4150),
+        clearanceSet(P::FigureC, 1890, 4690),
+        std::vector<HelpStep>{clear(I::Image3), clear(I::Image12), clear(I::Image13)},
+    };
+    return sets[static_cast<std::size_t>(set)];
+}
+
+const std::vector<FieldHelp>& fieldHelpCatalogue() {
+    static const std::vector<FieldHelp> catalogue = [] {
+        // Old front, old rear, new front, new rear.
+        struct Block {
+            WheelWords words;
+            QStringView rimDiameter, rimWidth, direction, offset, tyreWidth, aspect;
+        };
+        const std::array<Block, 4> blocks{{
+            {{u"変更前", u"前輪"}, u"Combo11", u"Combo12", u"Combo1", u"Text13", u"Combo14", u"Combo15"},
+            {{u"変更前", u"後輪"}, u"Combo16", u"Combo17", u"Combo2", u"Text18", u"Combo19", u"Combo20"},
+            {{u"変更後", u"前輪"}, u"Combo21", u"Combo22", u"Combo3", u"Text23", u"Combo24", u"Combo25"},
+            {{u"変更後", u"後輪"}, u"Combo26", u"Combo27", u"Combo4", u"Text28", u"Combo29", u"Combo30"},
+        }};
+        std::vector<FieldHelp> c;
+        for (const Block& b : blocks) {
+            c.push_back({b.rimDiameter.toString(), PictureSet::Rim, rimText(false, b.words)});
+        }
+        for (const Block& b : blocks) {
+            c.push_back({b.rimWidth.toString(), PictureSet::Rim, rimText(true, b.words)});
+        }
+        for (const Block& b : blocks) {
+            c.push_back({b.direction.toString(), PictureSet::Offset, offsetText(false, b.words)});
+        }
+        for (const Block& b : blocks) {
+            c.push_back({b.offset.toString(), PictureSet::Offset, offsetText(true, b.words)});
+        }
+        for (const Block& b : blocks) {
+            c.push_back({b.tyreWidth.toString(), PictureSet::TyreWidth, tyreWidthText()});
+        }
+        for (const Block& b : blocks) {
+            c.push_back({b.aspect.toString(), PictureSet::Aspect, aspectText()});
+        }
+        struct Wheel {
+            QStringView code;
+            ClearanceWords words;
+        };
+        const std::array<Wheel, 4> wheels{{
+            {u"FL", {u"前輪", u"左側"}},
+            {u"FR", {u"前輪", u"右側"}},
+            {u"RL", {u"後輪", u"左側"}},
+            {u"RR", {u"後輪", u"右側"}},
+        }};
+        struct Kind {
+            QStringView code;
+            Clearance kind;
+            PictureSet pictures;
+        };
+        const std::array<Kind, 3> kinds{{
+            {u"Hikikomi", Clearance::PullIn, PictureSet::FigureB},
+            {u"Joubu", Clearance::Upper, PictureSet::FigureB},
+            {u"Zengo", Clearance::ForeAft, PictureSet::FigureC},
+        }};
+        for (const Kind& k : kinds) {
+            for (const Wheel& w : wheels) {
+                c.push_back({cat({u"F2_FC_", w.code, u"_", k.code, u"_Old_TXT"}), k.pictures,
+                             clearanceText(k.kind, w.words)});
+            }
+        }
+        c.push_back({QStringLiteral("Check1"), PictureSet::None, sameAsFrontText()});
+        c.push_back({QStringLiteral("Check2"), PictureSet::None, sameAsFrontText()});
+        return c;
+    }();
+    return catalogue;
+}
+
+const FieldHelp* fieldHelpFor(QStringView control) {
+    for (const FieldHelp& f : fieldHelpCatalogue()) {
+        if (f.control == control) {
+            return &f;
+        }
+    }
+    return nullptr;
+}
+
+QString initialHelpCaption() {
+    return QStringLiteral("項目の選択またはクリックすることによって、ここに解説が自動的に表示されます。");
+}
+
+} // namespace kl

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include <QString>
+#include <QStringView>
+
+namespace kl {
+
+// The three picture places of the data-entry window's help panel.
+enum class HelpImage { Image3, Image12, Image13 };
+
+// The built-in pictures the help panel shows, by resource id.
+enum class HelpPicture {
+    TyreNotation = 119,
+    WheelNotation = 162,
+    FigureA = 163,
+    FigureB = 164,
+    FigureC = 165,
+};
+
+// One step of a picture set; positions and heights in twips inside the help panel.
+struct HelpStep {
+    enum class Op {
+        Clear,     // no picture
+        Show,      // load `picture`
+        Move,      // to left, top; the size stays
+        SetHeight, // height
+    };
+    Op op;
+    HelpImage image;
+    HelpPicture picture = HelpPicture::TyreNotation;
+    int left = 0;
+    int top = 0;
+    int height = 0;
+
+    friend bool operator==(const HelpStep&, const HelpStep&) = default;
+};
+
+enum class PictureSet { Rim, Offset, TyreWidth, Aspect, FigureB, FigureC, None };
+
+// The steps of a set, in the order they run.
+const std::vector<HelpStep>& pictureSetSteps(PictureSet set);
+
+// The help of one input field: what the panel shows when the field takes the focus.
+struct FieldHelp {
+    QString control;
+    PictureSet pictures;
+    QString text; // CR LF line breaks
+};
+
+inline constexpr std::size_t kHelpFieldCount = 38;
+
+// The 38 fields with help, in the order: rim diameters, rim widths, directions, offsets, tyre widths,
+// aspect ratios, pull-ins, uppers, fore-afts, same-as-front boxes.
+const std::vector<FieldHelp>& fieldHelpCatalogue();
+
+// The help of a field, or null for a control that has none (the buttons).
+const FieldHelp* fieldHelpFor(QStringView control);
+
+// The panel's text before any field has had the focus.
+QString initialHelpCaption();
+
+} // namespace kl

@@ -1,0 +1,189 @@
+#include "InputFile.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <vector>
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include "common/NumberText.h"
+
+namespace kl {
+
+namespace {
+
+using K = InputFieldKind;
+
+constexpr std::array<InputFileLine, kInputFileLineCount> kLines{{
+    {u"Combo11", K::SizeList, false},
+    {u"Combo12", K::SizeList, false},
+    {u"Combo1", K::DirectionList, true},
+    {u"Text13", K::TypedBox, true},
+    {u"Combo14", K::SizeList, false},
+    {u"Combo15", K::SizeList, false},
+    {u"F2_FC_FL_Hikikomi_Old_TXT", K::TypedBox, false},
+    {u"F2_FC_FL_Joubu_Old_TXT", K::TypedBox, false},
+    {u"F2_FC_FL_Zengo_Old_TXT", K::TypedBox, false},
+    {u"F2_FC_FR_Hikikomi_Old_TXT", K::TypedBox, false},
+    {u"F2_FC_FR_Joubu_Old_TXT", K::TypedBox, true},
+    {u"F2_FC_FR_Zengo_Old_TXT", K::TypedBox, false},
+    {u"Combo16", K::SizeList, false},
+    {u"Combo17", K::SizeList, false},
+    {u"Combo2", K::DirectionList, true},
+    {u"Text18", K::TypedBox, false},
+    {u"Combo19", K::SizeList, false},
+    {u"Combo20", K::SizeList, true},
+    {u"F2_FC_RL_Hikikomi_Old_TXT", K::TypedBox, false},
+    {u"F2_FC_RL_Joubu_Old_TXT", K::TypedBox, false},
+    {u"F2_FC_RL_Zengo_Old_TXT", K::TypedBox, false},
+    {u"F2_FC_RR_Hikikomi_Old_TXT", K::TypedBox, false},
+    {u"F2_FC_RR_Joubu_Old_TXT", K::TypedBox, true},
+    {u"F2_FC_RR_Zengo_Old_TXT", K::TypedBox, false},
+    {u"Combo21", K::SizeList, false},
+    {u"Combo22", K::SizeList, false},
+    {u"Combo3", K::DirectionList, true},
+    {u"Text23", K::TypedBox, false},
+    {u"Combo24", K::SizeList, false},
+    {u"Combo25", K::SizeList, false},
+    {u"Combo26", K::SizeList, false},
+    {u"Combo27", K::SizeList, false},
+    {u"Combo4", K::DirectionList, true},
+    {u"Text28", K::TypedBox, false},
+    {u"Combo29", K::SizeList, false},
+    {u"Combo30", K::SizeList, false},
+}};
+
+// The file's code page. Qt reaches it through ICU; the tests make sure it is there.
+constexpr const char* kCodePage = "cp932";
+
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
+bool isLineEnd(QChar c) {
+    return c == u'\r' || c == u'\n';
+}
+
+// One value as the file gives it: the text of a line, or of a part of a line up to a comma outside
+// double quotes, blanks around it and the quotes removed.
+std::vector<QString> splitValues(const QString& text) {
+    std::vector<QString> values;
+    const qsizetype n = text.size();
+    qsizetype pos = 0;
+    while (pos < n && values.size() < kInputFileLineCount) {
+        while (pos < n && isBlank(text[pos])) {
+            ++pos;
+        }
+        QString value;
+        if (pos < n && text[pos] == u'"') {
+            const qsizetype start = ++pos;
+            while (pos < n && text[pos] != u'"' && !isLineEnd(text[pos])) {
+                ++pos;
+            }
+            value = text.mid(start, pos - start);
+            if (pos < n && text[pos] == u'"') {
+                ++pos;
+            }
+            // Anything after the closing quote up to the separator belongs to no value.
+            while (pos < n && text[pos] != u',' && !isLineEnd(text[pos])) {
+                ++pos;
+            }
+        } else {
+            const qsizetype start = pos;
+            while (pos < n && text[pos] != u',' && !isLineEnd(text[pos])) {
+                ++pos;
+            }
+            value = text.mid(start, pos - start);
+            while (!value.isEmpty() && isBlank(value.back())) {
+                value.chop(1);
+            }
+        }
+        values.push_back(value);
+        if (pos < n && text[pos] == u',') {
+            ++pos;
+        } else if (pos < n && text[pos] == u'\r') {
+            ++pos;
+            if (pos < n && text[pos] == u'\n') {
+                ++pos;
+            }
+        } else if (pos < n && text[pos] == u'\n') {
+            ++pos;
+        }
+    }
+    return values;
+}
+
+// A value read as a single-precision number: the whole value must be a plain decimal number (a sign,
+// digits, at most one point) within the range of the type; anything else is not read.
+std::optional<float> readNumber(const QString& value) {
+    qsizetype i = 0;
+    if (i < value.size() && (value[i] == u'-' || value[i] == u'+')) {
+        ++i;
+    }
+    bool digit = false;
+    bool point = false;
+    for (; i < value.size(); ++i) {
+        const QChar c = value[i];
+        if (c >= u'0' && c <= u'9') {
+            digit = true;
+        } else if (c == u'.' && !point) {
+            point = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digit) {
+        return std::nullopt;
+    }
+    const double number = LeadingNumber(value);
+    if (!std::isfinite(number) || std::fabs(number) > FLT_MAX) {
+        return std::nullopt;
+    }
+    return static_cast<float>(number);
+}
+
+} // namespace
+
+const std::array<InputFileLine, kInputFileLineCount>& inputFileLines() {
+    return kLines;
+}
+
+QByteArray writeInputFile(const InputValues& values) {
+    QString text;
+    for (std::size_t i = 0; i < kInputFileLineCount; ++i) {
+        if (kLines[i].kind == K::DirectionList) {
+            text += u'"' + values[i] + u'"';
+        } else {
+            text += NumberText(LeadingNumber(values[i]));
+        }
+        text += QStringLiteral("\r\n");
+    }
+    QStringEncoder encoder(kCodePage);
+    return encoder.encode(text);
+}
+
+InputValues readInputFile(QByteArrayView bytes) {
+    QStringDecoder decoder(kCodePage);
+    const QString text = decoder.decode(bytes.first(std::min(bytes.size(), kInputFileReadLimit)));
+    const std::vector<QString> read = splitValues(text);
+
+    InputValues wanted;
+    for (std::size_t i = 0; i < kInputFileLineCount; ++i) {
+        const InputFileLine& line = kLines[i];
+        const QString value = i < read.size() ? read[i] : QString();
+        if (line.kind == K::DirectionList) {
+            wanted[i] = value;
+        } else if (line.readAsText) {
+            // A number too large for any control counts as not read, as it does on the other lines.
+            const double number = LeadingNumber(value);
+            wanted[i] = NumberText(std::isfinite(number) ? number : 0.0);
+        } else {
+            wanted[i] = NumberText(readNumber(value).value_or(0.0f));
+        }
+    }
+    return wanted;
+}
+
+} // namespace kl

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+namespace kl {
+
+// How one value of the input file is held by its control.
+enum class InputFieldKind {
+    SizeList,      // a list of sizes: the chosen item is a number's text
+    DirectionList, // an offset-direction list: "＋", "－", "±"
+    TypedBox,      // an offset or a clearance, typed
+};
+
+// One line of the input file: the control that holds its value and how the value is written and read.
+struct InputFileLine {
+    QStringView control;
+    InputFieldKind kind;
+    // Read back as a text and then taken by its leading number, though written as a number.
+    bool readAsText;
+};
+
+inline constexpr std::size_t kInputFileLineCount = 36;
+
+// The 36 lines in file order: old front, front clearances, old rear, rear clearances, new front, new rear.
+const std::array<InputFileLine, kInputFileLineCount>& inputFileLines();
+
+// The 36 values of the window as its controls show them, in file order: a list's chosen item (empty when
+// none is chosen), a typed box's text.
+using InputValues = std::array<QString, kInputFileLineCount>;
+
+// The file for these values: a direction in double quotes, every other value as the number its text
+// starts with; CR LF after every line; code page 932.
+QByteArray writeInputFile(const InputValues& values);
+
+// What a file asks of each control, in file order: the text a typed box receives, the item text a list
+// is to choose (a list that has no such item keeps its choice). A value the file does not hold, or cannot
+// give as a number, reads as 0 (a direction as the empty text), as the window has always done.
+// Values are separated by line ends or by a comma outside double quotes; a blank line is an empty
+// value, and whatever follows the 36th value is ignored.
+InputValues readInputFile(QByteArrayView bytes);
+
+// Files larger than this are not read past it: a real input file is a few hundred bytes.
+inline constexpr qsizetype kInputFileReadLimit = 64 * 1024;
+
+} // namespace kl

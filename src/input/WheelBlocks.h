@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+
+#include <QStringView>
+
+namespace kl {
+
+// One wheel and tyre block of the data-entry window by its control names. The rear blocks have a
+// same-as-front box, which governs their rim, direction and offset controls, and a Settings menu item.
+struct WheelBlock {
+    QStringView rimDiameter;
+    QStringView rimWidth;
+    QStringView direction;
+    QStringView offset;
+    QStringView tyreWidth;
+    QStringView aspectRatio;
+    QStringView sameAsFront; // empty for a front block
+    QStringView menuItem;    // empty for a front block
+    bool isRear() const { return !sameAsFront.isEmpty(); }
+};
+
+// Old front, old rear, new front, new rear.
+const std::array<WheelBlock, 4>& wheelBlocks();
+
+// The direction items, by list index.
+inline constexpr int kDirectionPlus = 0;  // "＋"
+inline constexpr int kDirectionMinus = 1; // "－", a negative offset
+inline constexpr int kDirectionZero = 2;  // "±", no offset
+
+// What a change of choice in an offset-direction list does to its offset box.
+enum class DirectionAction {
+    Nothing,
+    LockAtZero,      // the box shows "0" and is locked; the focus goes to the list
+    UnlockAndSelect, // the box is unlocked and its text selected; the focus goes to the box
+};
+
+// A front list always acts; no choice at all opens its box as "＋" and "－" do. A rear list acts only
+// while its same-as-front box is unticked, and not on a cleared choice.
+DirectionAction offsetDirectionAction(bool rear, int listIndex, bool sameAsFrontTicked);
+
+} // namespace kl
