@@ -10,12 +10,21 @@ jobs=$(nproc)
 echo "=== fuzz"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$jobs"
-mkdir -p build/fuzz/corpus/result-file
-build/fuzz/fuzz/fuzz_result_file -max_total_time=60 -print_final_stats=1 \
-  build/fuzz/corpus/result-file fuzz/corpus/result-file
-mkdir -p build/fuzz/corpus/input-file
-build/fuzz/fuzz/fuzz_input_file -max_total_time=60 -print_final_stats=1 \
-  build/fuzz/corpus/input-file fuzz/corpus/input-file
+# Each reader for a minute. libFuzzer reports every new input it keeps: that goes to a log, of which the
+# closing lines are shown; a finding stops the run with the whole report.
+fuzz() {
+  local target=$1 corpus=$2 log=build/fuzz/$1.log
+  mkdir -p "build/fuzz/corpus/$corpus"
+  if ! "build/fuzz/fuzz/$target" -max_total_time=60 -print_final_stats=1 \
+    "build/fuzz/corpus/$corpus" "fuzz/corpus/$corpus" >"$log" 2>&1; then
+    cat "$log"
+    echo "$target found a failing input (above)"
+    return 1
+  fi
+  tail -n 12 "$log"
+}
+fuzz fuzz_result_file result-file
+fuzz fuzz_input_file input-file
 for preset in dev dev-asan; do
   echo "=== $preset"
   cmake --preset "$preset" >/dev/null
