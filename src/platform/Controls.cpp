@@ -96,7 +96,20 @@ void Label::setBackColor(Rgb c) {
 }
 
 void Label::setSingleBorder() {
-    setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_singleBorder = true;
+    // A QFrame border would take the text colour; this one is drawn in paintEvent.
+    setContentsMargins(1, 1, 1, 1);
+    setIndent(0);
+    update();
+}
+
+void Label::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (m_singleBorder) {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::ButtonText));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 ComboBox::ComboBox(QWidget* parent, const QString& name) : QComboBox(parent) {

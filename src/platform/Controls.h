@@ -66,12 +66,17 @@ public:
     void setForeColor(Rgb c);
     std::optional<Rgb> ForeColor() const { return m_fore; }
     void setBackColor(Rgb c);
-    // A fixed single border, as the comment labels have.
+    // A fixed single border, as the comment labels have. It keeps the standard border colour whatever
+    // colour the text is given, and the text starts right inside it.
     void setSingleBorder();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QString m_caption;
     std::optional<Rgb> m_fore;
+    bool m_singleBorder = false;
 };
 
 // A drop-down list the user can only choose from; Text is the chosen item or empty.

@@ -20,6 +20,9 @@ QFont fontOf(const FontSpec& f) {
     QFont font(f.family);
     font.setPointSizeF(f.points);
     font.setBold(f.bold);
+    if (f.stretch != 100) {
+        font.setStretch(f.stretch);
+    }
     return font;
 }
 
@@ -60,14 +63,22 @@ QWidget* makeLabel(QWidget* parent, const ControlSpec& row) {
     if (row.font) {
         l->setFont(fontOf(*row.font));
     }
-    l->setForeColor(row.fore.value_or(Rgb{0, 0, 0}));
+    if (row.singleBorder) {
+        // A bordered label (the comments) shows the system's button colours until a colour is written.
+        QPalette p = l->palette();
+        p.setColor(QPalette::Window, p.color(QPalette::Button));
+        p.setColor(QPalette::WindowText, p.color(QPalette::ButtonText));
+        l->setPalette(p);
+        l->setAutoFillBackground(true);
+        l->setSingleBorder();
+    }
+    if (row.fore) {
+        l->setForeColor(*row.fore);
+    } else if (!row.singleBorder) {
+        l->setForeColor(Rgb{0, 0, 0});
+    }
     if (row.back) {
         l->setBackColor(*row.back);
-    }
-    if (row.singleBorder) {
-        l->setSingleBorder();
-        // Text starts right inside the border; a framed QLabel would indent it.
-        l->setIndent(0);
     }
     l->setWordWrap(row.wordWrap);
     if (row.alignment) {

@@ -35,6 +35,7 @@ struct FontSpec {
     double points = 9;
     bool bold = false;
     QString family = QStringLiteral("MS UI Gothic");
+    int stretch = 100; // percent of the normal width
 };
 
 inline FontSpec gothic(double points, bool bold = false) {
@@ -59,7 +60,7 @@ struct ControlSpec {
     int maxLength = 0; // text boxes; 0 is no limit
     bool visible = true;
     bool stretch = false;      // images: scale the picture to the given size
-    bool singleBorder = false; // labels: fixed single border
+    bool singleBorder = false; // labels: fixed single border, system button colours unless given
     bool borderless = false;   // text boxes without the sunken border
     bool wordWrap = false;     // labels
     bool anchorRight = false;  // labels: sized to the caption, the right edge kept at left + width

@@ -13,8 +13,7 @@ namespace kl {
 Form4::Form4(AppContext& context) : Form(context) {
     setObjectName(QStringLiteral("Form4"));
     const std::vector<ControlSpec> rows = resultWindowControls(u"F4");
-    setUpWindow(resultWindowSpec(u"F4"), layoutRows(rows, u"F4"));
-    buildCommentLabels(client(), rows, u"F4");
+    setUpWindow(resultWindowSpec(u"F4"), rows);
 
     connect(&control<QAction>(QStringLiteral("mnuFileSave")), &QAction::triggered, this,
             [this] { SaveResultFile(this->context(), *this); });

@@ -107,8 +107,7 @@ WindowSpec viewerWindowSpec() {
 Form7::Form7(AppContext& context) : Form(context) {
     setObjectName(QStringLiteral("Form7"));
     const std::vector<ControlSpec> rows = viewerControls();
-    setUpWindow(viewerWindowSpec(), layoutRows(rows, u"F7"));
-    buildCommentLabels(client(), rows, u"F7");
+    setUpWindow(viewerWindowSpec(), rows);
 
     connect(&control<QAbstractButton>(QStringLiteral("F7_Command2")), &QAbstractButton::clicked, this,
             &Form7::ClearViewerData);

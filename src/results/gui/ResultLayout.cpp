@@ -66,6 +66,9 @@ ControlSpec rect(const QString& name, ControlKind kind, const QString& container
 ControlSpec comment(const QString& name, int top, int height) {
     ControlSpec row = rect(name, ControlKind::Label, Frame1, 6350, top, 4650, height);
     row.font = gothic(9);
+    // The comments break their lines for a narrower Gothic than the one we substitute; set 5 % narrower,
+    // every comment keeps to the lines its label has room for instead of losing its end.
+    row.font->stretch = 95;
     row.singleBorder = true;
     row.wordWrap = true;
     row.alignment = Qt::AlignLeft | Qt::AlignTop;
@@ -156,40 +159,6 @@ const QString NotesText = QStringLiteral(
     "2) インチアップ（またはインチダウン）を行った結果、条件によっては車高が下がる場合があります。"
     "最低地上高に注意して下さい。\r\n"
     "3）車検を通過するには、メーター誤差が＋15%以下で－10%以上の範囲内にあることが求められます。");
-
-// A comment label: the text colour is the palette's window text, which the judgements write; the border
-// is drawn here in the button text colour, which nothing writes, so a red comment keeps a plain border.
-class CommentLabel : public Label {
-public:
-    CommentLabel(QWidget* parent, const ControlSpec& row) : Label(parent, row.name) {
-        QFont font(row.font ? row.font->family : QStringLiteral("MS UI Gothic"));
-        font.setPointSizeF(row.font ? row.font->points : 9);
-        font.setBold(row.font && row.font->bold);
-        // The comments break their lines for a narrower Gothic than the one we substitute; set 5 %
-        // narrower, every comment keeps to the lines its label has room for instead of losing its end.
-        font.setStretch(95);
-        setFont(font);
-        setWordWrap(row.wordWrap);
-        setAlignment(row.alignment);
-        // Room for the border, with the text right inside it as the comment texts expect.
-        setContentsMargins(1, 1, 1, 1);
-        setIndent(0);
-        QPalette p = palette();
-        p.setColor(QPalette::Window, row.back ? row.back->toColor() : p.color(QPalette::Button));
-        p.setColor(QPalette::WindowText, p.color(QPalette::ButtonText));
-        setPalette(p);
-        setAutoFillBackground(true);
-        setGeometry(twips(row.left), twips(row.top), twips(row.width), twips(row.height));
-    }
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        Label::paintEvent(event);
-        QPainter painter(this);
-        painter.setPen(palette().color(QPalette::ButtonText));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-};
 
 } // namespace
 
@@ -399,31 +368,6 @@ WindowSpec resultWindowSpec(QStringView prefixView) {
         << QStringLiteral("Notice_Red_TXT") << QStringLiteral("Text1") << QStringLiteral("Text2")
         << QStringLiteral("Text3");
     return spec;
-}
-
-std::vector<ControlSpec> layoutRows(const std::vector<ControlSpec>& rows, QStringView prefix) {
-    const QStringList comments = commentLabelNames(prefix);
-    std::vector<ControlSpec> kept;
-    for (const ControlSpec& row : rows) {
-        if (!comments.contains(row.name)) {
-            kept.push_back(row);
-        }
-    }
-    return kept;
-}
-
-void buildCommentLabels(QWidget& client, const std::vector<ControlSpec>& rows, QStringView prefix) {
-    const QStringList comments = commentLabelNames(prefix);
-    for (const ControlSpec& row : rows) {
-        if (!comments.contains(row.name)) {
-            continue;
-        }
-        auto* container = client.findChild<QWidget*>(row.container);
-        if (container == nullptr) {
-            throw MissingControl(client.window()->objectName(), row.container);
-        }
-        new CommentLabel(container, row);
-    }
 }
 
 } // namespace kl
