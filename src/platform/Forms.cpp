@@ -25,13 +25,13 @@
 
 namespace kl {
 
-StatusBar::StatusBar(QWidget* parent, const StatusBarSpec& spec, const platform::Clock& clock)
+StatusBar::StatusBar(QWidget* parent, const StatusBarSpec& desc, const platform::Clock& clock)
     : QWidget(parent), m_clock(clock) {
     setObjectName(QStringLiteral("sbStatusBar"));
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(1, 2, 1, 1);
     row->setSpacing(2);
-    const int widths[3] = {spec.textWidth, spec.dateWidth, spec.timeWidth};
+    const int widths[3] = {desc.textWidth, desc.dateWidth, desc.timeWidth};
     for (int i = 0; i < 3; ++i) {
         auto* panel = new QLabel(this);
         panel->setObjectName(QStringLiteral("sbStatusBar_Panel_%1").arg(i + 1));
@@ -43,10 +43,10 @@ StatusBar::StatusBar(QWidget* parent, const StatusBarSpec& spec, const platform:
         row->addWidget(panel, widths[i] > 0 && i == 0 ? 0 : (i == 0 ? 1 : 0));
         m_panels[i] = panel;
     }
-    if (spec.textWidth > 0) {
+    if (desc.textWidth > 0) {
         row->addStretch(1);
     }
-    m_panels[0]->setText(spec.text);
+    m_panels[0]->setText(desc.text);
     refresh();
     auto* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &StatusBar::refresh);
@@ -71,9 +71,9 @@ Form::Form(AppContext& context) : QWidget(nullptr), m_context(context) {
 
 Form::~Form() = default;
 
-void Form::setUpWindow(const WindowSpec& spec, const std::vector<ControlSpec>& controls) {
-    m_spec = spec;
-    switch (spec.style) {
+void Form::setUpWindow(const WindowSpec& desc, const std::vector<ControlSpec>& controls) {
+    m_spec = desc;
+    switch (desc.style) {
     case WindowStyle::Main:
     case WindowStyle::Dialog:
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -83,15 +83,15 @@ void Form::setUpWindow(const WindowSpec& spec, const std::vector<ControlSpec>& c
         setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
         break;
     }
-    setWindowTitle(spec.caption);
+    setWindowTitle(desc.caption);
     setFont(uiGothic(9));
-    if (spec.back) {
+    if (desc.back) {
         QPalette p = palette();
-        p.setColor(QPalette::Window, spec.back->toColor());
+        p.setColor(QPalette::Window, desc.back->toColor());
         setPalette(p);
         setAutoFillBackground(true);
     }
-    if (spec.icon) {
+    if (desc.icon) {
         if (const auto bytes = platform::loadResource(u"ICON", 1)) {
             QPixmap icon;
             if (icon.loadFromData(*bytes)) {
@@ -104,21 +104,21 @@ void Form::setUpWindow(const WindowSpec& spec, const std::vector<ControlSpec>& c
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     column->setSizeConstraint(QLayout::SetFixedSize);
-    if (!spec.menus.empty()) {
+    if (!desc.menus.empty()) {
         m_menuBar = new QMenuBar(this);
         m_menuBar->setObjectName(QStringLiteral("menuBar"));
-        buildMenus(*m_menuBar, spec.menus);
+        buildMenus(*m_menuBar, desc.menus);
         column->setMenuBar(m_menuBar);
     }
-    m_client->setFixedSize(twips(spec.clientWidth), twips(spec.clientHeight));
+    m_client->setFixedSize(twips(desc.clientWidth), twips(desc.clientHeight));
     column->addWidget(m_client);
 
     buildControls(*m_client, controls);
 
-    if (spec.statusBar) {
-        m_statusBar = new StatusBar(m_client, *spec.statusBar, m_context.platform().clock);
+    if (desc.statusBar) {
+        m_statusBar = new StatusBar(m_client, *desc.statusBar, m_context.platform().clock);
         constexpr int height = 270;
-        m_statusBar->setGeometry(0, twips(spec.clientHeight - height), twips(spec.clientWidth),
+        m_statusBar->setGeometry(0, twips(desc.clientHeight - height), twips(desc.clientWidth),
                                  twips(height));
     }
     applyTabOrder();

@@ -65,7 +65,7 @@ struct WindowSpec {
 class StatusBar : public QWidget {
     Q_OBJECT
 public:
-    StatusBar(QWidget* parent, const StatusBarSpec& spec, const platform::Clock& clock);
+    StatusBar(QWidget* parent, const StatusBarSpec& desc, const platform::Clock& clock);
     QString panelText(int panel) const; // 1 text, 2 date, 3 time
     // Shows the clock's date and time now; a timer does it every second while the bar exists.
     void refresh();
@@ -121,7 +121,7 @@ Q_SIGNALS:
 
 protected:
     // Builds the window from its description and its control table; a window's constructor calls it once.
-    void setUpWindow(const WindowSpec& spec, const std::vector<ControlSpec>& controls);
+    void setUpWindow(const WindowSpec& desc, const std::vector<ControlSpec>& controls);
 
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

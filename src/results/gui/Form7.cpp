@@ -67,16 +67,16 @@ std::vector<ControlSpec> viewerControls() {
 }
 
 WindowSpec viewerWindowSpec() {
-    WindowSpec spec = resultWindowSpec(u"F7");
-    spec.caption = QStringLiteral("Kavor Lintep 2005 Viewer - 解析結果ビューワモード");
-    spec.back = ViewerBack;
-    spec.statusBar->text = QStringLiteral("Mode : Kavor Lintep 2005 Viewer Mode");
+    WindowSpec desc = resultWindowSpec(u"F7");
+    desc.caption = QStringLiteral("Kavor Lintep 2005 Viewer - 解析結果ビューワモード");
+    desc.back = ViewerBack;
+    desc.statusBar->text = QStringLiteral("Mode : Kavor Lintep 2005 Viewer Mode");
 
     const auto item = [](const char* name, const QString& caption, QKeySequence shortcut = {}) {
         return MenuItemSpec{QString::fromLatin1(name), caption, shortcut};
     };
     const QString separator = QStringLiteral("-");
-    MenuSpec& file = spec.menus.at(0);
+    MenuSpec& file = desc.menus.at(0);
     file.name = QStringLiteral("mnufile");
     file.items = {item("mnuFileOpen", QStringLiteral("解析結果データ読込み(&O)..."),
                        QKeySequence(Qt::CTRL | Qt::Key_O)),
@@ -87,19 +87,19 @@ WindowSpec viewerWindowSpec() {
                   item("mnuFilePrint", QStringLiteral("印刷(&P)..."), QKeySequence(Qt::CTRL | Qt::Key_P)),
                   item("mnuFileBar2", separator),
                   item("mnuFileExit", QStringLiteral("終了(&X)"))};
-    for (MenuItemSpec& help : spec.menus.at(1).items) {
+    for (MenuItemSpec& help : desc.menus.at(1).items) {
         if (help.name == QStringLiteral("mnuHelpBar3")) {
             help.name = QStringLiteral("mnuFileBar3");
         }
     }
 
     // The unseen notes boxes are tabbed through backwards.
-    QStringList& tab = spec.tabOrder;
+    QStringList& tab = desc.tabOrder;
     tab.removeAll(QStringLiteral("Text1"));
     tab.removeAll(QStringLiteral("Text2"));
     tab.removeAll(QStringLiteral("Text3"));
     tab << QStringLiteral("Text3") << QStringLiteral("Text2") << QStringLiteral("Text1");
-    return spec;
+    return desc;
 }
 
 } // namespace

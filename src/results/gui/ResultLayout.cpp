@@ -311,18 +311,18 @@ std::vector<ControlSpec> resultWindowControls(QStringView prefixView) {
 
 WindowSpec resultWindowSpec(QStringView prefixView) {
     const QString prefix = prefixView.toString();
-    WindowSpec spec;
-    spec.clientWidth = 11820;
-    spec.clientHeight = 7755;
-    spec.style = WindowStyle::Main;
-    spec.statusBar = StatusBarSpec{QStringLiteral("Mode : Kavor Lintep 2005 Analytical Result Mode"), 8610};
-    spec.defaultButton = prefix + QStringLiteral("_Command1");
+    WindowSpec desc;
+    desc.clientWidth = 11820;
+    desc.clientHeight = 7755;
+    desc.style = WindowStyle::Main;
+    desc.statusBar = StatusBarSpec{QStringLiteral("Mode : Kavor Lintep 2005 Analytical Result Mode"), 8610};
+    desc.defaultButton = prefix + QStringLiteral("_Command1");
 
     const auto item = [](const char* name, const QString& caption, QKeySequence shortcut = {}) {
         return MenuItemSpec{QString::fromLatin1(name), caption, shortcut};
     };
     const QString separator = QStringLiteral("-");
-    spec.menus = {
+    desc.menus = {
         MenuSpec{
             QStringLiteral("mnuFile"),
             QStringLiteral("ﾌｧｲﾙ(&F)"),
@@ -343,7 +343,7 @@ WindowSpec resultWindowSpec(QStringView prefixView) {
     };
 
     // "O K" first, so it holds the focus when the window is shown.
-    QStringList& tab = spec.tabOrder;
+    QStringList& tab = desc.tabOrder;
     tab << prefix + QStringLiteral("_Command1");
     for (const QString& stem : {QStringLiteral("WTF_Kumiawase_Old"), QStringLiteral("WTF_Kumiawase_New"),
                                 QStringLiteral("WTR_Kumiawase_Old"), QStringLiteral("WTR_Kumiawase_New")}) {
@@ -367,7 +367,7 @@ WindowSpec resultWindowSpec(QStringView prefixView) {
         << QStringLiteral("Notice_Blue_TXT") << QStringLiteral("Notice_Yellow_TXT") << QStringLiteral("Text4")
         << QStringLiteral("Notice_Red_TXT") << QStringLiteral("Text1") << QStringLiteral("Text2")
         << QStringLiteral("Text3");
-    return spec;
+    return desc;
 }
 
 } // namespace kl
