@@ -74,8 +74,8 @@ private:
     kl::testing::TestPlatform m_services;
     kl::platform::Platform platform() {
         kl::platform::Platform p = m_services.services();
-        return {p.messageBoxes, *m_temps,   p.fileDialogs, p.clock,    p.pause,
-                p.printers,     p.helpViewer, p.registry,  p.processes};
+        return {p.messageBoxes, *m_temps,     p.fileDialogs, p.clock,    p.pause,
+                p.printers,     p.helpViewer, p.registry,    p.processes};
     }
 
 private Q_SLOTS:

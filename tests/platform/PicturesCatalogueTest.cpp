@@ -24,16 +24,16 @@ struct Picture {
 
 // Every picture a window may ask for.
 const std::vector<Picture> BuiltIn = {
-    {101, Kind::Gif, 139, 25},  {102, Kind::Gif, 95, 17},   {103, Kind::Gif, 285, 363},
-    {106, Kind::Gif, 330, 38},  {110, Kind::Gif, 296, 38},  {111, Kind::Jpeg, 50, 225},
-    {112, Kind::Jpeg, 50, 225}, {113, Kind::Jpeg, 50, 365}, {117, Kind::Jpeg, 449, 52},
-    {119, Kind::Jpeg, 150, 35}, {120, Kind::Gif, 68, 13},   {121, Kind::Gif, 68, 13},
-    {122, Kind::Gif, 125, 15},  {123, Kind::Gif, 125, 15},  {124, Kind::Gif, 36, 14},
-    {125, Kind::Gif, 62, 15},   {126, Kind::Gif, 55, 13},   {130, Kind::Gif, 110, 15},
-    {131, Kind::Gif, 140, 14},  {132, Kind::Gif, 290, 24},  {135, Kind::Gif, 290, 24},
-    {136, Kind::Gif, 290, 11},  {137, Kind::Jpeg, 143, 17}, {143, Kind::Gif, 202, 12},
-    {144, Kind::Gif, 241, 12},  {157, Kind::Gif, 312, 36},  {159, Kind::Jpeg, 139, 25},
-    {160, Kind::Gif, 312, 36},  {162, Kind::Jpeg, 155, 26}, {163, Kind::Jpeg, 152, 142},
+    {101, Kind::Gif, 139, 25},   {102, Kind::Gif, 95, 17},    {103, Kind::Gif, 285, 363},
+    {106, Kind::Gif, 330, 38},   {110, Kind::Gif, 296, 38},   {111, Kind::Jpeg, 50, 225},
+    {112, Kind::Jpeg, 50, 225},  {113, Kind::Jpeg, 50, 365},  {117, Kind::Jpeg, 449, 52},
+    {119, Kind::Jpeg, 150, 35},  {120, Kind::Gif, 68, 13},    {121, Kind::Gif, 68, 13},
+    {122, Kind::Gif, 125, 15},   {123, Kind::Gif, 125, 15},   {124, Kind::Gif, 36, 14},
+    {125, Kind::Gif, 62, 15},    {126, Kind::Gif, 55, 13},    {130, Kind::Gif, 110, 15},
+    {131, Kind::Gif, 140, 14},   {132, Kind::Gif, 290, 24},   {135, Kind::Gif, 290, 24},
+    {136, Kind::Gif, 290, 11},   {137, Kind::Jpeg, 143, 17},  {143, Kind::Gif, 202, 12},
+    {144, Kind::Gif, 241, 12},   {157, Kind::Gif, 312, 36},   {159, Kind::Jpeg, 139, 25},
+    {160, Kind::Gif, 312, 36},   {162, Kind::Jpeg, 155, 26},  {163, Kind::Jpeg, 152, 142},
     {164, Kind::Jpeg, 152, 154}, {165, Kind::Jpeg, 152, 126}, {171, Kind::Jpeg, 285, 36},
     {172, Kind::Gif, 337, 123},
 };
@@ -43,9 +43,15 @@ void PrintTo(const Picture& p, std::ostream* os) {
     *os << p.id << (p.kind == Kind::Gif ? " GIF " : " JPEG ") << p.width << "x" << p.height;
 }
 
-int byteAt(const QByteArray& b, qsizetype i) { return i < b.size() ? static_cast<std::uint8_t>(b[i]) : -1; }
-int le16(const QByteArray& b, qsizetype i) { return byteAt(b, i) | (byteAt(b, i + 1) << 8); }
-int be16(const QByteArray& b, qsizetype i) { return (byteAt(b, i) << 8) | byteAt(b, i + 1); }
+int byteAt(const QByteArray& b, qsizetype i) {
+    return i < b.size() ? static_cast<std::uint8_t>(b[i]) : -1;
+}
+int le16(const QByteArray& b, qsizetype i) {
+    return byteAt(b, i) | (byteAt(b, i + 1) << 8);
+}
+int be16(const QByteArray& b, qsizetype i) {
+    return (byteAt(b, i) << 8) | byteAt(b, i + 1);
+}
 
 // What the block structure of a GIF file says; nullopt when the blocks do not parse.
 struct GifLayout {

@@ -43,7 +43,8 @@ QString CutAtNul(const QString& text) {
     return nul < 0 ? text : text.left(nul);
 }
 
-bool MakeTempFileName(platform::TempFiles& tempFiles, QString directory, const QString& prefix, QString& name) {
+bool MakeTempFileName(platform::TempFiles& tempFiles, QString directory, const QString& prefix,
+                      QString& name) {
     if (directory.isEmpty()) {
         const std::optional<QString> system = tempFiles.systemTempDirectory();
         if (!system) {

@@ -17,7 +17,8 @@ QString CutAtNul(const QString& text);
 // system's temporary directory when `directory` is empty, and puts the file's full path into `name`.
 // Like the platform, it reads `directory` only up to its first NUL. False when there is no temporary
 // directory (`name` keeps what it held) or when no file could be made (`name` is then empty).
-bool MakeTempFileName(platform::TempFiles& tempFiles, QString directory, const QString& prefix, QString& name);
+bool MakeTempFileName(platform::TempFiles& tempFiles, QString directory, const QString& prefix,
+                      QString& name);
 
 // Shows the built-in picture `id` in `first`, and the same picture in `second` when one is given (the
 // front and rear tyre headings fill two controls from one file). The bytes pass through a temporary file
