@@ -86,6 +86,16 @@ KeyVerdict NumericKeyFilter(int key, Qt::KeyboardModifiers modifiers, QStringVie
         if (key >= Qt::Key_BracketLeft && key <= Qt::Key_BracketRight) {
             return byCode(static_cast<char16_t>(key - Qt::Key_BracketLeft + 27));
         }
+        // Ctrl+Backspace, Ctrl+^ and Ctrl+- type the control codes 127, 30 and 31.
+        if (key == Qt::Key_Backspace) {
+            return byCode(127);
+        }
+        if (key == Qt::Key_AsciiCircum || (key == Qt::Key_6 && modifiers.testFlag(Qt::ShiftModifier))) {
+            return byCode(30);
+        }
+        if (key == Qt::Key_Minus || key == Qt::Key_Underscore) {
+            return byCode(31);
+        }
         // Ctrl with an arrow, Delete, Insert or a digit types nothing.
         return KeyVerdict::Pass;
     }

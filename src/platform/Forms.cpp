@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -28,6 +29,11 @@ namespace kl {
 StatusBar::StatusBar(QWidget* parent, const StatusBarSpec& desc, const platform::Clock& clock)
     : QWidget(parent), m_clock(clock) {
     setObjectName(QStringLiteral("sbStatusBar"));
+    // The bar keeps the system's colour whatever colour its window has.
+    QPalette system = palette();
+    system.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
+    setPalette(system);
+    setAutoFillBackground(true);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(1, 2, 1, 1);
     row->setSpacing(2);
@@ -86,10 +92,11 @@ void Form::setUpWindow(const WindowSpec& desc, const std::vector<ControlSpec>& c
     setWindowTitle(desc.caption);
     setFont(uiGothic(9));
     if (desc.back) {
-        QPalette p = palette();
+        // The client area takes the window's colour; the menu bar and the status bar keep the system's.
+        QPalette p = m_client->palette();
         p.setColor(QPalette::Window, desc.back->toColor());
-        setPalette(p);
-        setAutoFillBackground(true);
+        m_client->setPalette(p);
+        m_client->setAutoFillBackground(true);
     }
     if (desc.icon) {
         if (const auto bytes = platform::loadResource(u"ICON", 1)) {

@@ -56,6 +56,8 @@ MsgAnswer QtMessageBoxes::show(const MessageBoxRequest& request, QWidget* owner)
     QMessageBox box(qtIcon(request.icon), request.title, request.text, qtButtons(request.buttons), owner);
     box.setDefaultButton(qtButton(request.defaultButton));
     switch (box.exec()) {
+    case QMessageBox::Ok:
+        return MsgAnswer::Ok;
     case QMessageBox::Cancel:
         return MsgAnswer::Cancel;
     case QMessageBox::Yes:
@@ -65,7 +67,7 @@ MsgAnswer QtMessageBoxes::show(const MessageBoxRequest& request, QWidget* owner)
     default:
         break;
     }
-    // Closing the box by its title bar counts as its cancelling answer where it has one.
+    // Closing the box by its title bar or Esc counts as its cancelling answer where it has one.
     return request.buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
 }
 

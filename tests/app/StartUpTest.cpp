@@ -123,7 +123,7 @@ private Q_SLOTS:
         QVERIFY2((splash.windowFlags() & Qt::WindowType_Mask) == Qt::SplashScreen,
                  "no title bar, no taskbar entry");
         QCOMPARE(splash.client().size(), QSize(twips(7455), twips(4605)));
-        QCOMPARE(splash.palette().color(QPalette::Window), QColor(239, 187, 141));
+        QCOMPARE(splash.client().palette().color(QPalette::Window), QColor(239, 187, 141));
         for (const char16_t* name : {u"Image2", u"Image3", u"Image5"}) {
             QVERIFY2(splash.control<ImageBox>(QString::fromUtf16(name)).hasPicture(),
                      qPrintable(QString::fromUtf16(name)));

@@ -361,7 +361,7 @@ private:
     QImage print(kl::Form& window, const DialogAnswer& answer) {
         m_answer = answer;
         kl::ScreenPrint(*m_ctx, window);
-        return window.grab().toImage();
+        return window.client().grab().toImage();
     }
 
     // One page of A4 in the orientation asked, holding one image of the window's pixel size, as large as
@@ -519,7 +519,7 @@ private Q_SLOTS:
         kl::testing::flushUnloads();
         kl::Form4* result = m_ctx->forms().loaded<kl::Form4>();
         QVERIFY(result != nullptr);
-        const QImage other = result->grab().toImage();
+        const QImage other = result->client().grab().toImage();
         const QImage printed = firstImage(jobFile(MainQueue, job), m_work->path());
         const std::optional<double> own = meanDifference(printed, shown);
         const std::optional<double> notOwn = meanDifference(printed, other);

@@ -268,7 +268,12 @@ private Q_SLOTS:
         kl::Form7& w = s.viewer();
         kl::Form4& r = s.result();
         QCOMPARE(w.windowTitle(), u"Kavor Lintep 2005 Viewer - 解析結果ビューワモード"_s);
-        QCOMPARE(w.palette().color(QPalette::Window), ViewerColour);
+        QCOMPARE(w.client().palette().color(QPalette::Window), ViewerColour);
+        // The menu bar and the status bar keep the system's colour.
+        QCOMPARE(w.menuBar()->palette().color(QPalette::Window),
+                 r.menuBar()->palette().color(QPalette::Window));
+        QCOMPARE(w.statusBar()->palette().color(QPalette::Window),
+                 r.statusBar()->palette().color(QPalette::Window));
         QCOMPARE(w.statusBar()->panelText(1), u"Mode : Kavor Lintep 2005 Viewer Mode"_s);
         QCOMPARE(w.statusBar()->geometry(), r.statusBar()->geometry());
         QCOMPARE(w.windowSpec().defaultButton, u"F7_Command1"_s);

@@ -43,8 +43,9 @@ void ScreenPrint(AppContext& context, Form& window) {
         return;
     }
 
-    // The window as it is drawn, menus and status bar included; the dialog above it is gone by now.
-    const QImage image = window.grab().toImage();
+    // The window's controls as they are drawn, status bar included, without the title and menu bars;
+    // the dialog above it is gone by now.
+    const QImage image = window.client().grab().toImage();
     if (const std::optional<platform::PrintFailure> failed =
             printers.printImage(image, *choice, window.windowTitle())) {
         warn(boxes, window, printFailedText(failed->reason));
