@@ -5,6 +5,9 @@
 #include <QPalette>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QValidator>
+
+#include <algorithm>
 
 namespace kl {
 
@@ -36,9 +39,58 @@ Rgb systemWindowColour() {
     return {c.red(), c.green(), c.blue()};
 }
 
+// Keeps what the user types or pastes within the box's MaxLength, as an edit control's limit does: of an
+// insertion that does not fit, only the characters that fit stay, and none when the text is full.
+// QLineEdit's own maxLength would cut the program's writes too.
+class TypingLimit : public QValidator {
+public:
+    explicit TypingLimit(TextBox& box) : QValidator(&box), m_box(box) {}
+
+    State validate(QString& input, int& pos) const override {
+        const int limit = m_box.m_maxLength;
+        if (m_box.m_programWrite || limit <= 0 || input.size() <= limit) {
+            return Acceptable;
+        }
+        // What the edit put in: the part of the new text between what it kept of the old one.
+        const QString& old = m_box.m_accepted;
+        const qsizetype shorter = std::min(old.size(), input.size());
+        qsizetype prefix = 0;
+        while (prefix < shorter && old[prefix] == input[prefix]) {
+            ++prefix;
+        }
+        qsizetype suffix = 0;
+        while (suffix < shorter - prefix &&
+               old[old.size() - 1 - suffix] == input[input.size() - 1 - suffix]) {
+            ++suffix;
+        }
+        const qsizetype inserted = input.size() - prefix - suffix;
+        const qsizetype fits = std::clamp<qsizetype>(limit - prefix - suffix, 0, inserted);
+        input.remove(prefix + fits, inserted - fits);
+        pos = static_cast<int>(prefix + fits);
+        return Acceptable;
+    }
+
+private:
+    TextBox& m_box;
+};
+
 TextBox::TextBox(QWidget* parent, const QString& name) : QLineEdit(parent) {
     setObjectName(name);
     setBackColor(ColourWhite);
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& t) { m_accepted = t; });
+}
+
+void TextBox::setText(const QString& t) {
+    m_programWrite = true;
+    QLineEdit::setText(t);
+    m_programWrite = false;
+}
+
+void TextBox::setMaxLength(int length) {
+    m_maxLength = length;
+    if (validator() == nullptr) {
+        setValidator(new TypingLimit(*this));
+    }
 }
 
 void TextBox::setBackColor(Rgb c) {

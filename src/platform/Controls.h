@@ -35,7 +35,12 @@ public:
     explicit TextBox(QWidget* parent, const QString& name);
 
     QString Text() const { return text(); }
-    void setText(const QString& t) { QLineEdit::setText(t); }
+    // The program's own writes are never cut to MaxLength; only typing and pasting are.
+    void setText(const QString& t);
+
+    // The most characters the user can type or paste into the box; 0 is no limit.
+    void setMaxLength(int length);
+    int MaxLength() const { return m_maxLength; }
 
     void setBackColor(Rgb c);
     Rgb BackColor() const { return m_back; }
@@ -50,9 +55,13 @@ public:
     bool InputMethodDisabled() const { return m_imeOff; }
 
 private:
+    friend class TypingLimit;
     Rgb m_back = ColourWhite;
     bool m_imeOff = false;
     std::optional<Rgb> m_fore;
+    int m_maxLength = 0;
+    bool m_programWrite = false;
+    QString m_accepted; // the text before the edit being checked
 };
 
 // A label whose caption may hold CR LF line breaks.

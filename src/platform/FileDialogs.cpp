@@ -28,7 +28,8 @@ void prepare(QFileDialog& dialog, const FileDialogRequest& request) {
 std::optional<QString> QtFileDialogs::openFile(const FileDialogRequest& request, QWidget* owner) {
     QFileDialog dialog(owner, request.title);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    // The name need not exist: the command that reads the file says when it cannot.
+    dialog.setFileMode(QFileDialog::AnyFile);
     prepare(dialog, request);
     return run(dialog);
 }

@@ -81,8 +81,12 @@ void Form::setUpWindow(const WindowSpec& desc, const std::vector<ControlSpec>& c
     m_spec = desc;
     switch (desc.style) {
     case WindowStyle::Main:
-    case WindowStyle::Dialog:
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowCloseButtonHint);
+        break;
+    case WindowStyle::Dialog:
+        // A dialog window: owned by the window that opened it and without a taskbar button of its own.
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                        Qt::WindowCloseButtonHint);
         break;
     case WindowStyle::Splash:

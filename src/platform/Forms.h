@@ -42,7 +42,7 @@ struct StatusBarSpec {
 
 enum class WindowStyle {
     Main,   // fixed single border, title bar with close button only
-    Dialog, // fixed dialog border, title bar with close button only
+    Dialog, // fixed dialog border, title bar with close button only, owned by its opener, no taskbar button
     Splash, // no border, no title bar, no taskbar entry
 };
 

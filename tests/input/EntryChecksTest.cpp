@@ -70,7 +70,9 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"select all", Qt::Key_A, Ctrl, u"\x01", Drop},
         KeyCase{"redo", Qt::Key_Y, Ctrl, u"\x19", Drop},
         KeyCase{"undo without text", Qt::Key_Z, Ctrl, u"", Drop},
-        KeyCase{"escape", Qt::Key_Escape, None, u"\x1b", Drop}),
+        KeyCase{"escape", Qt::Key_Escape, None, u"\x1b", Drop},
+        KeyCase{"ctrl backspace", Qt::Key_Backspace, Ctrl, u"\x7f", Drop},
+        KeyCase{"ctrl minus", Qt::Key_Minus, Ctrl, u"\x1f", Drop}),
     [](const ::testing::TestParamInfo<KeyCase>& info) {
         std::string name;
         for (const char* c = info.param.name; *c != '\0'; ++c) {

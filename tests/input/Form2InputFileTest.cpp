@@ -296,6 +296,12 @@ private Q_SLOTS:
             << patchedFile({{7, ".5"}}) << QStringList{u"F2_FC_FL_Hikikomi_Old_TXT=0.5"_s}
             << QStringList{u"Text23"_s} << 0;
         // A comma ends a value: 1 and 5 are two values, and every later line lands one control further.
+        // The four-character limit is the user's: a longer value from the file arrives whole.
+        QTest::newRow("longer than four characters")
+            << patchedFile({{4, "12.25"}, {7, "0.125"}, {9, "123.5"}})
+            << QStringList{u"Text13=12.25"_s, u"F2_FC_FL_Hikikomi_Old_TXT=0.125"_s,
+                           u"F2_FC_FL_Zengo_Old_TXT=123.5"_s}
+            << QStringList{u"Text23"_s} << 0;
         QTest::newRow("1,5 on a line") << patchedFile({{10, "1,5"}})
                                        << QStringList{u"F2_FC_FR_Hikikomi_Old_TXT=1"_s,
                                                       u"F2_FC_FR_Joubu_Old_TXT=5"_s,

@@ -322,7 +322,7 @@ private Q_SLOTS:
             QCOMPARE(frame->title(), text);
         } else if (auto* box = qobject_cast<TextBox*>(&w)) {
             QCOMPARE(box->Text(), QString());
-            QCOMPARE(box->maxLength(), 4);
+            QCOMPARE(box->MaxLength(), 4);
             QCOMPARE(box->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
             QVERIFY(box->InputMethodDisabled());
             QVERIFY(!box->testAttribute(Qt::WA_InputMethodEnabled));

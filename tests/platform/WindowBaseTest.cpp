@@ -133,7 +133,7 @@ private Q_SLOTS:
         QCOMPARE(frame.font().pointSizeF(), 12.0);
         auto& text2 = testing::need<TextBox>(f, u"Text2"_s);
         QCOMPARE(text2.toolTip(), u"入力して下さい"_s);
-        QCOMPARE(text2.maxLength(), 4);
+        QCOMPARE(text2.MaxLength(), 4);
         auto& mm = testing::need<Label>(f, u"Label_mm_3"_s);
         QCOMPARE(mm.Caption(), u"mm"_s);
         QCOMPARE(mm.pos(), QPoint(160, 27));
@@ -163,6 +163,43 @@ private Q_SLOTS:
             std::logic_error,
             buildControls(client,
                           {{.name = u"Text1"_s, .kind = ControlKind::TextBox, .container = u"Frame9"_s}}));
+    }
+
+    // The limit holds for typing and pasting, as far as it goes; the program's own writes are whole.
+    void maxLengthLimitsTheUserNotTheProgram_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("typing stops at four") << u""_s << 0 << u"12.34"_s << u""_s << u"12.3"_s;
+        QTest::newRow("paste keeps what fits") << u"1"_s << 1 << u""_s << u"2345"_s << u"1234"_s;
+        QTest::newRow("paste into the middle") << u"19"_s << 1 << u""_s << u"2345"_s << u"1239"_s;
+        QTest::newRow("a longer program text takes no more")
+            << u"0.125"_s << 5 << u"7"_s << u""_s << u"0.125"_s;
+        QTest::newRow("a longer program text can lose characters")
+            << u"0.125"_s << 5 << u"backspace"_s << u""_s << u"0.12"_s;
+    }
+    void maxLengthLimitsTheUserNotTheProgram() {
+        QFETCH(QString, before);
+        QFETCH(int, cursor);
+        QFETCH(QString, typed);
+        QFETCH(QString, pasted);
+        QFETCH(QString, after);
+        SampleForm& f = window();
+        auto& box = testing::need<TextBox>(f, u"Text2"_s);
+        box.setText(before);
+        QCOMPARE(box.Text(), before);
+        box.setCursorPosition(cursor);
+        if (typed == u"backspace") {
+            QTest::keyClick(&box, Qt::Key_Backspace);
+        } else if (!typed.isEmpty()) {
+            QTest::keyClicks(&box, typed);
+        }
+        if (!pasted.isEmpty()) {
+            box.insert(pasted);
+        }
+        QCOMPARE(box.Text(), after);
     }
 
     void menusAreFoundByName() {
