@@ -1,10 +1,10 @@
 #include "ResultFile.h"
 
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include "common/WheelTypes.h"
+#include "common/WholeFile.h"
 
 namespace kl {
 namespace {
@@ -231,23 +231,8 @@ std::optional<ResultSaveFailure> writeResultFile(const QString& path, const Resu
         return *bad;
     }
     const QByteArray& bytes = std::get<QByteArray>(encoded);
-    QSaveFile file(path);
-    // Unbuffered: a buffered write that fails when the buffer is flushed at commit goes unnoticed by
-    // the commit in this Qt. Writing on after a short write gets the system's own reason.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return FileWriteFailure{path, file.errorString()};
-    }
-    for (qsizetype done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return FileWriteFailure{path, reason};
-        }
-        done += written;
-    }
-    if (!file.commit()) {
-        return FileWriteFailure{path, file.errorString()};
+    if (const std::optional<QString> reason = writeWholeFile(path, bytes)) {
+        return FileWriteFailure{path, *reason};
     }
     return std::nullopt;
 }

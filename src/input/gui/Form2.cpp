@@ -8,12 +8,12 @@
 #include <QFile>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QSaveFile>
 #include <QStringList>
 
 #include "analysis/gui/AnalyseFitment.h"
 #include "app/gui/basRes.h"
 #include "common/NumberText.h"
+#include "common/WholeFile.h"
 #include "input/EntryChecks.h"
 #include "input/InputFile.h"
 #include "input/WheelBlocks.h"
@@ -360,12 +360,8 @@ void Form2::mnuFileSave_Click() {
                                                               : control<ComboBox>(name).Text();
     }
     const QByteArray bytes = writeInputFile(values);
-    // Written whole or not at all: a failed save keeps the file that was there. Unbuffered, so that a
-    // write that fails on the way is seen before the commit replaces the old file.
-    QSaveFile file(*path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() ||
-        !file.flush() || !file.commit()) {
-        file.cancelWriting();
+    // Written whole or not at all: a failed save keeps the file that was there.
+    if (writeWholeFile(*path, bytes)) {
         warn(QStringLiteral("入力データを保存できませんでした。　　\r\n\r\n") + *path);
     }
 }
