@@ -21,7 +21,6 @@
 #include <QStyleFactory>
 #include <QTemporaryDir>
 
-#include "app/gui/StartUp.h"
 #include "input/gui/Form2.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
@@ -205,7 +204,6 @@ int main(int argc, char** argv) {
     QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
     QApplication::setQuitOnLastWindowClosed(false);
     kl::installFontSubstitutions();
-    kl::installShellFontSubstitutions();
     const int runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 25;
     constexpr int warmUp = 3;
 

@@ -12,7 +12,6 @@ int main(int argc, char** argv) {
     // The program ends when no window is loaded, not when the last one is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
     kl::installFontSubstitutions();
-    kl::installShellFontSubstitutions();
 
     kl::platform::QtMessageBoxes messageBoxes;
     kl::platform::TempFiles tempFiles;

@@ -32,6 +32,12 @@ void installFontSubstitutions() {
                                  QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic")};
     QFont::insertSubstitutions(QStringLiteral("MS UI Gothic"), candidates);
     QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"), candidates);
+    // A condensed heavy grotesque for the version labels, a rounded gothic for the top menu's frame.
+    QFont::insertSubstitutions(QStringLiteral("Haettenschweiler"),
+                               {QStringLiteral("Roboto Condensed"), QStringLiteral("DejaVu Sans Condensed")});
+    QFont::insertSubstitutions(
+        QStringLiteral("HG丸ｺﾞｼｯｸM-PRO"),
+        {QStringLiteral("MotoyaLMaru"), QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
 }
 
 Rgb systemWindowColour() {

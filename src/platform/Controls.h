@@ -23,6 +23,7 @@ void moveTwips(QWidget* w, int left, int top);
 
 // "MS UI Gothic" at a point size; the family is mapped to an installed Japanese font.
 QFont uiGothic(double pointSize, bool bold = false);
+// Maps every font the windows name to the closest installed one.
 void installFontSubstitutions();
 
 // The system's window background colour: the normal back colour of lists and text boxes.

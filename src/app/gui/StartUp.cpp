@@ -1,12 +1,8 @@
 #include "app/gui/StartUp.h"
 
-#include <QFont>
-
 #include "app/gui/Form1.h"
 #include "app/gui/frmSplash.h"
 #include "platform/Forms.h"
-
-using namespace Qt::StringLiterals;
 
 namespace kl {
 
@@ -22,12 +18,6 @@ void StartUp(AppContext& context) {
     splash.Unload();
     menu.show();
     menu.setWindowTitle(Form1::caption());
-}
-
-void installShellFontSubstitutions() {
-    // A condensed heavy grotesque for the version labels, a rounded gothic for the top menu's frame.
-    QFont::insertSubstitutions(u"Haettenschweiler"_s, {u"Roboto Condensed"_s, u"DejaVu Sans Condensed"_s});
-    QFont::insertSubstitutions(u"HG丸ｺﾞｼｯｸM-PRO"_s, {u"MotoyaLMaru"_s, u"IPAPGothic"_s, u"IPAGothic"_s});
 }
 
 } // namespace kl

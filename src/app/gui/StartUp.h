@@ -8,7 +8,4 @@ class AppContext;
 // from then on the message loop drives the program.
 void StartUp(AppContext& context);
 
-// Maps the fonts the shell's windows name to the closest installed ones.
-void installShellFontSubstitutions();
-
 } // namespace kl
