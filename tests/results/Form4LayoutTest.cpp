@@ -18,6 +18,7 @@
 #include "platform/Controls.h"
 #include "platform/ImageBox.h"
 #include "results/gui/Form4.h"
+#include "support/MenuChecks.h"
 #include "support/TestEnvironment.h"
 
 using namespace Qt::StringLiterals;
@@ -237,13 +238,6 @@ QString mismatch(QWidget& window, const Expected& e) {
     }
     return {};
 }
-
-struct MenuEntry {
-    QString menu;
-    QString name;
-    QString caption; // "-" for a separator
-    QKeySequence shortcut;
-};
 
 } // namespace
 
@@ -582,7 +576,7 @@ private Q_SLOTS:
 
     void menus() {
         const QString bar = u"-"_s;
-        const std::vector<MenuEntry> expected{
+        const std::vector<kl::testing::MenuEntry> expected{
             {u"mnuFile"_s, u"mnuFileSave"_s, u"解析結果の保存(&S)..."_s, QKeySequence(u"Ctrl+S"_s)},
             {u"mnuFile"_s, u"mnuFileBar0"_s, bar, {}},
             {u"mnuFile"_s, u"mnuInputMode"_s, u"入力モードに戻る(&B)"_s, {}},
@@ -602,31 +596,7 @@ private Q_SLOTS:
 
         Session s;
         kl::Form4& w = s.window();
-        QStringList menuTitles;
-        QStringList items;
-        for (QAction* top : w.menuBar()->actions()) {
-            QMenu* menu = top->menu();
-            QVERIFY(menu != nullptr);
-            menuTitles << menu->objectName() + u'=' + menu->title();
-            for (QAction* a : menu->actions()) {
-                items << a->objectName();
-            }
-        }
-        QCOMPARE(menuTitles, QStringList({u"mnuFile=ﾌｧｲﾙ(&F)"_s, u"mnuHelp=ﾍﾙﾌﾟ(&H)"_s}));
-        QStringList expectedItems;
-        for (const MenuEntry& e : expected) {
-            expectedItems << e.name;
-            auto& menu = kl::testing::need<QMenu>(w, e.menu);
-            auto* action = menu.findChild<QAction*>(e.name);
-            QVERIFY2(action != nullptr && menu.actions().contains(action), qPrintable(e.name));
-            QCOMPARE(action->isSeparator(), e.caption == bar);
-            if (!action->isSeparator()) {
-                QCOMPARE(action->text(), e.caption);
-            }
-            QCOMPARE(action->shortcut(), e.shortcut);
-            QVERIFY(action->isEnabled() && action->isVisible() && !action->isChecked());
-        }
-        QCOMPARE(items, expectedItems);
+        kl::testing::compareMenus(w, QStringList({u"mnuFile=ﾌｧｲﾙ(&F)"_s, u"mnuHelp=ﾍﾙﾌﾟ(&H)"_s}), expected);
     }
 
     void enterKey_data() {

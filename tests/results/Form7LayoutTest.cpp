@@ -19,6 +19,7 @@
 #include "results/gui/Form4.h"
 #include "results/gui/Form7.h"
 #include "results/gui/OpenResultFile.h"
+#include "support/MenuChecks.h"
 #include "support/TestEnvironment.h"
 
 using namespace Qt::StringLiterals;
@@ -202,13 +203,6 @@ public:
     }
 };
 
-struct MenuEntry {
-    QString menu;
-    QString name;
-    QString caption; // "-" for a separator
-    QKeySequence shortcut;
-};
-
 } // namespace
 
 class Form7LayoutTest : public QObject {
@@ -359,7 +353,7 @@ private Q_SLOTS:
 
     void menus() {
         const QString bar = u"-"_s;
-        const std::vector<MenuEntry> expected{
+        const std::vector<kl::testing::MenuEntry> expected{
             {u"mnufile"_s, u"mnuFileOpen"_s, u"解析結果データ読込み(&O)..."_s, QKeySequence(u"Ctrl+O"_s)},
             {u"mnufile"_s, u"mnuFileBar0"_s, bar, {}},
             {u"mnufile"_s, u"mnuDataClear"_s, u"データクリア(&D)"_s, {}},
@@ -379,30 +373,7 @@ private Q_SLOTS:
 
         Session s;
         kl::Form7& w = s.viewer();
-        QStringList menuTitles;
-        QStringList items;
-        for (QAction* top : w.menuBar()->actions()) {
-            QVERIFY(top->menu() != nullptr);
-            menuTitles << top->menu()->objectName() + u'=' + top->menu()->title();
-            for (QAction* a : top->menu()->actions()) {
-                items << a->objectName();
-            }
-        }
-        QCOMPARE(menuTitles, QStringList({u"mnufile=ﾌｧｲﾙ(&F)"_s, u"mnuHelp=ﾍﾙﾌﾟ(&H)"_s}));
-        QStringList expectedItems;
-        for (const MenuEntry& e : expected) {
-            expectedItems << e.name;
-            auto& menu = kl::testing::need<QMenu>(w, e.menu);
-            auto* action = menu.findChild<QAction*>(e.name);
-            QVERIFY2(action != nullptr && menu.actions().contains(action), qPrintable(e.name));
-            QCOMPARE(action->isSeparator(), e.caption == bar);
-            if (!action->isSeparator()) {
-                QCOMPARE(action->text(), e.caption);
-            }
-            QCOMPARE(action->shortcut(), e.shortcut);
-            QVERIFY(action->isEnabled() && action->isVisible() && !action->isChecked());
-        }
-        QCOMPARE(items, expectedItems);
+        kl::testing::compareMenus(w, QStringList({u"mnufile=ﾌｧｲﾙ(&F)"_s, u"mnuHelp=ﾍﾙﾌﾟ(&H)"_s}), expected);
     }
 
     // The result window's tab order under "F7_", but for the unseen notes boxes, which run backwards.
