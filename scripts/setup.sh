@@ -9,7 +9,9 @@ packages=(
   clang libclang-rt-dev # the fuzz preset: clang with libFuzzer and the sanitizers
   fonts-ipafont-gothic
   fonts-roboto-unhinted fonts-motoya-l-maruberi # stand-ins for the version labels' and the top menu's fonts
-  xvfb xauth
+  xvfb xauth openbox xdotool x11-apps x11-utils netpbm # a real desktop for the xcb tests and screenshots
+  qt6-translations-l10n # Qt's own texts in Japanese
+  libcups2-dev # asks the print system whether a queue accepts jobs
   locales # a decimal-comma locale for the number-text test
   # the print test's own scheduler and PDF queue, and the tools that read its output back
   cups-daemon cups-client cups-filters printer-driver-cups-pdf ghostscript poppler-utils
