@@ -1,12 +1,18 @@
 #include "CupsScheduler.h"
 
+#include <algorithm>
 #include <csignal>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/prctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -43,9 +49,34 @@ QString tail(const QString& path, int lines) {
     return all.mid(qMax(0, all.size() - lines)).join(QLatin1Char('\n'));
 }
 
+// Started as root, the scheduler runs its filters and backends as this user, with its group alone.
+const char* const FilterUser = "lp";
+
+// The first folder on the way to `path`, itself included, that a process of the user and group given may
+// not pass through, with its mode; empty when there is none.
+QString blockingFolder(const QString& path, uid_t uid, gid_t gid) {
+    QStringList chain{QStringLiteral("/")};
+    for (const QString& part : QDir::cleanPath(path).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        chain << (chain.size() == 1 ? QString() : chain.back()) + QLatin1Char('/') + part;
+    }
+    for (const QString& folder : chain) {
+        struct stat st {};
+        if (::stat(QFile::encodeName(folder).constData(), &st) != 0) {
+            return folder + QStringLiteral(" (missing)");
+        }
+        const mode_t need = st.st_uid == uid ? S_IXUSR : st.st_gid == gid ? S_IXGRP : S_IXOTH;
+        if ((st.st_mode & need) == 0) {
+            return folder + QStringLiteral(" (mode %1)").arg(st.st_mode & 07777, 4, 8, QLatin1Char('0'));
+        }
+    }
+    return {};
+}
+
 } // namespace
 
-CupsScheduler::CupsScheduler() : m_root(QDir::tempPath() + QStringLiteral("/kl-cups-XXXXXX")) {}
+// Under /tmp rather than the test's own temporary folder: that one lies in the build folder, and a build
+// folder in a private home folder is out of the filters' reach.
+CupsScheduler::CupsScheduler() : m_root(QStringLiteral("/tmp/kl-cups-XXXXXX")) {}
 
 CupsScheduler::~CupsScheduler() {
     stop();
@@ -81,7 +112,8 @@ QString CupsScheduler::start() {
                                              QFileDevice::ExeGroup | QFileDevice::ReadOther |
                                              QFileDevice::ExeOther);
     QDir root(m_root.path());
-    for (const char* dir : {"conf/ppd", "spool/tmp", "cache", "state", "log", "bin/backend", "out"}) {
+    for (const char* dir :
+         {"conf/ppd", "spool/tmp", "cache", "state", "log", "bin/backend", "out", "drivers"}) {
         if (!root.mkpath(QLatin1String(dir))) {
             return QStringLiteral("cannot make ") + path(QLatin1String(dir));
         }
@@ -90,6 +122,10 @@ QString CupsScheduler::start() {
                                                            QFileDevice::ExeOwner | QFileDevice::ReadGroup |
                                                            QFileDevice::ExeGroup | QFileDevice::ReadOther |
                                                            QFileDevice::ExeOther);
+    // A job whose filters cannot reach the tree never arrives; say so now rather than after the waits.
+    if (const QString unreachable = checkReach(); !unreachable.isEmpty()) {
+        return unreachable;
+    }
 
     // The system's filters and helpers, with our backend beside them.
     for (const char* dir : {"filter", "daemon", "monitor", "notifier", "cgi-bin", "driver"}) {
@@ -182,7 +218,49 @@ QString CupsScheduler::start() {
     return QStringLiteral("cupsd does not answer on ") + socket + QLatin1Char('\n') + logTail();
 }
 
-QString CupsScheduler::addPdfQueue(const QString& queue) {
+QString CupsScheduler::checkReach() const {
+    if (::geteuid() != 0) {
+        return {}; // the filters run as this process's user, who made the tree
+    }
+    const passwd* user = ::getpwnam(FilterUser);
+    if (user == nullptr) {
+        return QStringLiteral("there is no user %1 to run the scheduler's filters")
+            .arg(QLatin1String(FilterUser));
+    }
+    const group* own = ::getgrnam(FilterUser);
+    const gid_t gid = own != nullptr ? own->gr_gid : user->pw_gid;
+    for (const char* dir : {"out", "bin/backend", "spool"}) {
+        const QString blocked = blockingFolder(path(QLatin1String(dir)), user->pw_uid, gid);
+        if (!blocked.isEmpty()) {
+            return QStringLiteral("the print system's user %1 cannot pass through %2, so it cannot reach the "
+                                  "scheduler's folder %3")
+                .arg(QLatin1String(FilterUser), blocked, m_root.path());
+        }
+    }
+    return {};
+}
+
+QString CupsScheduler::addPdfQueue(const QString& queue, const QString& defaultPaper,
+                                   const QStringList& options) {
+    QString driver = PdfDriver;
+    if (!defaultPaper.isEmpty()) {
+        QFile original(PdfDriver);
+        if (!original.open(QIODevice::ReadOnly)) {
+            return QStringLiteral("cannot read ") + PdfDriver;
+        }
+        QString text = QString::fromLatin1(original.readAll());
+        if (!text.contains(QStringLiteral("\n*PageSize ") + defaultPaper + QLatin1Char('/'))) {
+            return PdfDriver + QStringLiteral(" has no page size ") + defaultPaper;
+        }
+        text.replace(QRegularExpression(
+                         QStringLiteral("^\\*Default(PageSize|PageRegion|ImageableArea|PaperDimension): .*$"),
+                         QRegularExpression::MultilineOption),
+                     QStringLiteral("*Default\\1: ") + defaultPaper);
+        driver = path(QStringLiteral("drivers/") + queue + QStringLiteral(".ppd"));
+        if (!writeFile(driver, text)) {
+            return QStringLiteral("cannot write ") + driver;
+        }
+    }
     const QString out = outputFolder(queue);
     if (!QDir().mkpath(out) ||
         !QFile::setPermissions(out, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
@@ -191,9 +269,17 @@ QString CupsScheduler::addPdfQueue(const QString& queue) {
                                         QFileDevice::WriteOther | QFileDevice::ExeOther)) {
         return QStringLiteral("cannot make ") + out;
     }
-    return run(QStringLiteral("lpadmin"),
-               {QStringLiteral("-p"), queue, QStringLiteral("-E"), QStringLiteral("-v"),
-                QStringLiteral("klpdf:") + out, QStringLiteral("-P"), PdfDriver});
+    QStringList arguments{QStringLiteral("-p"),
+                          queue,
+                          QStringLiteral("-E"),
+                          QStringLiteral("-v"),
+                          QStringLiteral("klpdf:") + out,
+                          QStringLiteral("-P"),
+                          driver};
+    for (const QString& option : options) {
+        arguments << QStringLiteral("-o") << option;
+    }
+    return run(QStringLiteral("lpadmin"), arguments);
 }
 
 QString CupsScheduler::removeQueue(const QString& queue) {
@@ -214,17 +300,41 @@ QString CupsScheduler::defaultQueue() {
     return colon < 0 ? QString() : output.mid(colon + 2).trimmed();
 }
 
+QString CupsScheduler::setAccepting(const QString& queue, bool accepting) {
+    return run(accepting ? QStringLiteral("cupsaccept") : QStringLiteral("cupsreject"), {queue});
+}
+
+bool CupsScheduler::isIdle() {
+    QString pending;
+    return run(QStringLiteral("lpstat"), {QStringLiteral("-o")}, &pending).isEmpty() &&
+           pending.trimmed().isEmpty();
+}
+
 bool CupsScheduler::waitUntilIdle(int milliseconds) {
     const QDeadlineTimer deadline(milliseconds);
     do {
-        QString pending;
-        if (run(QStringLiteral("lpstat"), {QStringLiteral("-o")}, &pending).isEmpty() &&
-            pending.trimmed().isEmpty()) {
+        if (isIdle()) {
             return true;
         }
         QThread::msleep(100);
     } while (!deadline.hasExpired());
     return false;
+}
+
+QStringList CupsScheduler::knownJobs() {
+    QString output;
+    const QString failed = run(QStringLiteral("lpstat"),
+                               {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o")}, &output);
+    if (!failed.isEmpty()) {
+        return {failed};
+    }
+    // "KL_PDF-3   root   1024   Thu 01 Jan ..."
+    QStringList jobs;
+    for (const QString& line : output.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        jobs << line.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+    }
+    std::sort(jobs.begin(), jobs.end());
+    return jobs;
 }
 
 void CupsScheduler::stop() {
