@@ -1,5 +1,7 @@
 #include "Printers.h"
 
+#include <cups/cups.h>
+
 #include <QImage>
 #include <QPainter>
 #include <QPrintDialog>
@@ -18,6 +20,63 @@ bool isInstalled(const QString& printerName) {
 
 PrintFailure failure(const QString& reason, const QString& printerName) {
     return {reason.arg(printerName)};
+}
+
+// What the print system itself says of a queue: the destination as its scheduler (the one the environment
+// names, CUPS_SERVER or client.conf) reports it, with the user's own options for it. Qt passes none of this
+// on: neither whether the queue takes jobs nor the orientation it defaults to.
+class CupsDestination {
+public:
+    explicit CupsDestination(const QString& printerName) {
+        // Qt names an instance of a queue "queue/instance".
+        const qsizetype slash = printerName.indexOf(QLatin1Char('/'));
+        const QByteArray queue = printerName.left(slash).toLocal8Bit();
+        const QByteArray instance = slash < 0 ? QByteArray() : printerName.mid(slash + 1).toLocal8Bit();
+        m_dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(),
+                                  instance.isEmpty() ? nullptr : instance.constData());
+    }
+    ~CupsDestination() {
+        if (m_dest != nullptr) {
+            cupsFreeDests(1, m_dest);
+        }
+    }
+    CupsDestination(const CupsDestination&) = delete;
+    CupsDestination& operator=(const CupsDestination&) = delete;
+
+    // The option's value; empty when the scheduler could not be asked or did not say.
+    QByteArray option(const char* name) const {
+        if (m_dest == nullptr) {
+            return {};
+        }
+        return QByteArray(cupsGetOption(name, m_dest->num_options, m_dest->options));
+    }
+
+private:
+    cups_dest_t* m_dest = nullptr;
+};
+
+// IPP orientation-requested: 4 landscape, 5 reverse landscape; portrait otherwise.
+QPageLayout::Orientation defaultOrientation(const CupsDestination& queue) {
+    const QByteArray value = queue.option("orientation-requested");
+    return value == "4" || value == "5" ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+// Only a queue that says outright that it refuses jobs is refused; one that cannot be asked is left to the
+// print itself.
+bool refusesJobs(const CupsDestination& queue) {
+    return queue.option("printer-is-accepting-jobs") == "false";
+}
+
+// Qt starts every printer on A4 portrait; the program's printer starts on the paper and orientation its
+// queue is set to, as the notice reports them.
+std::unique_ptr<QPrinter> printerOn(const QPrinterInfo& info) {
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    const QPageSize paper = info.defaultPageSize();
+    if (paper.isValid()) {
+        printer->setPageSize(paper);
+    }
+    printer->setPageOrientation(defaultOrientation(CupsDestination(info.printerName())));
+    return printer;
 }
 
 // A printer set up like `from`; the dialog works on it, so that a cancelled dialog leaves the program's
@@ -52,7 +111,7 @@ QPrinter* QtPrinters::printer() {
         }
         info = all.constFirst();
     }
-    m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    m_printer = printerOn(info);
     return m_printer.get();
 }
 
@@ -95,6 +154,9 @@ std::optional<PrintFailure> QtPrinters::printImage(const QImage& image, const Pr
     }
     if (image.isNull()) {
         return PrintFailure{QStringLiteral("印刷する画面の画像を作れませんでした。")};
+    }
+    if (refusesJobs(CupsDestination(name))) {
+        return failure(QStringLiteral("プリンタ「%1」は現在、印刷を受け付けていません。"), name);
     }
 
     p.setCopyCount(settings.copies);

@@ -29,9 +29,9 @@ struct PrintFailure {
     QString reason; // for the user, in the program's language
 };
 
-// The printer. The program's printer is at first the system's default printer; once the user has
-// confirmed the print dialog, it is the printer and settings chosen there, for the rest of the run. The
-// system's own default printer is never changed.
+// The printer. The program's printer is at first the system's default printer, on the paper size and
+// orientation that printer is set to; once the user has confirmed the print dialog, it is the printer and
+// settings chosen there, for the rest of the run. The system's own default printer is never changed.
 class Printers {
 public:
     virtual ~Printers() = default;
@@ -44,12 +44,13 @@ public:
     virtual std::optional<PrintChoice> printDialog(QWidget* owner) = 0;
 
     // Prints the image on one page of the program's printer with the copies and orientation given, scaled
-    // to fit the printable area with its proportions kept. Nothing when the page went to the printer.
+    // to fit the printable area with its proportions kept. Nothing when the page went to the printer; a
+    // printer that does not take jobs at the moment gets nothing.
     virtual std::optional<PrintFailure> printImage(const QImage& image, const PrintChoice& settings,
                                                    const QString& documentName) = 0;
 };
 
-// The platform's print system through Qt Print Support (CUPS on Linux).
+// The platform's print system through Qt Print Support, and CUPS itself for what Qt does not tell.
 class QtPrinters final : public Printers {
 public:
     QtPrinters();

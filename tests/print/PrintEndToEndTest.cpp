@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include <QComboBox>
 #include <QDeadlineTimer>
@@ -196,6 +197,7 @@ class PrintEndToEndTest : public QObject {
 private:
     kl::testing::CupsScheduler m_cups;
     bool m_queues = false;
+    QStringList m_ownQueues; // a test's own queues, removed after it
 
     std::unique_ptr<kl::testing::TestPlatform> m_services;
     std::unique_ptr<kl::platform::QtPrinters> m_printers;
@@ -223,6 +225,16 @@ private:
             QCOMPARE(m_cups.removeQueue(SecondQueue), QString());
         }
         m_queues = wanted;
+    }
+
+    // A queue for one test, the scheduler's default while the test runs when `asDefault`.
+    void addOwnQueue(const QString& queue, const QString& defaultPaper = {}, const QStringList& options = {},
+                     bool asDefault = false) {
+        QCOMPARE(m_cups.addPdfQueue(queue, defaultPaper, options), QString());
+        m_ownQueues << queue;
+        if (asDefault) {
+            QCOMPARE(m_cups.setDefaultQueue(queue), QString());
+        }
     }
 
     // ---- answering Qt's print dialog ----
@@ -321,16 +333,19 @@ private:
         return QDir(m_cups.outputFolder(queue)).entryList({u"job-*.pdf"_s}, QDir::Files, QDir::Name);
     }
 
-    // Waits for the one job that appears in the queue besides `before`; its id, or 0.
+    // Waits for the one job that appears in the queue besides `before`; its id, or 0. The program hands
+    // its job over before the print command returns, so a scheduler with nothing left to do and no new file
+    // means that the job failed: no need to wait any longer.
     int awaitJob(const QString& queue, const QStringList& before) {
         QStringList added;
-        const QDeadlineTimer deadline(90000);
-        while (!deadline.hasExpired()) {
+        const QDeadlineTimer deadline(30000);
+        for (;;) {
+            const bool idle = m_cups.isIdle(); // first: a job that has ended has left its file
             added = jobsIn(queue);
             for (const QString& old : before) {
                 added.removeAll(old);
             }
-            if (!added.isEmpty()) {
+            if (!added.isEmpty() || idle || deadline.hasExpired()) {
                 break;
             }
             QTest::qWait(100);
@@ -340,6 +355,18 @@ private:
             return 0;
         }
         return added.front().mid(4).chopped(4).toInt();
+    }
+
+    // Nothing went to the print system since `jobsBefore` (the scheduler's job list), and the queue's
+    // printouts are still `printedBefore`. A job is handed over before the print command returns, so there
+    // is nothing to wait for but the scheduler finishing what it had.
+    void checkNothingPrinted(const QStringList& jobsBefore, const QString& queue,
+                             const QStringList& printedBefore = {}) {
+        QVERIFY2(m_cups.waitUntilIdle(30000), qPrintable(m_cups.logTail()));
+        const QStringList jobs = m_cups.knownJobs();
+        QVERIFY2(jobs == jobsBefore,
+                 qPrintable(u"jobs before: "_s + jobsBefore.join(u' ') + u"; now: "_s + jobs.join(u' ')));
+        QCOMPARE(jobsIn(queue), printedBefore);
     }
 
     QString jobFile(const QString& queue, int id) const {
@@ -435,7 +462,15 @@ private Q_SLOTS:
 
     void cleanup() {
         // A job of a failed test must not pass for the next test's.
-        const bool idle = m_cups.waitUntilIdle(90000);
+        const bool idle = m_cups.waitUntilIdle(30000);
+        QStringList queueProblems;
+        for (const QString& queue : std::exchange(m_ownQueues, {})) {
+            queueProblems << m_cups.removeQueue(queue);
+        }
+        if (m_queues) {
+            queueProblems << m_cups.setDefaultQueue(MainQueue);
+        }
+        queueProblems.removeAll(QString());
         m_ctx->forms().unloadAll();
         kl::testing::flushUnloads();
         m_ctx.reset();
@@ -443,6 +478,7 @@ private Q_SLOTS:
         m_services.reset();
         kl::testing::flushUnloads();
         QVERIFY2(idle, qPrintable(u"jobs still pending:\n"_s + m_cups.logTail()));
+        QVERIFY2(queueProblems.isEmpty(), qPrintable(queueProblems.join(u'\n')));
         QVERIFY2(m_dialogProblems.isEmpty(), qPrintable(m_dialogProblems.join(u'\n')));
         const QString left = kl::testing::leftoverForm();
         QVERIFY2(left.isEmpty(), qPrintable(left));
@@ -548,6 +584,7 @@ private Q_SLOTS:
         QCOMPARE(now->paperSizeCode, 9);
         QCOMPARE(m_cups.defaultQueue(), MainQueue);
 
+        const QStringList jobsBefore = m_cups.knownJobs();
         const QStringList mainBefore = jobsIn(MainQueue);
         DialogAnswer cancel{MainQueue, QPageLayout::Portrait, true, {}};
         print(input, cancel);
@@ -556,8 +593,7 @@ private Q_SLOTS:
         now = m_printers->currentPrinter();
         QCOMPARE(now->deviceName, SecondQueue);
         QCOMPARE(now->orientationCode, 2);
-        QTest::qWait(500);
-        QCOMPARE(jobsIn(MainQueue), mainBefore);
+        checkNothingPrinted(jobsBefore, MainQueue, mainBefore);
     }
 
     // A printer that goes away between the dialog and the print: the user is told, nothing is printed.
@@ -565,6 +601,7 @@ private Q_SLOTS:
         useQueues(true);
         const QString gone = u"KL_GONE"_s;
         QCOMPARE(m_cups.addPdfQueue(gone), QString());
+        const QStringList jobsBefore = m_cups.knownJobs();
         kl::Form2& input = m_ctx->forms().get<kl::Form2>();
         input.show();
         DialogAnswer answer{gone, QPageLayout::Portrait, false,
@@ -575,8 +612,84 @@ private Q_SLOTS:
         QCOMPARE(boxes().asked.back().text,
                  u"印刷できませんでした。\u3000\u3000\r\n\r\nプリンタ「KL_GONE」が見つかりません。"_s);
         QCOMPARE(boxes().asked.back().icon, kl::platform::MsgIcon::Exclamation);
-        QTest::qWait(500);
-        QVERIFY(jobsIn(gone).isEmpty());
+        checkNothingPrinted(jobsBefore, gone);
+    }
+
+    // A queue set to refuse jobs: the print system's own answer reaches the user, and nothing is printed.
+    void refusingQueueSaysSo() {
+        useQueues(true);
+        const QString refusing = u"KL_REFUSING"_s;
+        addOwnQueue(refusing);
+        QCOMPARE(m_cups.setAccepting(refusing, false), QString());
+        const QStringList jobsBefore = m_cups.knownJobs();
+        kl::Form2& input = m_ctx->forms().get<kl::Form2>();
+        input.show();
+        print(input, {refusing, QPageLayout::Portrait});
+
+        QCOMPARE(m_dialogsAnswered, 1);
+        QCOMPARE(boxes().asked.size(), size_t(2));
+        QCOMPARE(
+            boxes().asked.back().text,
+            u"印刷できませんでした。\u3000\u3000\r\n\r\nプリンタ「KL_REFUSING」は現在、印刷を受け付けていません。"_s);
+        QCOMPARE(boxes().asked.back().icon, kl::platform::MsgIcon::Exclamation);
+        checkNothingPrinted(jobsBefore, refusing);
+    }
+
+    // The first print of a run starts on the paper and orientation the default queue is set to: the notice
+    // reports them before the print dialog, and the page goes out on that paper.
+    void firstPrintShowsTheQueuesSettings_data() {
+        QTest::addColumn<QString>("paper"); // the driver's default, one of its page sizes
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("sizeLine");
+        QTest::addColumn<QString>("orientationLine");
+        QTest::addColumn<QSizeF>("sheet"); // points, portrait
+
+        QTest::newRow("JIS B5, landscape") << u"JISB5"_s << QStringList{u"orientation-requested-default=4"_s}
+                                           << u"  \u30FB 用紙サイズ \uFF1A B5 (182mm x 257mm)"_s
+                                           << u"  \u30FB 用紙方向  \uFF1A 横"_s << QSizeF(516, 729);
+        QTest::newRow("ISO B5") << u"ISOB5"_s << QStringList() << u"  \u30FB 用紙サイズ \uFF1A 不明なサイズ"_s
+                                << u"  \u30FB 用紙方向  \uFF1A 縦"_s << QSizeF(499, 709);
+        QTest::newRow("US Letter") << u"Letter"_s << QStringList()
+                                   << u"  \u30FB 用紙サイズ \uFF1A 不明なサイズ"_s
+                                   << u"  \u30FB 用紙方向  \uFF1A 縦"_s << QSizeF(612, 792);
+    }
+
+    void firstPrintShowsTheQueuesSettings() {
+        QFETCH(QString, paper);
+        QFETCH(QStringList, options);
+        QFETCH(QString, sizeLine);
+        QFETCH(QString, orientationLine);
+        QFETCH(QSizeF, sheet);
+        useQueues(true);
+        const QString queue = u"KL_PAPER_"_s + paper; // a fresh queue and output folder for each row
+        addOwnQueue(queue, paper, options, true);
+        kl::Form2& input = m_ctx->forms().get<kl::Form2>();
+        input.show();
+
+        const bool landscape = orientationLine.endsWith(u'横');
+        const QPageLayout::Orientation orientation =
+            landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+        print(input, {queue, orientation});
+        QCOMPARE(m_dialogsAnswered, 1);
+        QCOMPARE(boxes().asked.size(), size_t(1));
+        const QStringList lines = boxes().asked.front().text.split(u"\r\n"_s);
+        QCOMPARE(lines.size(), 7);
+        QCOMPARE(lines[4], u"  \u30FB プリンタ \uFF1A "_s + queue);
+        QCOMPARE(lines[5], sizeLine);
+        QCOMPARE(lines[6], orientationLine);
+
+        const int job = awaitJob(queue, {});
+        QVERIFY(job > 0);
+        // Sent on the queue's paper as the window lies, and come out on that sheet.
+        const auto near = [](QSizeF a, QSizeF b) {
+            return qAbs(a.width() - b.width()) < 3 && qAbs(a.height() - b.height()) < 3;
+        };
+        const QSizeF sent = readPdf(m_cups.submittedDocument(job)).pageSize;
+        QVERIFY2(near(sent, landscape ? sheet.transposed() : sheet),
+                 qPrintable(u"sent on %1 x %2 pt"_s.arg(sent.width()).arg(sent.height())));
+        const QSizeF printed = readPdf(jobFile(queue, job)).pageSize;
+        QVERIFY2(near(printed, sheet),
+                 qPrintable(u"printed on %1 x %2 pt"_s.arg(printed.width()).arg(printed.height())));
     }
 };
 
