@@ -178,8 +178,13 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
         const auto line = m_fieldLines.constFind(watched);
         if (line != m_fieldLines.constEnd()) {
             const auto* key = static_cast<QKeyEvent*>(event);
-            if (NumericKeyFilter(key->key(), key->modifiers(), key->text()) == KeyVerdict::Drop) {
+            switch (NumericKeyFilter(key->key(), key->modifiers(), key->text())) {
+            case KeyVerdict::Pass:
+                break;
+            case KeyVerdict::Drop:
                 warn(KeyFilterMessage(*line));
+                return true;
+            case KeyVerdict::Ignore:
                 return true;
             }
         }
