@@ -54,6 +54,21 @@ bool isPassingControlCode(char16_t code) {
     }
 }
 
+bool isModifierKey(int key) {
+    switch (key) {
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+        return true;
+    default:
+        return false;
+    }
+}
+
 KeyVerdict byCode(char16_t code) {
     return isPassingControlCode(code) ? KeyVerdict::Pass : KeyVerdict::Drop;
 }
@@ -74,10 +89,16 @@ bool IsNumericText(QStringView text) {
 }
 
 KeyVerdict NumericKeyFilter(int key, Qt::KeyboardModifiers modifiers, QStringView text) {
-    // Tab moves the focus, and Alt opens the menus: neither types into the box.
-    if (key == Qt::Key_Tab || key == Qt::Key_Backtab || modifiers.testFlag(Qt::AltModifier) ||
-        modifiers.testFlag(Qt::MetaModifier)) {
+    // Tab moves the focus; it types nothing into the box.
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
         return KeyVerdict::Pass;
+    }
+    if (modifiers.testAnyFlags(Qt::AltModifier | Qt::MetaModifier)) {
+        // The modifier keys themselves pass on, so that Alt alone still takes the user to the menu bar.
+        if (isModifierKey(key)) {
+            return KeyVerdict::Pass;
+        }
+        return KeyVerdict::Ignore;
     }
     if (modifiers.testFlag(Qt::ControlModifier)) {
         if (key >= Qt::Key_A && key <= Qt::Key_Z) {

@@ -25,12 +25,15 @@ bool IsNumericText(QStringView text);
 enum class KeyVerdict {
     Pass, // the box takes the key (a digit, ".", backspace, Ctrl+C/V/X/L, Enter, or a key that types nothing)
     Drop, // the key types a character the box must not take: dropped, with the message
+    Ignore, // a key held with Alt or Super/Meta: it types nothing and says nothing
 };
 
 // The key filter's rule for a key press, from the key, its modifiers and the text it would type. Every
 // key that types a character is judged by that character's code as the original program saw it: Ctrl
 // with a letter types the control code of the letter (Ctrl+Z 26, Ctrl+A 1), Escape types 27. Keys that
-// type nothing (arrows, Delete, Tab, function keys, Alt combinations for the menus) pass.
+// type nothing (arrows, Delete, Tab, function keys, the modifier keys alone) pass. A key held with Alt or
+// Super/Meta never types: the menus' access keys are taken before the box sees them, and every other one
+// is ignored.
 KeyVerdict NumericKeyFilter(int key, Qt::KeyboardModifiers modifiers, QStringView text);
 
 // The message boxes of the two checks; both OK only, exclamation icon, this title.

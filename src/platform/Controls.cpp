@@ -8,6 +8,9 @@
 #include <QValidator>
 
 #include <algorithm>
+#include <initializer_list>
+#include <iterator>
+#include <utility>
 
 namespace kl {
 
@@ -44,6 +47,55 @@ Rgb systemWindowColour() {
     const QColor c = QApplication::palette().color(QPalette::Active, QPalette::Base);
     return {c.red(), c.green(), c.blue()};
 }
+
+namespace {
+
+constexpr QPalette::ColorGroup kColourGroups[] = {QPalette::Active, QPalette::Inactive, QPalette::Disabled};
+
+bool sameInEveryGroup(const QPalette& p, QPalette::ColorRole role, const QColor& c) {
+    return std::all_of(std::begin(kColourGroups), std::end(kColourGroups),
+                       [&](QPalette::ColorGroup g) { return p.color(g, role) == c; });
+}
+
+// The normal colours of a kind of control: the roles given take the system's window colour. The
+// application holds them for the class, so that every control of it in its normal colours shares one
+// palette instead of carrying its own (Qt's style caches keep an entry for every palette they paint).
+void shareWindowColour(const char* className, std::initializer_list<QPalette::ColorRole> roles) {
+    const QColor window = systemWindowColour().toColor();
+    const QPalette current = QApplication::palette(className);
+    if (std::all_of(roles.begin(), roles.end(),
+                    [&](QPalette::ColorRole r) { return sameInEveryGroup(current, r, window); })) {
+        return;
+    }
+    QPalette shared = QApplication::palette();
+    for (const QPalette::ColorRole r : roles) {
+        shared.setColor(r, window);
+    }
+    // Taken whole by every control of the class, so that they all share its data.
+    shared.setResolveMask(0);
+    QApplication::setPalette(shared, className);
+}
+
+// Gives a control its own colour only for the roles where it differs from what the control takes from
+// its window; a control in the window's colours keeps no palette of its own.
+void setOwnColours(QWidget& w,
+                   std::initializer_list<std::pair<QPalette::ColorRole, std::optional<Rgb>>> colours) {
+    w.setPalette(QPalette());
+    const QPalette inherited = w.palette();
+    QPalette own;
+    bool differs = false;
+    for (const auto& [role, colour] : colours) {
+        if (colour && !sameInEveryGroup(inherited, role, colour->toColor())) {
+            own.setColor(role, colour->toColor());
+            differs = true;
+        }
+    }
+    if (differs) {
+        w.setPalette(own);
+    }
+}
+
+} // namespace
 
 // Keeps what the user types or pastes within the box's MaxLength, as an edit control's limit does: of an
 // insertion that does not fit, only the characters that fit stay, and none when the text is full.
@@ -82,6 +134,7 @@ private:
 
 TextBox::TextBox(QWidget* parent, const QString& name) : QLineEdit(parent) {
     setObjectName(name);
+    shareWindowColour(staticMetaObject.className(), {QPalette::Base});
     setBackColor(ColourWhite);
     connect(this, &QLineEdit::textChanged, this, [this](const QString& t) { m_accepted = t; });
 }
@@ -101,9 +154,7 @@ void TextBox::setMaxLength(int length) {
 
 void TextBox::setBackColor(Rgb c) {
     m_back = c;
-    QPalette p = palette();
-    p.setColor(QPalette::Base, c.toColor());
-    setPalette(p);
+    setOwnColours(*this, {{QPalette::Base, m_back}, {QPalette::Text, m_fore}});
 }
 
 void TextBox::setLocked(bool locked) {
@@ -120,9 +171,7 @@ void TextBox::setInputMethodDisabled(bool disabled) {
 
 void TextBox::setForeColor(Rgb c) {
     m_fore = c;
-    QPalette p = palette();
-    p.setColor(QPalette::Text, c.toColor());
-    setPalette(p);
+    setOwnColours(*this, {{QPalette::Base, m_back}, {QPalette::Text, m_fore}});
 }
 
 Label::Label(QWidget* parent, const QString& name, const QString& caption) : QLabel(parent) {
@@ -172,6 +221,8 @@ void Label::paintEvent(QPaintEvent* event) {
 
 ComboBox::ComboBox(QWidget* parent, const QString& name) : QComboBox(parent) {
     setObjectName(name);
+    // A list's face and field are both in the window colour.
+    shareWindowColour(staticMetaObject.className(), {QPalette::Base, QPalette::Button});
     setEditable(false);
 }
 
@@ -187,10 +238,7 @@ void ComboBox::AddItem(const QString& item) {
 }
 
 void ComboBox::setBackColor(Rgb c) {
-    QPalette p = palette();
-    p.setColor(QPalette::Base, c.toColor());
-    p.setColor(QPalette::Button, c.toColor());
-    setPalette(p);
+    setOwnColours(*this, {{QPalette::Base, c}, {QPalette::Button, c}});
 }
 
 CheckBox::CheckBox(QWidget* parent, const QString& name, const QString& caption)

@@ -45,6 +45,7 @@ constexpr auto None = Qt::NoModifier;
 constexpr auto Ctrl = Qt::ControlModifier;
 constexpr auto Pass = KeyVerdict::Pass;
 constexpr auto Drop = KeyVerdict::Drop;
+constexpr auto Ignore = KeyVerdict::Ignore;
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, KeyFilter,
@@ -60,7 +61,16 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"delete", Qt::Key_Delete, None, u"\x7f", Pass},
         KeyCase{"tab", Qt::Key_Tab, None, u"\t", Pass},
         KeyCase{"shift alone", Qt::Key_Shift, Qt::ShiftModifier, u"", Pass},
-        KeyCase{"menu access key", Qt::Key_F, Qt::AltModifier, u"f", Pass},
+        KeyCase{"alt alone", Qt::Key_Alt, Qt::AltModifier, u"", Pass},
+        KeyCase{"super alone", Qt::Key_Super_L, Qt::MetaModifier, u"", Pass},
+        KeyCase{"alt with a letter", Qt::Key_Q, Qt::AltModifier, u"q", Ignore},
+        KeyCase{"alt with a digit", Qt::Key_5, Qt::AltModifier, u"5", Ignore},
+        KeyCase{"alt with minus", Qt::Key_Minus, Qt::AltModifier, u"-", Ignore},
+        KeyCase{"alt shift with a letter", Qt::Key_Q, Qt::AltModifier | Qt::ShiftModifier, u"Q", Ignore},
+        KeyCase{"ctrl alt with a digit", Qt::Key_5, Ctrl | Qt::AltModifier, u"5", Ignore},
+        KeyCase{"meta with a letter", Qt::Key_Q, Qt::MetaModifier, u"q", Ignore},
+        KeyCase{"meta with a digit", Qt::Key_5, Qt::MetaModifier, u"5", Ignore},
+        KeyCase{"meta with minus", Qt::Key_Minus, Qt::MetaModifier, u"-", Ignore},
         KeyCase{"ctrl with arrow", Qt::Key_Right, Ctrl, u"", Pass},
         KeyCase{"minus", Qt::Key_Minus, None, u"-", Drop}, KeyCase{"comma", Qt::Key_Comma, None, u",", Drop},
         KeyCase{"letter", Qt::Key_A, None, u"a", Drop}, KeyCase{"blank", Qt::Key_Space, None, u" ", Drop},

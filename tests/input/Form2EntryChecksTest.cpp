@@ -2,6 +2,8 @@
 
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QtTest>
 
 #include "Form2Testing.h"
@@ -81,6 +83,19 @@ private Q_SLOTS:
         QTest::newRow("Ctrl+A") << offset << QStringList{u"type:12"_s, u"key:Ctrl+A"_s} << u"12"_s
                                 << u"key"_s;
         QTest::newRow("escape") << clearance << QStringList{u"type:3"_s, u"key:Esc"_s} << u"3"_s << u"key"_s;
+        // A key held with Alt or Super types nothing, and is no mistake to be told about.
+        QTest::newRow("Alt with a letter")
+            << offset << QStringList{u"type:12"_s, u"key:Alt+Q"_s} << u"12"_s << QString();
+        QTest::newRow("Alt with a digit")
+            << clearance << QStringList{u"type:12"_s, u"key:Alt+5"_s} << u"12"_s << QString();
+        QTest::newRow("Alt with minus")
+            << offset << QStringList{u"type:12"_s, u"key:Alt+-"_s} << u"12"_s << QString();
+        QTest::newRow("Meta with a letter")
+            << clearance << QStringList{u"type:12"_s, u"key:Meta+Q"_s} << u"12"_s << QString();
+        QTest::newRow("Meta with a digit")
+            << offset << QStringList{u"type:12"_s, u"key:Meta+5"_s} << u"12"_s << QString();
+        QTest::newRow("Meta with minus")
+            << clearance << QStringList{u"type:12"_s, u"key:Meta+-"_s} << u"12"_s << QString();
         QTest::newRow("a fifth digit") << clearance << QStringList{u"type:12345"_s} << u"1234"_s << QString();
         QTest::newRow("backspace") << offset << QStringList{u"type:123"_s, u"key:Backspace"_s} << u"12"_s
                                    << QString();
@@ -160,6 +175,32 @@ private Q_SLOTS:
         QTest::keyClick(&t, Qt::Key_Minus);
         QCOMPARE(m_test->boxes.asked.size(), 1u);
         QCOMPARE(m_test->boxes.asked[0].text, kKeyMessageStart + fieldLine + u"\u3000\u3000"_s);
+    }
+
+    void menuAccessKeysOpenTheirMenus_data() {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<QString>("menu");
+        QTest::newRow("Alt+F") << Qt::Key_F << u"mnuFile"_s;
+        QTest::newRow("Alt+S") << Qt::Key_S << u"mnuSetting"_s;
+        QTest::newRow("Alt+H") << Qt::Key_H << u"mnuHelp"_s;
+    }
+
+    // From a typed box the menus' access keys still open their menus, and the box keeps its text.
+    void menuAccessKeysOpenTheirMenus() {
+        QFETCH(Qt::Key, key);
+        QFETCH(QString, menu);
+        Form2& f = window();
+        QVERIFY(showActive(f));
+        TextBox& t = f.control<TextBox>(u"F2_FC_FL_Joubu_Old_TXT"_s);
+        t.setFocus();
+        QTest::keyClicks(&t, u"12"_s);
+        QTest::keyClick(&t, key, Qt::AltModifier);
+        auto& opened = f.control<QMenu>(menu);
+        QTRY_VERIFY(opened.isVisible());
+        QCOMPARE(f.menuBar()->activeAction(), opened.menuAction());
+        opened.close();
+        QCOMPARE(t.Text(), u"12"_s);
+        QVERIFY(m_test->boxes.asked.empty());
     }
 
     // "±" locks its box: digits pass the filter but the box keeps its "0"; other keys still warn.

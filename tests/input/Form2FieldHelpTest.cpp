@@ -2,6 +2,9 @@
 #include <memory>
 #include <optional>
 
+#include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "Form2Testing.h"
@@ -27,6 +30,9 @@ struct PanelState {
     Place image12;
     Place image13;
 };
+
+// Lines of an input file that hold a direction, by line number, the text as the file holds it.
+using Directions = QMap<int, QByteArray>;
 
 const QSize kTyreNotation(150, 35);
 const QSize kWheelNotation(155, 26);
@@ -254,6 +260,80 @@ private Q_SLOTS:
         focus(f, button);
         QCOMPARE(f.control<kl::Label>(u"Label_Kaisetsu"_s).Caption(), text);
         verifyPanel(f, kSets.at(u"aspect"_s));
+    }
+
+    void aLoadsFocusMovesShowTheirHelp_data() {
+        QTest::addColumn<Directions>("directions");
+        QTest::addColumn<bool>("otherWindowActive");
+        QTest::addColumn<QString>("textStart");
+        QTest::addColumn<QString>("pictures");
+
+        const QByteArray plus("\"\x81\x7B\"");
+        const QByteArray minus("\"\x81\x7C\"");
+        const QByteArray plusMinus("\"\x81\x7D\"");
+        const QString oldFrontOffset = u"【ホイールオフセット(mm)】\r\n変更前の前輪ホイールオフセット量を"_s;
+        const QString newRearOffset = u"【ホイールオフセット(mm)】\r\n変更後の後輪ホイールオフセット量を"_s;
+        const QString oldFrontDirection =
+            u"【ホイールオフセット(mm)】\r\n変更前の前輪ホイールオフセット方向を"_s;
+        for (const bool other : {true, false}) {
+            const char* const where = other ? "another window active" : "the window active";
+            QTest::addRow("front + (%s)", where)
+                << Directions{{3, plus}} << other << oldFrontOffset << u"offset"_s;
+            QTest::addRow("front +, new rear - (%s)", where)
+                << Directions{{3, plus}, {33, minus}} << other << newRearOffset << u"offset"_s;
+            QTest::addRow("front +- (%s)", where)
+                << Directions{{3, plusMinus}} << other << oldFrontDirection << u"offset"_s;
+        }
+    }
+
+    // The file dialog has closed and the window may not be active again yet when the load's direction
+    // reactions move the focus: their help shows all the same, and after the focus has gone to "O K" the
+    // panel keeps the last of it.
+    void aLoadsFocusMovesShowTheirHelp() {
+        QFETCH(Directions, directions);
+        QFETCH(bool, otherWindowActive);
+        QFETCH(QString, textStart);
+        QFETCH(QString, pictures);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"car.ipw"_s);
+        QByteArray bytes;
+        for (int line = 1; line <= 36; ++line) {
+            const bool direction = line == 3 || line == 15 || line == 27 || line == 33;
+            bytes += directions.value(line, direction ? "\"\"" : "0") + "\r\n";
+        }
+        {
+            QFile out(file);
+            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+        }
+
+        Form2& f = window();
+        QVERIFY(showActive(f));
+        focus(f, u"Combo14"_s);
+        QWidget other;
+        if (otherWindowActive) {
+            other.resize(200, 100);
+            other.show();
+            other.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+            QVERIFY(!f.isActiveWindow());
+        }
+        m_test->fileDialogs.answers.push_back(file);
+        f.control<QAction>(u"mnuFileOpen"_s).trigger();
+
+        auto& label = f.control<kl::Label>(u"Label_Kaisetsu"_s);
+        QVERIFY2(label.Caption().startsWith(textStart), qPrintable(label.Caption().left(60)));
+        verifyPanel(f, kSets.at(pictures));
+        QCOMPARE(f.focusWidget(), &f.control<QWidget>(u"Command1"_s));
+
+        const QString shown = label.Caption();
+        if (otherWindowActive) {
+            other.hide();
+            QVERIFY(showActive(f));
+        }
+        QCOMPARE(focusedName(), u"Command1"_s);
+        QCOMPARE(label.Caption(), shown);
+        verifyPanel(f, kSets.at(pictures));
+        QVERIFY(m_test->boxes.asked.empty());
     }
 
     // A figure that cannot be shown does not leave the help of the field before: the text changes and the

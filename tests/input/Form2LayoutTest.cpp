@@ -327,10 +327,52 @@ private Q_SLOTS:
             QVERIFY(box->InputMethodDisabled());
             QVERIFY(!box->testAttribute(Qt::WA_InputMethodEnabled));
             QCOMPARE(backOf(*box), windowColour());
+            // In the window's colours a control shares its window's palette: one of its own for every
+            // field of every window opened would cost memory that Qt never gives back.
+            QVERIFY(!box->testAttribute(Qt::WA_SetPalette));
         } else if (auto* list = qobject_cast<ComboBox*>(&w)) {
             QVERIFY(!list->isEditable());
             QCOMPARE(backOf(*list), windowColour());
+            QCOMPARE(list->palette().color(QPalette::Button), windowColour());
+            QVERIFY(!list->testAttribute(Qt::WA_SetPalette));
         }
+    }
+
+    void listsLookAsInTheirOwnColour_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<bool>("ticked");
+        QTest::addColumn<QColor>("back");
+        QTest::newRow("window colour") << u"Combo11"_s << false << windowColour();
+        QTest::newRow("greyed, same as front") << u"Combo16"_s << true << QColor(190, 190, 190);
+    }
+
+    // A list is painted as one given its colour for field and face on its own, whether it keeps a palette
+    // of its own or not.
+    void listsLookAsInTheirOwnColour() {
+        QFETCH(QString, list);
+        QFETCH(bool, ticked);
+        QFETCH(QColor, back);
+        Form2& f = window();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.control<CheckBox>(u"Check1"_s).setValue(ticked ? 1 : 0);
+        auto& shown = f.control<ComboBox>(list);
+        QCOMPARE(shown.testAttribute(Qt::WA_SetPalette), ticked);
+
+        QComboBox reference(shown.parentWidget());
+        reference.setFont(shown.font());
+        reference.setGeometry(shown.geometry());
+        reference.setEnabled(shown.isEnabled());
+        reference.addItems(listItems(shown));
+        reference.setCurrentIndex(-1);
+        QPalette own = reference.palette();
+        own.setColor(QPalette::Base, back);
+        own.setColor(QPalette::Button, back);
+        reference.setPalette(own);
+        reference.show();
+        const QImage expected = reference.grab().toImage();
+        reference.hide();
+        QCOMPARE(shown.grab().toImage(), expected);
     }
 
     void everyControlIsInTheTable() {

@@ -47,6 +47,11 @@ private:
             const QWidget& w = f.control<QWidget>(name);
             QVERIFY2(w.isEnabled() == enabled, qPrintable(name));
             QCOMPARE(backOf(w), back);
+            if (qobject_cast<const ComboBox*>(&w) != nullptr) {
+                QCOMPARE(w.palette().color(QPalette::Button), back);
+            }
+            // Only a colour that differs from the window's makes a palette of its own.
+            QVERIFY2(w.testAttribute(Qt::WA_SetPalette) == (back != windowColour()), qPrintable(name));
             QVERIFY2(governedText(f, name).isEmpty(), qPrintable(name));
         }
     }

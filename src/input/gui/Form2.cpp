@@ -178,22 +178,41 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
         const auto line = m_fieldLines.constFind(watched);
         if (line != m_fieldLines.constEnd()) {
             const auto* key = static_cast<QKeyEvent*>(event);
-            if (NumericKeyFilter(key->key(), key->modifiers(), key->text()) == KeyVerdict::Drop) {
+            switch (NumericKeyFilter(key->key(), key->modifiers(), key->text())) {
+            case KeyVerdict::Pass:
+                break;
+            case KeyVerdict::Drop:
                 warn(KeyFilterMessage(*line));
+                return true;
+            case KeyVerdict::Ignore:
                 return true;
             }
         }
     } else if (event->type() == QEvent::FocusIn) {
-        const auto help = m_help.constFind(watched);
-        if (help != m_help.constEnd()) {
-            const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            if (!(isReturnToWindow(reason) && m_helpShownFor == watched)) {
-                m_helpShownFor = watched;
-                showFieldHelp(**help);
-            }
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (!(isReturnToWindow(reason) && m_helpShownFor == watched)) {
+            fieldGotFocus(watched);
         }
     }
     return Form::eventFilter(watched, event);
+}
+
+void Form2::fieldGotFocus(QObject* field) {
+    const auto help = m_help.constFind(field);
+    if (help != m_help.constEnd()) {
+        m_helpShownFor = field;
+        showFieldHelp(**help);
+    }
+}
+
+void Form2::moveFocus(QWidget& target) {
+    QWidget* const before = focusWidget();
+    target.setFocus(Qt::OtherFocusReason);
+    // A widget of a window that is not active (a file dialog has just closed) only becomes the window's
+    // focus and is not told so; the help still follows the move.
+    if (!isActiveWindow() && focusWidget() == &target && before != &target) {
+        fieldGotFocus(&target);
+    }
 }
 
 ImageBox& Form2::helpImage(HelpImage which) {
@@ -257,12 +276,12 @@ void Form2::offsetDirectionChanged(const WheelBlock& b) {
     case DirectionAction::LockAtZero:
         offset.setText(QStringLiteral("0"));
         offset.setLocked(true);
-        list.setFocus();
+        moveFocus(list);
         return;
     case DirectionAction::UnlockAndSelect:
         offset.setLocked(false);
         SelectText(offset);
-        offset.setFocus();
+        moveFocus(offset);
         return;
     }
 }
@@ -319,7 +338,7 @@ void Form2::clearValues() {
 
 void Form2::mnuDataClear_Click() {
     clearValues();
-    control<QWidget>(QStringLiteral("Combo11")).setFocus();
+    moveFocus(control<QWidget>(QStringLiteral("Combo11")));
 }
 
 void Form2::Command2_Click() {
@@ -344,7 +363,7 @@ void Form2::Command2_Click() {
     }
     control<CheckBox>(QStringLiteral("Check1")).setValue(0);
     control<CheckBox>(QStringLiteral("Check2")).setValue(0);
-    control<QWidget>(QStringLiteral("Combo11")).setFocus();
+    moveFocus(control<QWidget>(QStringLiteral("Combo11")));
 }
 
 void Form2::mnuFileSave_Click() {

@@ -49,6 +49,10 @@ private:
     void toggleSameAsFront(const WheelBlock& block);
     void pastedTextCheck(TextBox& box);
     void showFieldHelp(const FieldHelp& help);
+    // The help of a field that has taken the focus; nothing for a control without help.
+    void fieldGotFocus(QObject* field);
+    // Moves the focus as the window's own code does, with the field's help as for a move by the user.
+    void moveFocus(QWidget& target);
     ImageBox& helpImage(HelpImage which);
     void clearValues();
     void warn(const QString& text);
