@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test, in the normal build and under the address and
-# undefined-behaviour sanitizers, after a short fuzzing run of the two file readers.
+# Builds everything and runs every test, in the normal build, under the address and undefined-behaviour
+# sanitizers and in the optimised release build, after a short fuzzing run of the two file readers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -25,7 +25,7 @@ fuzz() {
 }
 fuzz fuzz_result_file result-file
 fuzz fuzz_input_file input-file
-for preset in dev dev-asan; do
+for preset in dev dev-asan release; do
   echo "=== $preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j "$jobs"

@@ -13,6 +13,7 @@ packages=(
   qt6-translations-l10n # Qt's own texts in Japanese
   libcups2-dev # asks the print system whether a queue accepts jobs
   locales # a decimal-comma locale for the number-text test
+  desktop-file-utils # checks the installed desktop entry
   # the print test's own scheduler and PDF queue, and the tools that read its output back
   cups-daemon cups-client cups-filters printer-driver-cups-pdf ghostscript poppler-utils
 )

@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/FileDialogs.h"
@@ -35,9 +36,16 @@ private:
         if (answers.empty()) {
             return std::nullopt;
         }
-        std::optional<QString> a = answers.front();
+        // A Cancel and a path are taken off apart: GCC 12 optimising a copy of the maybe-empty optional
+        // warns that the string may be used uninitialized.
+        std::optional<QString>& next = answers.front();
+        if (!next) {
+            answers.pop_front();
+            return std::nullopt;
+        }
+        QString path = std::move(*next);
         answers.pop_front();
-        return a;
+        return path;
     }
 };
 
