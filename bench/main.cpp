@@ -21,6 +21,7 @@
 #include <QStyleFactory>
 #include <QTemporaryDir>
 
+#include "app/gui/ShellRoutes.h"
 #include "input/gui/Form2.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
@@ -219,7 +220,8 @@ int main(int argc, char** argv) {
     kl::platform::SystemRegistry registry;
     kl::platform::SystemProcesses processes;
     kl::AppContext context(kl::platform::Platform{messageBoxes, tempFiles, fileDialogs, clock, pause,
-                                                  printers, helpViewer, registry, processes});
+                                                  printers, helpViewer, registry, processes},
+                           kl::shellRoutes());
     context.programFolder = QCoreApplication::applicationDirPath();
     kl::FormRegistry& forms = context.forms();
 

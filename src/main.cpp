@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QStyleFactory>
 
+#include "app/gui/ShellRoutes.h"
 #include "app/gui/StartUp.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
@@ -24,7 +25,8 @@ int main(int argc, char** argv) {
     kl::platform::SystemProcesses processes;
 
     kl::AppContext context(kl::platform::Platform{messageBoxes, tempFiles, fileDialogs, clock, pause,
-                                                  printers, helpViewer, registry, processes});
+                                                  printers, helpViewer, registry, processes},
+                           kl::shellRoutes());
     context.programFolder = QCoreApplication::applicationDirPath();
     context.forms().setOnNoneLoaded([] { QCoreApplication::quit(); });
 

@@ -7,11 +7,6 @@
 
 namespace kl {
 
-using platform::Registry;
-using platform::RegistryAccess;
-using platform::RegistryRoot;
-using platform::RegistryType;
-
 RegistryLocation sysInfoPathLocation() {
     return {QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"), QStringLiteral("PATH")};
 }

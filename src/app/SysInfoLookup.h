@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "platform/Registry.h"
+#include "app/Registry.h"
 
 namespace kl {
 
@@ -24,8 +24,8 @@ constexpr int keyValueBufferSize = 1024;
 // first zero byte, in the system's 8-bit code page; a 32-bit number becomes "&h" and its hexadecimal
 // digits; any other type leaves `keyVal` as it was. False, with `keyVal` empty, when the key cannot be
 // opened for reading or the value cannot be read. Every key it opens it closes again.
-bool GetKeyValue(platform::Registry& registry, platform::RegistryRoot keyRoot, const QString& keyName,
-                 const QString& subKeyRef, QString& keyVal);
+bool GetKeyValue(Registry& registry, RegistryRoot keyRoot, const QString& keyName, const QString& subKeyRef,
+                 QString& keyVal);
 
 // Whether an ordinary file, not hidden and not a folder, stands at `path`.
 bool isOrdinaryFile(const QString& path);
@@ -34,7 +34,7 @@ bool isOrdinaryFile(const QString& path);
 // read, whatever it names; otherwise "MSINFO32.EXE" in the folder at the second location, when that file
 // exists. Nothing when neither leads to a program.
 std::optional<QString>
-findSysInfoProgram(platform::Registry& registry,
+findSysInfoProgram(Registry& registry,
                    const std::function<bool(const QString&)>& fileExists = isOrdinaryFile);
 
 // What the user is told when the tool cannot be started.

@@ -311,4 +311,10 @@ void Frame::paintEvent(QPaintEvent* /*event*/) {
                           isEnabled(), title(), QPalette::WindowText);
 }
 
+void setCaptionKeepingRightEdge(Label& label, const QString& caption, int rightTwips) {
+    label.setCaption(caption);
+    label.adjustSize();
+    label.move(twips(rightTwips) - label.width(), label.y());
+}
+
 } // namespace kl

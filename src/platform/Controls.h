@@ -89,6 +89,10 @@ private:
     bool m_singleBorder = false;
 };
 
+// Writes a label's caption and sizes the label to it, growing to the left so that its right edge stays
+// where the layout put it (`rightTwips`, in the label's container).
+void setCaptionKeepingRightEdge(Label& label, const QString& caption, int rightTwips);
+
 // A drop-down list the user can only choose from; Text is the chosen item or empty.
 class ComboBox : public QComboBox {
     Q_OBJECT

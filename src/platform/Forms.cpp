@@ -339,8 +339,23 @@ void FormRegistry::scheduleEndCheck() {
         Qt::QueuedConnection);
 }
 
-AppContext::AppContext(platform::Platform platform)
-    : m_platform(platform), m_forms(std::make_unique<FormRegistry>(*this)) {}
+void runCommand(Form& window, const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const MissingControl& missing) {
+        window.context().platform().messageBoxes.show(
+            {.text = QStringLiteral("この操作を完了できませんでした。　　\r\n（コントロール ") +
+                     QString::fromUtf8(missing.what()) + QStringLiteral(" がありません）"),
+             .title = QStringLiteral("Kavor Lintep 2005"),
+             .icon = platform::MsgIcon::Critical,
+             .buttons = platform::MsgButtons::Ok,
+             .defaultButton = platform::MsgAnswer::Ok},
+            &window);
+    }
+}
+
+AppContext::AppContext(platform::Platform platform, WindowRoutes& routes)
+    : m_platform(platform), m_routes(routes), m_forms(std::make_unique<FormRegistry>(*this)) {}
 
 AppContext::~AppContext() = default;
 

@@ -14,6 +14,7 @@
 
 #include "Layout.h"
 #include "Platform.h"
+#include "WindowRoutes.h"
 
 class QCloseEvent;
 class QKeyEvent;
@@ -205,14 +206,20 @@ private:
     std::unique_ptr<QObject> m_guard; // queued checks die with the registry
 };
 
-// What every window can reach: the other windows and the platform's services.
+// Runs one command of a window, as its button or menu item starts it. A control the command needs and the
+// window lacks is a fault of the program: the command stops there and the user is told which control it
+// was; the program goes on.
+void runCommand(Form& window, const std::function<void()>& command);
+
+// What every window can reach: the other windows, the ways to them and the platform's services.
 class AppContext {
 public:
-    explicit AppContext(platform::Platform platform);
+    AppContext(platform::Platform platform, WindowRoutes& routes);
     ~AppContext();
 
     FormRegistry& forms() { return *m_forms; }
     platform::Platform& platform() { return m_platform; }
+    WindowRoutes& routes() { return m_routes; }
 
     // The folder the program runs from; the help file is looked for there.
     QString programFolder;
@@ -223,6 +230,7 @@ public:
 
 private:
     platform::Platform m_platform;
+    WindowRoutes& m_routes;
     std::unique_ptr<FormRegistry> m_forms;
 };
 

@@ -7,10 +7,10 @@
 #include <QWidget>
 #include <QtTest>
 
-#include "app/gui/basRes.h"
 #include "platform/ImageBox.h"
 #include "platform/Platform.h"
 #include "platform/TempFiles.h"
+#include "platform/basRes.h"
 #include "support/TestEnvironment.h"
 
 using namespace Qt::Literals::StringLiterals;

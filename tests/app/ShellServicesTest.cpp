@@ -8,6 +8,9 @@
 #include "platform/Registry.h"
 
 using namespace kl::platform;
+using kl::RegistryAccess;
+using kl::RegistryRoot;
+using kl::RegistryType;
 using namespace Qt::StringLiterals;
 
 namespace {

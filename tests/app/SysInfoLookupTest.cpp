@@ -9,9 +9,9 @@
 #include "support/ScriptedRegistry.h"
 
 using namespace kl;
-using kl::platform::RegistryAccess;
-using kl::platform::RegistryRoot;
-using kl::platform::RegistryType;
+using kl::RegistryAccess;
+using kl::RegistryRoot;
+using kl::RegistryType;
 using kl::testing::ScriptedRegistry;
 using namespace Qt::StringLiterals;
 

@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "Form2Testing.h"
+#include "app/gui/ShellRoutes.h"
 #include "platform/ImageBox.h"
 #include "platform/TempFiles.h"
 
@@ -342,7 +343,8 @@ private Q_SLOTS:
         TestPlatform services;
         RefusingTempFiles temp;
         kl::AppContext ctx({services.boxes, temp, services.fileDialogs, services.clock, services.pause,
-                            services.printers, services.helpViewer, services.registry, services.processes});
+                            services.printers, services.helpViewer, services.registry, services.processes},
+                           kl::shellRoutes());
         Form2& f = ctx.forms().get<Form2>();
         QVERIFY(showActive(f));
         verifyPanel(f, kSets.at(u"rim"_s));

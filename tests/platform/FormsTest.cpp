@@ -59,7 +59,7 @@ private Q_SLOTS:
         m_log = {};
         g_log = &m_log;
         m_ends = 0;
-        m_ctx = std::make_unique<AppContext>(m_services.services());
+        m_ctx = std::make_unique<AppContext>(m_services.services(), testing::noRoutes());
         m_ctx->forms().setOnNoneLoaded([this] { ++m_ends; });
     }
 

@@ -22,6 +22,7 @@
 #include <QtTest>
 
 #include "CupsScheduler.h"
+#include "app/gui/ShellRoutes.h"
 #include "input/gui/Form2.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
@@ -454,7 +455,8 @@ private Q_SLOTS:
         kl::testing::TestPlatform& s = *m_services;
         m_ctx = std::make_unique<kl::AppContext>(
             kl::platform::Platform{s.boxes, s.tempFiles, s.fileDialogs, s.clock, s.pause, *m_printers,
-                                   s.helpViewer, s.registry, s.processes});
+                                   s.helpViewer, s.registry, s.processes},
+            kl::shellRoutes());
         m_answer.reset();
         m_dialogsAnswered = 0;
         m_dialogProblems.clear();

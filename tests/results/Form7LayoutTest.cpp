@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "Form7TestSupport.h"
+#include "app/gui/ShellRoutes.h"
 #include "platform/Controls.h"
 #include "platform/ImageBox.h"
 #include "results/gui/Form4.h"
@@ -324,7 +325,7 @@ private Q_SLOTS:
                                        platform.clock,        platform.pause,    platform.printers,
                                        platform.helpViewer,   platform.registry, platform.processes};
         {
-            kl::AppContext ctx(watched);
+            kl::AppContext ctx(watched, kl::shellRoutes());
             ctx.programFolder = u"/opt/kavor"_s;
             watching.context = &ctx;
             kl::Form7& w = ctx.forms().get<kl::Form7>();

@@ -13,6 +13,7 @@
 #include "platform/HelpViewer.h"
 #include "results/gui/Form4.h"
 #include "results/gui/Form7.h"
+#include "results/gui/MainWindowCommands.h"
 #include "support/TestEnvironment.h"
 
 using namespace kl;
@@ -47,6 +48,29 @@ QString writeFakeViewer(const QString& path, const QString& log) {
     f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return path;
 }
+
+// A main window with the shared menu but no print item.
+class WindowWithoutPrint : public MainWindow {
+    Q_OBJECT
+public:
+    explicit WindowWithoutPrint(AppContext& ctx) : MainWindow(ctx) {
+        WindowSpec w;
+        w.clientWidth = 3000;
+        w.clientHeight = 1500;
+        std::vector<MenuItemSpec> file;
+        for (const char* name : {"mnuFileClose", "mnuFileExit"}) {
+            file.push_back({QString::fromLatin1(name), QString::fromLatin1(name)});
+        }
+        std::vector<MenuItemSpec> help;
+        for (const char* name :
+             {"mnuHelpContents", "mnuCustomizing", "mnuInformation", "mnuUserRegistration", "mnuHelpAbout"}) {
+            help.push_back({QString::fromLatin1(name), QString::fromLatin1(name)});
+        }
+        w.menus = {{u"mnuFile"_s, u"File"_s, file}, {u"mnuHelp"_s, u"Help"_s, help}};
+        setUpWindow(w, {});
+    }
+    Question returnQuestion() const override { return {}; }
+};
 
 } // namespace
 
@@ -353,6 +377,17 @@ private Q_SLOTS:
         QVERIFY(ended());
     }
 
+    // The shared commands are wired by name once: a window that lacks one of them fails there, naming it.
+    void aMissingSharedControlStopsTheWindowWithItsName() {
+        try {
+            WindowWithoutPrint w(*m_test->ctx);
+            wireMainWindowCommands(w, {});
+            QFAIL("wired a window without its print item");
+        } catch (const MissingControl& missing) {
+            QVERIFY2(QString::fromUtf8(missing.what()).endsWith(u".mnuFilePrint"_s), missing.what());
+        }
+    }
+
     // With a real help viewer (a stand-in program): a missing help file shows nothing, and the exit ends
     // every viewer the program started.
     void helpViewersOfTheProgram() {
@@ -364,7 +399,8 @@ private Q_SLOTS:
         platform::Platform services = m_test->services();
         AppContext app(platform::Platform{services.messageBoxes, services.tempFiles, services.fileDialogs,
                                           services.clock, services.pause, services.printers, helpViewer,
-                                          services.registry, services.processes});
+                                          services.registry, services.processes},
+                       m_test->ctx->routes());
         app.programFolder = dir.path();
 
         Form2& input = app.forms().get<Form2>();

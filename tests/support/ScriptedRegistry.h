@@ -6,13 +6,13 @@
 
 #include <QString>
 
-#include "platform/Registry.h"
+#include "app/Registry.h"
 
 namespace kl::testing {
 
 // A registry made of the keys a test puts into it. Records every key opened, with the rights asked for,
 // and every key closed. Unscripted, it holds no key at all.
-class ScriptedRegistry final : public platform::Registry {
+class ScriptedRegistry final : public Registry {
 public:
     struct ScriptedKey {
         // Keys that exist but refuse these rights answer an open that asks for any of them as missing.
@@ -25,13 +25,13 @@ public:
         keys[key.toUpper()].values[name.toUpper()] = Value{type, data};
     }
     void setString(const QString& key, const QString& name, const QString& text) {
-        setValue(key, name, platform::RegistryType::String, text.toLocal8Bit() + QByteArray(1, '\0'));
+        setValue(key, name, RegistryType::String, text.toLocal8Bit() + QByteArray(1, '\0'));
     }
 
-    std::optional<Key> openKey(platform::RegistryRoot root, const QString& path, quint32 access) override {
+    std::optional<Key> openKey(RegistryRoot root, const QString& path, quint32 access) override {
         opened.push_back({path, access});
         const auto found = keys.find(path.toUpper());
-        if (root != platform::RegistryRoot::LocalMachine || found == keys.end() ||
+        if (root != RegistryRoot::LocalMachine || found == keys.end() ||
             (access & found->second.refusedAccess) != 0) {
             return std::nullopt;
         }

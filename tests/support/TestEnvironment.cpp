@@ -2,6 +2,7 @@
 
 #include <QStyleFactory>
 
+#include "app/gui/ShellRoutes.h"
 #include "platform/Controls.h"
 
 namespace kl::testing {
@@ -21,7 +22,27 @@ QString leftoverForm() {
     return {};
 }
 
-FormTestContext::FormTestContext() : ctx(std::make_unique<AppContext>(services())) {}
+namespace {
+
+class NoRoutes final : public WindowRoutes {
+    [[noreturn]] static void fail(const char* way) { qFatal("this test's windows took no way to %s", way); }
+
+public:
+    void showTopMenu(AppContext&) override { fail("the top menu"); }
+    void showInputWindow(AppContext&) override { fail("the data-entry window"); }
+    void showViewer(AppContext&) override { fail("the viewer"); }
+    void showAboutBox(AppContext&, AboutBoxKind, QWidget*) override { fail("an about box"); }
+    void showNoticeDialog(AppContext&, NoticeKind, QWidget*) override { fail("a notice dialog"); }
+};
+
+} // namespace
+
+WindowRoutes& noRoutes() {
+    static NoRoutes routes;
+    return routes;
+}
+
+FormTestContext::FormTestContext() : ctx(std::make_unique<AppContext>(services(), shellRoutes())) {}
 
 FormTestContext::~FormTestContext() {
     ctx.reset();

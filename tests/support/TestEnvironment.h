@@ -59,6 +59,9 @@ struct FormTestContext : TestPlatform {
     std::unique_ptr<AppContext> ctx;
 };
 
+// Ways between windows for a context whose windows never take one: any use stops the test.
+WindowRoutes& noRoutes();
+
 // A control by name; a missing one stops the test with its name.
 template <class T> T& need(QWidget& form, const QString& name) {
     T* c = form.findChild<T*>(name);

@@ -1,10 +1,10 @@
 #include "app/gui/AboutBoxes.h"
 
 #include "app/ProgramVersion.h"
-#include "app/gui/ShellWindows.h"
 #include "app/gui/SysInfo.h"
 #include "app/gui/frmUse_permission.h"
 #include "platform/Controls.h"
+#include "platform/basRes.h"
 
 using namespace Qt::StringLiterals;
 

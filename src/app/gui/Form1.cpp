@@ -2,10 +2,8 @@
 
 #include <QEvent>
 
-#include "app/gui/ShellWindows.h"
-#include "input/gui/Form2.h"
 #include "platform/Controls.h"
-#include "results/gui/Form7.h"
+#include "platform/basRes.h"
 
 using namespace Qt::StringLiterals;
 
@@ -121,10 +119,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 void Form1::Command1_Click() {
     // Both checks run on their own, and the chosen window is on the screen before this menu goes.
     if (control<OptionButton>(InputOption).Value()) {
-        context().forms().get<Form2>().show();
+        context().routes().showInputWindow(context());
     }
     if (control<OptionButton>(ViewerOption).Value()) {
-        context().forms().get<Form7>().show();
+        context().routes().showViewer(context());
     }
     Unload();
 }

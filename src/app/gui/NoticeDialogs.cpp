@@ -4,8 +4,8 @@
 #include <QPalette>
 
 #include "app/NoticeTexts.h"
-#include "app/gui/ShellWindows.h"
 #include "platform/Controls.h"
+#include "platform/basRes.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,8 +1,8 @@
 #include "app/gui/frmSplash.h"
 
 #include "app/ProgramVersion.h"
-#include "app/gui/ShellWindows.h"
 #include "platform/Controls.h"
+#include "platform/basRes.h"
 
 using namespace Qt::StringLiterals;
 

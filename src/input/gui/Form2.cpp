@@ -11,7 +11,6 @@
 #include <QStringList>
 
 #include "analysis/gui/AnalyseFitment.h"
-#include "app/gui/basRes.h"
 #include "common/NumberText.h"
 #include "common/WholeFile.h"
 #include "input/EntryChecks.h"
@@ -20,6 +19,7 @@
 #include "input/gui/Form2Layout.h"
 #include "platform/Controls.h"
 #include "platform/ImageBox.h"
+#include "platform/basRes.h"
 #include "results/gui/MainWindowCommands.h"
 
 namespace kl {
@@ -65,7 +65,7 @@ bool isReturnToWindow(Qt::FocusReason reason) {
 
 } // namespace
 
-Form2::Form2(AppContext& context) : Form(context) {
+Form2::Form2(AppContext& context) : MainWindow(context) {
     setObjectName(QStringLiteral("Form2"));
     setUpWindow(form2Window(), form2Controls());
 
@@ -93,7 +93,7 @@ Form2::Form2(AppContext& context) : Form(context) {
     control<QWidget>(QStringLiteral("Label_Kaisetsu")).raise();
 
     connectReactions();
-    wireMainWindowCommands(*this);
+    wireMainWindowCommands(*this, {.topMenu = QStringLiteral("Command3")});
 }
 
 void Form2::connectReactions() {
@@ -129,6 +129,11 @@ void Form2::connectReactions() {
     for (const auto& [name, handler] : items) {
         connect(&control<QAction>(QString::fromUtf16(name)), &QAction::triggered, this, handler);
     }
+}
+
+MainWindow::Question Form2::returnQuestion() const {
+    return {QStringLiteral("入力モードを閉じてトップメニューへ戻ります。 よろしいですか？"),
+            QStringLiteral("Kavor Lintep 2005")};
 }
 
 void Form2::Form_Load() {

@@ -5,7 +5,7 @@
 #include <QString>
 
 #include "input/FieldHelp.h"
-#include "platform/Forms.h"
+#include "results/gui/MainWindow.h"
 
 namespace kl {
 
@@ -18,15 +18,14 @@ struct WheelBlock;
 // The data-entry window of the input mode. Its controls are the store of the user's inputs: the analysis
 // and the input file reach them by their names. Every reaction runs on every change of its control,
 // whoever makes it, so the window's own writes set off the same checks and help as the user's.
-class Form2 : public Form {
+class Form2 : public MainWindow {
     Q_OBJECT
 public:
     explicit Form2(AppContext& context);
 
     void Form_Load() override;
 
-    // Where the help file is looked for; the help and close commands pass it on.
-    QString HelpFilePath;
+    Question returnQuestion() const override;
 
     // Selects the whole text of a box, so that the next key typed replaces it.
     static void SelectText(TextBox& box);

@@ -2,31 +2,32 @@
 
 #include <QAction>
 
-#include "app/gui/basRes.h"
 #include "platform/ImageBox.h"
+#include "platform/basRes.h"
 #include "results/gui/MainWindowCommands.h"
 #include "results/gui/ResultLayout.h"
 #include "results/gui/SaveResultFile.h"
 
 namespace kl {
 
-Form4::Form4(AppContext& context) : Form(context) {
+Form4::Form4(AppContext& context) : MainWindow(context) {
     setObjectName(QStringLiteral("Form4"));
     const std::vector<ControlSpec> rows = resultWindowControls(u"F4");
     setUpWindow(resultWindowSpec(u"F4"), rows);
 
     connect(&control<QAction>(QStringLiteral("mnuFileSave")), &QAction::triggered, this,
             [this] { SaveResultFile(this->context(), *this); });
-    wireMainWindowCommands(*this);
+    wireMainWindowCommands(
+        *this, {.topMenu = QStringLiteral("F4_Command1"), .inputMode = QStringLiteral("F4_Command2")});
+}
+
+MainWindow::Question Form4::returnQuestion() const {
+    return {QStringLiteral("解析結果モードを閉じてトップメニューへ戻ります。 よろしいですか？"),
+            QStringLiteral("Kavor Lintep 2005")};
 }
 
 void Form4::Form_Load() {
-    // A picture that cannot be shown stays empty; the window loads all the same.
-    const std::pair<int, const char16_t*> pictures[] = {
-        {157, u"Image4"}, {102, u"Image1"}, {125, u"Image9"}, {126, u"Image5"}};
-    for (const auto& [id, name] : pictures) {
-        LoadResourcePicture(context().platform(), id, control<ImageBox>(QString::fromUtf16(name)));
-    }
+    loadPictures(*this, {{157, u"Image4"}, {102, u"Image1"}, {125, u"Image9"}, {126, u"Image5"}});
     setWindowTitle(QStringLiteral("Kavor Lintep 2005 Zelmarovinth - 解析結果モード"));
     HelpFilePath = context().helpFilePath();
 }

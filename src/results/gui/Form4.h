@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "platform/Forms.h"
+#include "results/gui/MainWindow.h"
 
 namespace kl {
 
@@ -10,7 +10,7 @@ namespace kl {
 // write their figures, grades and comments straight into its boxes, which are the only store of the
 // result until the window is unloaded. Its own command is the save of the result file; the others are
 // the commands all main windows share.
-class Form4 : public Form {
+class Form4 : public MainWindow {
     Q_OBJECT
 public:
     explicit Form4(AppContext& context);
@@ -18,7 +18,7 @@ public:
     // Pictures, caption and help file path, in this order.
     void Form_Load() override;
 
-    QString HelpFilePath;
+    Question returnQuestion() const override;
 };
 
 } // namespace kl

@@ -3,9 +3,9 @@
 #include <QAbstractButton>
 #include <QAction>
 
-#include "app/gui/basRes.h"
 #include "platform/Controls.h"
 #include "platform/ImageBox.h"
+#include "platform/basRes.h"
 #include "results/ResultFile.h"
 #include "results/gui/MainWindowCommands.h"
 #include "results/gui/OpenResultFile.h"
@@ -104,7 +104,7 @@ WindowSpec viewerWindowSpec() {
 
 } // namespace
 
-Form7::Form7(AppContext& context) : Form(context) {
+Form7::Form7(AppContext& context) : MainWindow(context) {
     setObjectName(QStringLiteral("Form7"));
     const std::vector<ControlSpec> rows = viewerControls();
     setUpWindow(viewerWindowSpec(), rows);
@@ -115,17 +115,17 @@ Form7::Form7(AppContext& context) : Form(context) {
             &Form7::ClearViewerData);
     connect(&control<QAction>(QStringLiteral("mnuFileOpen")), &QAction::triggered, this,
             [this] { OpenResultFile(this->context(), *this); });
-    wireMainWindowCommands(*this);
+    wireMainWindowCommands(*this, {.topMenu = QStringLiteral("F7_Command1")});
+}
+
+MainWindow::Question Form7::returnQuestion() const {
+    return {QStringLiteral("解析結果ビューワモードを閉じてトップメニューへ戻ります。 よろしいですか？"),
+            QStringLiteral("Kavor Lintep 2005 Viewer")};
 }
 
 void Form7::Form_Load() {
     HelpFilePath = context().helpFilePath();
-    // A picture that cannot be shown stays empty; the window loads all the same.
-    const std::pair<int, const char16_t*> pictures[] = {
-        {171, u"Image4"}, {102, u"Image1"}, {125, u"Image9"}, {126, u"Image5"}};
-    for (const auto& [id, name] : pictures) {
-        LoadResourcePicture(context().platform(), id, control<ImageBox>(QString::fromUtf16(name)));
-    }
+    loadPictures(*this, {{171, u"Image4"}, {102, u"Image1"}, {125, u"Image9"}, {126, u"Image5"}});
 }
 
 void Form7::ClearViewerData() {

@@ -2,14 +2,14 @@
 
 #include <QString>
 
-#include "platform/Forms.h"
+#include "results/gui/MainWindow.h"
 
 namespace kl {
 
 // The viewer window: the result window's layout under the prefix "F7_" with the viewer's own colours,
 // banner and commands. It opens empty; its open command fills it from a result file and grades the file
 // again, and its data clear empties it. No analysis runs here and nothing is saved.
-class Form7 : public Form {
+class Form7 : public MainWindow {
     Q_OBJECT
 public:
     explicit Form7(AppContext& context);
@@ -22,7 +22,8 @@ public:
     // grades and the six comments and makes the grade and verdict boxes white. Text colours stay.
     void ClearViewerData();
 
-    QString HelpFilePath;
+    Question returnQuestion() const override;
+    AboutBoxKind aboutBox() const override { return AboutBoxKind::Viewer; }
 };
 
 } // namespace kl

@@ -1,4 +1,4 @@
-#include "basRes.h"
+#include "platform/basRes.h"
 
 #include <optional>
 
@@ -7,6 +7,7 @@
 #include <QImageReader>
 #include <QPixmap>
 
+#include "platform/Forms.h"
 #include "platform/ImageBox.h"
 #include "platform/Platform.h"
 #include "platform/Resources.h"
@@ -94,6 +95,14 @@ bool LoadResourcePicture(platform::Platform& platform, int id, ImageBox& first, 
         second->setPicture(QPixmap::fromImage(secondImage));
     }
     return removed;
+}
+
+void loadPictures(Form& window, std::initializer_list<std::pair<int, const char16_t*>> pictures) {
+    for (const auto& [id, name] : pictures) {
+        // A picture that cannot be shown leaves its control empty; the window loads all the same.
+        LoadResourcePicture(window.context().platform(), id,
+                            window.control<ImageBox>(QString::fromUtf16(name)));
+    }
 }
 
 } // namespace kl

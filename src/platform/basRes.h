@@ -1,9 +1,13 @@
 #pragma once
 
+#include <initializer_list>
+#include <utility>
+
 #include <QString>
 
 namespace kl {
 
+class Form;
 class ImageBox;
 namespace platform {
 struct Platform;
@@ -27,5 +31,8 @@ bool MakeTempFileName(platform::TempFiles& tempFiles, QString directory, const Q
 // that cannot be made or written, bytes that are no picture) leaves the controls empty and removes the
 // file, so the calling window goes on loading without that picture.
 bool LoadResourcePicture(platform::Platform& platform, int id, ImageBox& first, ImageBox* second = nullptr);
+
+// Shows built-in pictures in a window's image controls, in the order given (picture id, control name).
+void loadPictures(Form& window, std::initializer_list<std::pair<int, const char16_t*>> pictures);
 
 } // namespace kl

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+#include "platform/Forms.h"
+#include "platform/WindowRoutes.h"
+
+namespace kl {
+
+// What the three main windows (data entry, result, viewer) share besides their commands: the help file
+// each keeps since its load step, the question before it goes back to the top menu, and the about box
+// its help menu opens.
+class MainWindow : public Form {
+    Q_OBJECT
+public:
+    using Form::Form;
+
+    struct Question {
+        QString text; // one line, without the two closing ideographic spaces
+        QString title;
+    };
+
+    // Where the help file is looked for; the help and close commands pass it on.
+    QString HelpFilePath;
+
+    virtual Question returnQuestion() const = 0;
+    virtual AboutBoxKind aboutBox() const { return AboutBoxKind::InputMode; }
+};
+
+} // namespace kl
