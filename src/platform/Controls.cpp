@@ -8,6 +8,7 @@
 #include <QValidator>
 
 #include <algorithm>
+#include <limits>
 
 namespace kl {
 
@@ -82,6 +83,9 @@ private:
 
 TextBox::TextBox(QWidget* parent, const QString& name) : QLineEdit(parent) {
     setObjectName(name);
+    // QLineEdit cuts every text to 32,767 characters, the program's writes too; a box holds any text the
+    // program puts in it, and MaxLength limits only the user.
+    QLineEdit::setMaxLength(std::numeric_limits<int>::max());
     setBackColor(ColourWhite);
     connect(this, &QLineEdit::textChanged, this, [this](const QString& t) { m_accepted = t; });
 }

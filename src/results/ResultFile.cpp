@@ -157,18 +157,17 @@ std::optional<ResultSaveFailure> writeResultFile(const QString& path, const Resu
 }
 
 QString resultSaveFailureMessage(const ResultSaveFailure& failure) {
-    QString message = QStringLiteral("解析結果を保存できませんでした。\u3000\u3000\n\n");
+    const QString headline = QStringLiteral("解析結果を保存できませんでした。");
     if (const auto* bad = std::get_if<UnencodableCharacter>(&failure)) {
         const char32_t c = bad->character;
-        message += QStringLiteral("「%1」(U+%2) はファイルに書き込めない文字です。"
-                                  "この文字を除いてから、もう一度保存して下さい。")
-                       .arg(QString::fromUcs4(&c, 1),
-                            QString::number(uint(c), 16).toUpper().rightJustified(4, u'0'));
-        return message;
+        return headline + QStringLiteral("\u3000\u3000\n\n") +
+               QStringLiteral("「%1」(U+%2) はファイルに書き込めない文字です。"
+                              "この文字を除いてから、もう一度保存して下さい。")
+                   .arg(QString::fromUcs4(&c, 1),
+                        QString::number(uint(c), 16).toUpper().rightJustified(4, u'0'));
     }
     const auto& write = std::get<FileWriteFailure>(failure);
-    message += QStringLiteral("保存先：%1\n理由：%2").arg(write.path, write.reason);
-    return message;
+    return fileSaveFailureMessage(headline, write.path, write.reason);
 }
 
 } // namespace kl
