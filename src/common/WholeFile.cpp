@@ -1,8 +1,54 @@
 #include "WholeFile.h"
 
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
 #include <QSaveFile>
 
 namespace kl {
+
+namespace {
+
+WholeFileRead refused(const QString& reason) {
+    return {QByteArray(), reason};
+}
+
+QString notAPlainFile() {
+    return QStringLiteral("通常のファイルではありません");
+}
+
+QString tooLarge() {
+    return QStringLiteral("ファイルが大きすぎます");
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+QString fileFailureMessage(const QString& headline, const QString& place, const QString& path,
+                           const QString& reason) {
+    return headline + QStringLiteral("\u3000\u3000\n\n") + place + QStringLiteral("：") +
+           QDir::toNativeSeparators(path) + QStringLiteral("\n理由：") + reason;
+}
+
+} // namespace
 
 std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
@@ -24,6 +70,68 @@ std::optional<QString> writeWholeFile(const QString& path, const QByteArray& byt
         return file.errorString();
     }
     return std::nullopt;
+}
+
+WholeFileRead readWholeFile(const QString& path, qsizetype limit) {
+    if (path.isEmpty() || path.contains(QChar(0))) {
+        return refused(qt_error_string(ENOENT));
+    }
+    const QByteArray name = QFile::encodeName(path);
+    // Looked at before it is opened, so that no device is ever opened; the check after opening covers a
+    // name that was swapped in between.
+    struct stat before {};
+    if (::stat(name.constData(), &before) != 0) {
+        return refused(qt_error_string(errno));
+    }
+    if (!S_ISREG(before.st_mode)) {
+        return refused(notAPlainFile());
+    }
+    int fd = -1;
+    do {
+        fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        return refused(qt_error_string(errno));
+    }
+    const Descriptor file(fd);
+    struct stat opened {};
+    if (::fstat(file.get(), &opened) != 0) {
+        return refused(qt_error_string(errno));
+    }
+    if (!S_ISREG(opened.st_mode)) {
+        return refused(notAPlainFile());
+    }
+    if (opened.st_size > limit) {
+        return refused(tooLarge());
+    }
+    // Read to its end, whatever the size said: the file may have grown since.
+    QByteArray bytes;
+    char chunk[16 * 1024];
+    for (;;) {
+        const ssize_t n = ::read(file.get(), chunk, sizeof chunk);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return refused(qt_error_string(errno));
+        }
+        if (n == 0) {
+            break;
+        }
+        if (bytes.size() + n > limit) {
+            return refused(tooLarge());
+        }
+        bytes.append(chunk, n);
+    }
+    return {bytes, std::nullopt};
+}
+
+QString fileSaveFailureMessage(const QString& headline, const QString& path, const QString& reason) {
+    return fileFailureMessage(headline, QStringLiteral("保存先"), path, reason);
+}
+
+QString fileReadFailureMessage(const QString& headline, const QString& path, const QString& reason) {
+    return fileFailureMessage(headline, QStringLiteral("ファイル"), path, reason);
 }
 
 } // namespace kl

@@ -11,4 +11,20 @@ namespace kl {
 // otherwise the system's reason.
 std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes);
 
+// What readWholeFile gives: the file's bytes, or why it was not read.
+struct WholeFileRead {
+    QByteArray bytes;
+    std::optional<QString> failure;
+};
+
+// Reads the whole of the plain file at `path` when it holds at most `limit` bytes. Anything else is
+// refused without waiting: a folder, a device (/dev/zero would never end), a FIFO (opening one would
+// wait for a writer), a file larger than `limit`. The failure is the system's reason, or one of ours.
+WholeFileRead readWholeFile(const QString& path, qsizetype limit);
+
+// The two messages that tell the user a file was not saved or not read: the headline, the file, and
+// the reason, in one form for both files.
+QString fileSaveFailureMessage(const QString& headline, const QString& path, const QString& reason);
+QString fileReadFailureMessage(const QString& headline, const QString& path, const QString& reason);
+
 } // namespace kl

@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <variant>
 #include <vector>
 
-#include <QStringDecoder>
-#include <QStringEncoder>
-
+#include "common/CodePage932.h"
 #include "common/NumberText.h"
 
 namespace kl {
@@ -54,9 +53,6 @@ constexpr std::array<InputFileLine, kInputFileLineCount> kLines{{
     {u"Combo29", K::SizeList, false},
     {u"Combo30", K::SizeList, false},
 }};
-
-// The file's code page. Qt reaches it through ICU; the tests make sure it is there.
-constexpr const char* kCodePage = "cp932";
 
 bool isBlank(QChar c) {
     return c == u' ' || c == u'\t';
@@ -151,22 +147,24 @@ const std::array<InputFileLine, kInputFileLineCount>& inputFileLines() {
 }
 
 QByteArray writeInputFile(const InputValues& values) {
-    QString text;
+    QByteArray file;
     for (std::size_t i = 0; i < kInputFileLineCount; ++i) {
         if (kLines[i].kind == K::DirectionList) {
-            text += u'"' + values[i] + u'"';
+            // Only the lists' items stand here, and the code page holds them all; a text it could not
+            // hold is written as no choice rather than as some other text.
+            const auto encoded = encodeCodePage932(values[i]);
+            const QByteArray* text = std::get_if<QByteArray>(&encoded);
+            file += '"' + (text != nullptr ? *text : QByteArray()) + '"';
         } else {
-            text += NumberText(LeadingNumber(values[i]));
+            file += NumberText(LeadingNumber(values[i])).toLatin1();
         }
-        text += QStringLiteral("\r\n");
+        file += "\r\n";
     }
-    QStringEncoder encoder(kCodePage);
-    return encoder.encode(text);
+    return file;
 }
 
 InputValues readInputFile(QByteArrayView bytes) {
-    QStringDecoder decoder(kCodePage);
-    const QString text = decoder.decode(bytes.first(std::min(bytes.size(), kInputFileReadLimit)));
+    const QString text = decodeCodePage932(bytes.first(std::min(bytes.size(), kInputFileReadLimit)));
     const std::vector<QString> read = splitValues(text);
 
     InputValues wanted;

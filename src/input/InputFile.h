@@ -46,7 +46,8 @@ QByteArray writeInputFile(const InputValues& values);
 // value, and whatever follows the 36th value is ignored.
 InputValues readInputFile(QByteArrayView bytes);
 
-// Files larger than this are not read past it: a real input file is a few hundred bytes.
+// Files larger than this are no input files and are not read (nor past it, by readInputFile): a real
+// input file is a few hundred bytes.
 inline constexpr qsizetype kInputFileReadLimit = 64 * 1024;
 
 } // namespace kl

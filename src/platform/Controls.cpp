@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <initializer_list>
 #include <iterator>
+#include <limits>
 #include <utility>
 
 namespace kl {
@@ -135,6 +136,9 @@ private:
 TextBox::TextBox(QWidget* parent, const QString& name) : QLineEdit(parent) {
     setObjectName(name);
     shareWindowColour(staticMetaObject.className(), {QPalette::Base});
+    // QLineEdit cuts every text to 32,767 characters, the program's writes too; a box holds any text the
+    // program puts in it, and MaxLength limits only the user.
+    QLineEdit::setMaxLength(std::numeric_limits<int>::max());
     setBackColor(ColourWhite);
     connect(this, &QLineEdit::textChanged, this, [this](const QString& t) { m_accepted = t; });
 }

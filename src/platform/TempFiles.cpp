@@ -2,12 +2,13 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <memory>
+#include <utility>
 
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
@@ -34,7 +35,7 @@ std::optional<QString> TempFiles::systemTempDirectory() {
     return path;
 }
 
-std::optional<QString> TempFiles::createUniqueFile(const QString& directory, const QString& prefix) {
+std::optional<CreatedFile> TempFiles::createUniqueFile(const QString& directory, const QString& prefix) {
     if (directory.isEmpty() || prefix.contains(u'/') || prefix.contains(QChar(0)) ||
         directory.contains(QChar(0))) {
         return std::nullopt;
@@ -47,11 +48,17 @@ std::optional<QString> TempFiles::createUniqueFile(const QString& directory, con
         const QByteArray encoded = QFile::encodeName(path);
         int fd = -1;
         do {
-            fd = ::open(encoded.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+            fd = ::open(encoded.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         } while (fd < 0 && errno == EINTR);
         if (fd >= 0) {
-            ::close(fd);
-            return path;
+            // Unbuffered, so that a write that fails says so at once.
+            auto file = std::make_unique<QFile>();
+            if (!file->open(fd, QIODevice::ReadWrite | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+                ::close(fd);
+                ::unlink(encoded.constData());
+                return std::nullopt;
+            }
+            return CreatedFile{path, std::move(file)};
         }
         if (errno != EEXIST) {
             return std::nullopt; // no such directory, no permission, full disk ...

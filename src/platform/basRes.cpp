@@ -1,6 +1,7 @@
 #include "platform/basRes.h"
 
 #include <optional>
+#include <utility>
 
 #include <QFile>
 #include <QImage>
@@ -19,22 +20,26 @@ namespace {
 
 const QString TempPrefix = QStringLiteral("~rs");
 
-// Reads the file as a picture of whatever format its bytes are in; its name has no picture extension.
-QImage readPicture(const QString& path) {
-    QImageReader reader(path);
+// Reads the file from its start as a picture of whatever format its bytes are in; its name has no
+// picture extension.
+QImage readPicture(QFile& file) {
+    if (!file.seek(0)) {
+        return QImage();
+    }
+    QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     return reader.read();
 }
 
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    // The platform has just created the file empty; never make a new one here.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::ExistingOnly)) {
-        return false;
+bool writeAll(QFile& file, const QByteArray& bytes) {
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            return false;
+        }
+        done += written;
     }
-    const bool written = file.write(bytes) == bytes.size();
-    file.close();
-    return written && file.error() == QFileDevice::NoError;
+    return file.flush();
 }
 
 } // namespace
@@ -44,8 +49,8 @@ QString CutAtNul(const QString& text) {
     return nul < 0 ? text : text.left(nul);
 }
 
-bool MakeTempFileName(platform::TempFiles& tempFiles, QString directory, const QString& prefix,
-                      QString& name) {
+bool MakeTempFileName(platform::TempFiles& tempFiles, QString directory, const QString& prefix, QString& name,
+                      std::unique_ptr<QFile>* opened) {
     if (directory.isEmpty()) {
         const std::optional<QString> system = tempFiles.systemTempDirectory();
         if (!system) {
@@ -53,8 +58,11 @@ bool MakeTempFileName(platform::TempFiles& tempFiles, QString directory, const Q
         }
         directory = *system;
     }
-    const std::optional<QString> created = tempFiles.createUniqueFile(CutAtNul(directory), prefix);
-    name = created ? CutAtNul(*created) : QString();
+    std::optional<platform::CreatedFile> created = tempFiles.createUniqueFile(CutAtNul(directory), prefix);
+    name = created ? CutAtNul(created->path) : QString();
+    if (created && opened != nullptr) {
+        *opened = std::move(created->file);
+    }
     return created.has_value();
 }
 
@@ -72,19 +80,21 @@ bool LoadResourcePicture(platform::Platform& platform, int id, ImageBox& first, 
         return showNothing();
     }
     QString name;
-    if (!MakeTempFileName(platform.tempFiles, QString(), TempPrefix, name)) {
+    std::unique_ptr<QFile> file;
+    if (!MakeTempFileName(platform.tempFiles, QString(), TempPrefix, name, &file)) {
         return showNothing();
     }
 
     QImage firstImage;
     QImage secondImage;
-    if (writeAll(name, *bytes)) {
-        firstImage = readPicture(name);
+    if (file != nullptr && writeAll(*file, *bytes)) {
+        firstImage = readPicture(*file);
         // Loaded a second time from the same file, as each control holds a picture of its own.
         if (second != nullptr && !firstImage.isNull()) {
-            secondImage = readPicture(name);
+            secondImage = readPicture(*file);
         }
     }
+    file.reset();
     const bool removed = QFile::remove(name);
 
     if (firstImage.isNull() || (second != nullptr && secondImage.isNull())) {

@@ -1,92 +1,11 @@
 #include "ResultFile.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
-
+#include "common/CodePage932.h"
 #include "common/WheelTypes.h"
 #include "common/WholeFile.h"
 
 namespace kl {
 namespace {
-
-// Qt reaches code page 932 through ICU, whose table swaps three control codes the IBM way (0x1A, 0x1C
-// and 0x7F). Those bytes never occur inside a double-byte character, so they are written and read here
-// directly and only the text between them goes through the codec.
-bool isSwappedControl(char16_t c) {
-    return c == 0x1A || c == 0x1C || c == 0x7F;
-}
-
-constexpr auto Cp932 = "Shift_JIS";
-
-QString decodeRun(QByteArrayView bytes) {
-    QStringDecoder decoder(Cp932, QStringConverter::Flag::Stateless);
-    return decoder.decode(bytes);
-}
-
-bool roundTrips(QStringView text) {
-    QStringEncoder encoder(Cp932, QStringConverter::Flag::Stateless);
-    const QByteArray bytes = encoder.encode(text);
-    return !encoder.hasError() && decodeRun(bytes) == text;
-}
-
-// The first character of `run` that does not come back as itself; a run that fails as a whole always
-// has one, since the codec keeps no state between characters.
-char32_t firstUnencodable(QStringView run) {
-    for (qsizetype i = 0; i < run.size();) {
-        const bool pair = run[i].isHighSurrogate() && i + 1 < run.size() && run[i + 1].isLowSurrogate();
-        const QStringView one = run.mid(i, pair ? 2 : 1);
-        if (!roundTrips(one)) {
-            return pair ? QChar::surrogateToUcs4(one[0], one[1]) : one[0].unicode();
-        }
-        i += one.size();
-    }
-    return run.isEmpty() ? 0 : run[0].unicode();
-}
-
-std::variant<QByteArray, char32_t> encodeCp932(QStringView text) {
-    QByteArray out;
-    qsizetype start = 0;
-    const auto flush = [&](qsizetype end) -> std::optional<char32_t> {
-        const QStringView run = text.mid(start, end - start);
-        if (run.isEmpty()) {
-            return std::nullopt;
-        }
-        QStringEncoder encoder(Cp932, QStringConverter::Flag::Stateless);
-        const QByteArray bytes = encoder.encode(run);
-        if (encoder.hasError() || decodeRun(bytes) != run) {
-            return firstUnencodable(run);
-        }
-        out += bytes;
-        return std::nullopt;
-    };
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (isSwappedControl(text[i].unicode())) {
-            if (const auto bad = flush(i)) {
-                return *bad;
-            }
-            out += char(text[i].unicode());
-            start = i + 1;
-        }
-    }
-    if (const auto bad = flush(text.size())) {
-        return *bad;
-    }
-    return out;
-}
-
-QString decodeCp932(QByteArrayView bytes) {
-    QString out;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (isSwappedControl(char16_t(static_cast<unsigned char>(bytes[i])))) {
-            out += decodeRun(bytes.sliced(start, i - start));
-            out += QChar(char16_t(bytes[i]));
-            start = i + 1;
-        }
-    }
-    out += decodeRun(bytes.sliced(start));
-    return out;
-}
 
 // Splits a file into fields by the sequential-field convention, on the raw bytes: the quote, comma,
 // blank and line-end bytes never occur inside a double-byte character of code page 932.
@@ -201,7 +120,7 @@ std::variant<QByteArray, UnencodableCharacter> encodeResultFile(const ResultReco
         QString text = record[k];
         // Doubled, an inner quote reads back as itself instead of ending the field early.
         text.replace(u'"', QStringLiteral("\"\""));
-        const auto encoded = encodeCp932(text);
+        const auto encoded = encodeCodePage932(text);
         if (const auto* bad = std::get_if<char32_t>(&encoded)) {
             return UnencodableCharacter{k + 1, *bad};
         }
@@ -220,7 +139,7 @@ ResultFileSlots decodeResultFile(QByteArrayView bytes) {
         if (!field) {
             break;
         }
-        slot = decodeCp932(*field);
+        slot = decodeCodePage932(*field);
     }
     return slots;
 }
@@ -238,18 +157,17 @@ std::optional<ResultSaveFailure> writeResultFile(const QString& path, const Resu
 }
 
 QString resultSaveFailureMessage(const ResultSaveFailure& failure) {
-    QString message = QStringLiteral("解析結果を保存できませんでした。\u3000\u3000\n\n");
+    const QString headline = QStringLiteral("解析結果を保存できませんでした。");
     if (const auto* bad = std::get_if<UnencodableCharacter>(&failure)) {
         const char32_t c = bad->character;
-        message += QStringLiteral("「%1」(U+%2) はファイルに書き込めない文字です。"
-                                  "この文字を除いてから、もう一度保存して下さい。")
-                       .arg(QString::fromUcs4(&c, 1),
-                            QString::number(uint(c), 16).toUpper().rightJustified(4, u'0'));
-        return message;
+        return headline + QStringLiteral("\u3000\u3000\n\n") +
+               QStringLiteral("「%1」(U+%2) はファイルに書き込めない文字です。"
+                              "この文字を除いてから、もう一度保存して下さい。")
+                   .arg(QString::fromUcs4(&c, 1),
+                        QString::number(uint(c), 16).toUpper().rightJustified(4, u'0'));
     }
     const auto& write = std::get<FileWriteFailure>(failure);
-    message += QStringLiteral("保存先：%1\n理由：%2").arg(write.path, write.reason);
-    return message;
+    return fileSaveFailureMessage(headline, write.path, write.reason);
 }
 
 } // namespace kl

@@ -53,6 +53,9 @@ using ResultSaveFailure = std::variant<UnencodableCharacter, FileWriteFailure>;
 // Writes the file whole or not at all: an existing file stays as it was when anything fails.
 std::optional<ResultSaveFailure> writeResultFile(const QString& path, const ResultRecord& record);
 
+// Files larger than this are no result files and are not read: 37 short fields take a few kilobytes.
+inline constexpr qsizetype kResultFileReadLimit = 1024 * 1024;
+
 // The message that tells the user the result was not saved, and why.
 QString resultSaveFailureMessage(const ResultSaveFailure& failure);
 

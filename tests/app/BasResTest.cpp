@@ -1,4 +1,6 @@
+#include <memory>
 #include <optional>
+#include <utility>
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +17,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 using kl::ImageBox;
+using kl::platform::CreatedFile;
 
 namespace {
 
@@ -33,26 +36,42 @@ public:
         ++systemAsked;
         return systemDirectory;
     }
-    std::optional<QString> createUniqueFile(const QString& directory, const QString& prefix) override {
+    std::optional<CreatedFile> createUniqueFile(const QString& directory, const QString& prefix) override {
         directoriesAsked.append(directory);
-        std::optional<QString> made = TempFiles::createUniqueFile(directory, prefix);
+        std::optional<CreatedFile> made = TempFiles::createUniqueFile(directory, prefix);
         if (made) {
-            created.append(*made);
+            created.append(made->path);
         }
         return made;
     }
 };
 
-// Hands out a link to /dev/full as the new file: it opens, but nothing can be written to it.
+// Hands out /dev/full, under a link, as the new file: it is open, but nothing can be written to it.
 class FullDiskTempFiles : public RecordingTempFiles {
 public:
-    std::optional<QString> createUniqueFile(const QString& directory, const QString&) override {
+    std::optional<CreatedFile> createUniqueFile(const QString& directory, const QString&) override {
         const QString link = QDir(directory).filePath(QStringLiteral("~rsFULL.tmp"));
-        if (!QFile::link(QStringLiteral("/dev/full"), link)) {
+        auto full = std::make_unique<QFile>(QStringLiteral("/dev/full"));
+        if (!full->open(QIODevice::ReadWrite | QIODevice::Unbuffered) ||
+            !QFile::link(QStringLiteral("/dev/full"), link)) {
             return std::nullopt;
         }
         created.append(link);
-        return link;
+        return CreatedFile{link, std::move(full)};
+    }
+};
+
+// Makes the file as the real service does, then swaps its name for a link to another file, as someone
+// sharing the temporary directory could: the loader must not write through the name.
+class SwappingTempFiles : public RecordingTempFiles {
+public:
+    QString target;
+    std::optional<CreatedFile> createUniqueFile(const QString& directory, const QString& prefix) override {
+        std::optional<CreatedFile> made = RecordingTempFiles::createUniqueFile(directory, prefix);
+        if (made && (!QFile::remove(made->path) || !QFile::link(target, made->path))) {
+            return std::nullopt;
+        }
+        return made;
     }
 };
 
@@ -310,6 +329,33 @@ private Q_SLOTS:
         m_temps->systemDirectory = m_tmp->path();
         QVERIFY(kl::LoadResourcePicture(p, 165, figure));
         QCOMPARE(figure.Picture().size(), QSize(152, 126));
+    }
+
+    // Written and read through the file the service made: the file a swapped-in link points to is left
+    // as it was, and the picture still shows.
+    void aNameSwappedForALinkIsNotWrittenThrough() {
+        const QString own = m_tmp->filePath(u"own file.txt"_s);
+        {
+            QFile file(own);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.write("the user's own text") > 0);
+        }
+        SwappingTempFiles swapping;
+        swapping.systemDirectory = m_tmp->path();
+        swapping.target = own;
+        kl::platform::Platform s = m_services.services();
+        kl::platform::Platform p{s.messageBoxes, swapping,     s.fileDialogs, s.clock,    s.pause,
+                                 s.printers,     s.helpViewer, s.registry,    s.processes};
+        ImageBox first(&*m_window, u"Image5"_s);
+        ImageBox second(&*m_window, u"Image6"_s);
+        QVERIFY(kl::LoadResourcePicture(p, 120, first, &second));
+        QCOMPARE(first.Picture().size(), QSize(68, 13));
+        QCOMPARE(second.Picture().size(), QSize(68, 13));
+        QFile file(own);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("the user's own text"));
+        QCOMPARE(swapping.created.size(), 1);
+        QVERIFY(leftovers(m_tmp->path()).isEmpty()); // the link is gone, not what it pointed to
     }
 
     void fileThatCannotBeWrittenIsRemoved() {

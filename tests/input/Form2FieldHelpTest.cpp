@@ -56,7 +56,8 @@ const std::map<QString, PanelState> kSets{
 class RefusingTempFiles final : public kl::platform::TempFiles {
 public:
     bool refuse = false;
-    std::optional<QString> createUniqueFile(const QString& directory, const QString& prefix) override {
+    std::optional<kl::platform::CreatedFile> createUniqueFile(const QString& directory,
+                                                              const QString& prefix) override {
         return refuse ? std::nullopt : kl::platform::TempFiles::createUniqueFile(directory, prefix);
     }
 };

@@ -2,6 +2,7 @@
 #include <memory>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <QtTest>
 
 #include "Form2Testing.h"
+#include "input/InputFile.h"
 
 using namespace Qt::Literals::StringLiterals;
 using kl::CheckBox;
@@ -159,7 +161,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
 
     Form2& window() { return m_test->ctx->forms().get<Form2>(); }
-    QString path(const QString& name) const { return m_dir->filePath(name); }
+    QString path(const QString& name) const { return QDir(m_dir->path()).absoluteFilePath(name); }
 
     void save(const QString& name) {
         m_test->fileDialogs.answers.push_back(path(name));
@@ -390,22 +392,34 @@ private Q_SLOTS:
 
     // A file that cannot be read changes nothing and says so; the entries on the screen are kept.
     void anUnreadableFileChangesNothing_data() {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("missing") << u"missing.ipw"_s;
-        QTest::newRow("a folder") << u"folder.ipw"_s;
+        QTest::addColumn<QString>("name"); // in the test's folder unless absolute
+        QTest::addColumn<QString>("reason");
+        const QString notAFile = u"通常のファイルではありません"_s;
+        QTest::newRow("missing") << u"missing.ipw"_s << u"No such file or directory"_s;
+        QTest::newRow("a folder") << u"folder.ipw"_s << notAFile;
+        // Neither ends: the first is endless, the second would wait for a writer.
+        QTest::newRow("/dev/zero") << u"/dev/zero"_s << notAFile;
+        QTest::newRow("a FIFO") << u"fifo.ipw"_s << notAFile;
+        QTest::newRow("larger than any input file") << u"large.ipw"_s << u"ファイルが大きすぎます"_s;
     }
 
     void anUnreadableFileChangesNothing() {
         QFETCH(QString, name);
+        QFETCH(QString, reason);
         QVERIFY(QDir(m_dir->path()).mkdir(u"folder.ipw"_s));
+        QCOMPARE(mkfifo(QFile::encodeName(path(u"fifo.ipw"_s)).constData(), 0600), 0);
+        // A real file in its first bytes, one byte over the bound.
+        QVERIFY(writeFile(path(u"large.ipw"_s),
+                          kWindowFile + QByteArray(kl::kInputFileReadLimit + 1 - kWindowFile.size(), '\n')));
         Form2& f = window();
         fill(f, kWindow);
         const QStringList before = windowValues(f);
         open(name);
         QCOMPARE(windowValues(f), before);
         QCOMPARE(m_test->boxes.asked.size(), 1u);
-        QVERIFY(m_test->boxes.asked[0].text.startsWith(u"入力データを読み込めませんでした。\u3000\u3000"_s));
-        QVERIFY(m_test->boxes.asked[0].text.contains(path(name)));
+        QCOMPARE(m_test->boxes.asked[0].text,
+                 u"入力データを読み込めませんでした。\u3000\u3000\n\nファイル："_s + path(name) +
+                     u"\n理由："_s + reason);
         QCOMPARE(m_test->boxes.asked[0].title, u"Kavor Lintep 2005"_s);
         QCOMPARE(m_test->boxes.asked[0].icon, kl::platform::MsgIcon::Exclamation);
     }
@@ -427,14 +441,19 @@ private Q_SLOTS:
         }
         QCOMPARE(readAll(path(u"car.ipw"_s)), old);
         QCOMPARE(m_test->boxes.asked.size(), 1u);
-        QVERIFY(m_test->boxes.asked[0].text.startsWith(u"入力データを保存できませんでした。\u3000\u3000"_s));
+        QCOMPARE(m_test->boxes.asked[0].text,
+                 u"入力データを保存できませんでした。\u3000\u3000\n\n保存先："_s + path(u"car.ipw"_s) +
+                     u"\n理由：File too large"_s);
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{u"car.ipw"_s});
     }
 
+    // The message says why, in the form the result window's save uses.
     void aSaveIntoAMissingFolderSaysSo() {
         save(u"no such folder/car.ipw"_s);
         QCOMPARE(m_test->boxes.asked.size(), 1u);
-        QVERIFY(m_test->boxes.asked[0].text.startsWith(u"入力データを保存できませんでした。"_s));
+        QCOMPARE(m_test->boxes.asked[0].text,
+                 u"入力データを保存できませんでした。\u3000\u3000\n\n保存先："_s +
+                     path(u"no such folder/car.ipw"_s) + u"\n理由：No such file or directory"_s);
         QVERIFY(!QFile::exists(path(u"no such folder/car.ipw"_s)));
     }
 

@@ -200,6 +200,16 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
+// The five single bytes Windows gives characters of their own read as those characters and are
+// written back as the same bytes.
+TEST(InputFile, WindowsSingleBytesComeBackAsTheyWere) {
+    HandWritten c{"", {{3, "\"\x80\xA0\xFD\xFE\xFF\""}}, {}};
+    const QByteArray file = patched(c);
+    const InputValues read = readInputFile(file);
+    EXPECT_EQ(read[2], u"\u0080\uF8F0\uF8F1\uF8F2\uF8F3"_s);
+    EXPECT_EQ(show(writeInputFile(read)), show(file));
+}
+
 TEST(InputFile, LineEndsMayBeBareLineFeeds) {
     QByteArray file = kFullFile;
     file.replace("\r\n", "\n");

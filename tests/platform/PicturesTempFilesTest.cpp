@@ -12,6 +12,7 @@
 
 namespace {
 
+using kl::platform::CreatedFile;
 using kl::platform::TempFiles;
 
 // Sets TMPDIR for one test and puts the old value back.
@@ -40,13 +41,33 @@ TEST(PicturesTempFiles, CreatesAnEmptyFileNamedWithThePrefixInTheDirectory) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     TempFiles temps;
-    const std::optional<QString> path = temps.createUniqueFile(dir.path(), QStringLiteral("~rs"));
-    ASSERT_TRUE(path.has_value());
-    const QFileInfo info(*path);
+    const std::optional<CreatedFile> made = temps.createUniqueFile(dir.path(), QStringLiteral("~rs"));
+    ASSERT_TRUE(made.has_value());
+    const QFileInfo info(made->path);
     EXPECT_TRUE(info.isFile());
     EXPECT_EQ(info.size(), 0);
     EXPECT_TRUE(info.fileName().startsWith(QStringLiteral("~rs"))) << info.fileName().toStdString();
     EXPECT_EQ(info.absoluteDir(), QDir(dir.path()));
+    EXPECT_EQ(info.permissions() &
+                  (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
+              QFile::Permissions());
+}
+
+// The file comes back open: what is written through it is in the file of that name, and reads back.
+TEST(PicturesTempFiles, HandsOutTheFileOpen) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    TempFiles temps;
+    const std::optional<CreatedFile> made = temps.createUniqueFile(dir.path(), QStringLiteral("~rs"));
+    ASSERT_TRUE(made.has_value());
+    ASSERT_NE(made->file, nullptr);
+    ASSERT_TRUE(made->file->isOpen());
+    ASSERT_EQ(made->file->write("GIF89a"), 6);
+    QFile byName(made->path);
+    ASSERT_TRUE(byName.open(QIODevice::ReadOnly));
+    EXPECT_EQ(byName.readAll(), QByteArray("GIF89a"));
+    ASSERT_TRUE(made->file->seek(0));
+    EXPECT_EQ(made->file->readAll(), QByteArray("GIF89a"));
 }
 
 TEST(PicturesTempFiles, NeverHandsOutANameTwiceEvenAfterItsFileIsGone) {
@@ -55,10 +76,10 @@ TEST(PicturesTempFiles, NeverHandsOutANameTwiceEvenAfterItsFileIsGone) {
     TempFiles temps;
     std::set<QString> names;
     for (int i = 0; i < 50; ++i) {
-        const std::optional<QString> path = temps.createUniqueFile(dir.path(), QStringLiteral("~rs"));
-        ASSERT_TRUE(path.has_value());
-        EXPECT_TRUE(names.insert(*path).second) << path->toStdString();
-        ASSERT_TRUE(QFile::remove(*path));
+        const std::optional<CreatedFile> made = temps.createUniqueFile(dir.path(), QStringLiteral("~rs"));
+        ASSERT_TRUE(made.has_value());
+        EXPECT_TRUE(names.insert(made->path).second) << made->path.toStdString();
+        ASSERT_TRUE(QFile::remove(made->path));
     }
 }
 

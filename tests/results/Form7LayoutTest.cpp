@@ -191,7 +191,8 @@ public:
     kl::AppContext* context = nullptr;
     QStringList seen;
 
-    std::optional<QString> createUniqueFile(const QString& directory, const QString& prefix) override {
+    std::optional<kl::platform::CreatedFile> createUniqueFile(const QString& directory,
+                                                              const QString& prefix) override {
         kl::Form7* viewer = context->forms().loaded<kl::Form7>();
         QStringList shown;
         for (const QString& image : {u"Image4"_s, u"Image1"_s, u"Image9"_s, u"Image5"_s}) {

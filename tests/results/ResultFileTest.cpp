@@ -185,7 +185,10 @@ INSTANTIATE_TEST_SUITE_P(
         EncodeCase{"ideographic_space", u"前\u3000輪"_s, bytesOf("\"\x91\x4F\x81\x40\x97\xD6\"\r\n")},
         EncodeCase{"windows_only_marks", u"～－①髙"_s, bytesOf("\"\x81\x60\x81\x7C\x87\x40\xFB\xFC\"\r\n")},
         EncodeCase{"backslash_and_tilde", u"\\~"_s, bytesOf("\"\\~\"\r\n")},
-        EncodeCase{"control_codes_as_they_are", u"\u001A\u001C\u007F"_s, bytesOf("\"\x1A\x1C\x7F\"\r\n")}),
+        EncodeCase{"control_codes_as_they_are", u"\u001A\u001C\u007F"_s, bytesOf("\"\x1A\x1C\x7F\"\r\n")},
+        // The five single bytes Windows gives characters of their own, as Windows writes them.
+        EncodeCase{"windows_single_bytes", u"\u0080\uF8F0\uF8F1\uF8F2\uF8F3÷"_s,
+                   bytesOf("\"\x80\xA0\xFD\xFE\xFF\x81\x80\"\r\n")}),
     [](const ::testing::TestParamInfo<EncodeCase>& info) { return std::string(info.param.name); });
 
 struct RefusalCase {
@@ -280,7 +283,10 @@ INSTANTIATE_TEST_SUITE_P(
                    "17\",\x81\x7D"
                    "0.0\r\n",
                    {u"ﾎｲｰﾙ：7.5×17"_s, u"±0.0"_s}},
-        DecodeCase{"control_codes_as_they_are", "\"\x1A\x1C\x7F\"", {u"\u001A\u001C\u007F"_s}}),
+        DecodeCase{"control_codes_as_they_are", "\"\x1A\x1C\x7F\"", {u"\u001A\u001C\u007F"_s}},
+        DecodeCase{"windows_single_bytes",
+                   "\"\x80\xA0\xFD\xFE\xFF\x81\x80\",\xA0\x80\r\n",
+                   {u"\u0080\uF8F0\uF8F1\uF8F2\uF8F3÷"_s, u"\uF8F0\u0080"_s}}),
     [](const ::testing::TestParamInfo<DecodeCase>& info) { return std::string(info.param.name); });
 
 // Whatever the boxes hold comes back from the file into the same boxes.

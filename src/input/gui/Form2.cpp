@@ -5,7 +5,6 @@
 #include <optional>
 
 #include <QAction>
-#include <QFile>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QStringList>
@@ -385,8 +384,8 @@ void Form2::mnuFileSave_Click() {
     }
     const QByteArray bytes = writeInputFile(values);
     // Written whole or not at all: a failed save keeps the file that was there.
-    if (writeWholeFile(*path, bytes)) {
-        warn(QStringLiteral("入力データを保存できませんでした。　　\r\n\r\n") + *path);
+    if (const std::optional<QString> reason = writeWholeFile(*path, bytes)) {
+        warn(fileSaveFailureMessage(QStringLiteral("入力データを保存できませんでした。"), *path, *reason));
     }
 }
 
@@ -396,18 +395,14 @@ void Form2::mnuFileOpen_Click() {
         return;
     }
     // A file that cannot be read changes nothing: the entries on the screen are kept.
-    QFile file(*path);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly)) {
-        bytes = file.read(kInputFileReadLimit);
-    }
-    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        warn(QStringLiteral("入力データを読み込めませんでした。　　\r\n\r\n") + *path);
+    const WholeFileRead file = readWholeFile(*path, kInputFileReadLimit);
+    if (file.failure) {
+        warn(fileReadFailureMessage(QStringLiteral("入力データを読み込めませんでした。"), *path,
+                                    *file.failure));
         return;
     }
-    file.close();
 
-    const InputValues values = readInputFile(bytes);
+    const InputValues values = readInputFile(file.bytes);
     const auto& lines = inputFileLines();
     // Line by line, so that each direction's reaction runs before its offset is written.
     for (std::size_t i = 0; i < lines.size(); ++i) {

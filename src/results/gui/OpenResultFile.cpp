@@ -1,8 +1,6 @@
 #include "OpenResultFile.h"
 
-#include <QDir>
-#include <QFile>
-
+#include "common/WholeFile.h"
 #include "judgement/gui/ReJudgeWheelClearance.h"
 #include "platform/Controls.h"
 #include "results/ResultFile.h"
@@ -14,23 +12,9 @@ namespace kl {
 
 namespace {
 
-// The whole file, or nothing when it cannot be opened or read.
-std::optional<QByteArray> readWholeFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return std::nullopt;
-    }
-    return bytes;
-}
-
-void tellUnreadable(AppContext& context, Form7& viewer, const QString& path) {
+void tellUnreadable(AppContext& context, Form7& viewer, const QString& path, const QString& reason) {
     const platform::MessageBoxRequest message{
-        QStringLiteral("解析結果データを読み込めませんでした。\u3000\u3000\r\n") +
-            QDir::toNativeSeparators(path),
+        fileReadFailureMessage(QStringLiteral("解析結果データを読み込めませんでした。"), path, reason),
         QStringLiteral("Kavor Lintep 2005 Viewer"), platform::MsgIcon::Exclamation, platform::MsgButtons::Ok,
         platform::MsgAnswer::Ok};
     context.platform().messageBoxes.show(message, &viewer);
@@ -120,14 +104,14 @@ void OpenResultFile(AppContext& context, Form7& viewer) {
     if (!path || path->isEmpty()) {
         return;
     }
-    const std::optional<QByteArray> bytes = readWholeFile(*path);
-    if (!bytes) {
-        tellUnreadable(context, viewer, *path);
+    const WholeFileRead file = readWholeFile(*path, kResultFileReadLimit);
+    if (file.failure) {
+        tellUnreadable(context, viewer, *path, *file.failure);
         return;
     }
 
     // Every field is read before the first box is written.
-    const ResultFileSlots slots = decodeResultFile(*bytes);
+    const ResultFileSlots slots = decodeResultFile(file.bytes);
     const QStringList boxes = resultRecordBoxNames(u"F7");
     for (int k = 0; k < ResultRecordSize; ++k) {
         viewer.control<TextBox>(boxes[k]).setText(slots[static_cast<std::size_t>(k)]);
