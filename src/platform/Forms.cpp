@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -201,6 +202,42 @@ void Form::showModal(QWidget* owner) {
     if (self && !m_unloaded) {
         loop.exec();
     }
+}
+
+namespace {
+
+// Waits until the window system shows `window`, or the deadline passes. Only the window system's own
+// events and the program's timers run meanwhile; keys and clicks wait until the program takes input again.
+void waitUntilExposed(QWindow& window, QDeadlineTimer deadline) {
+    struct ExposeWatch : QObject {
+        QEventLoop* loop = nullptr;
+        bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+            if (event->type() == QEvent::Expose) {
+                // The event still reaches the window before the loop returns.
+                loop->quit();
+            }
+            return false;
+        }
+    };
+    while (!window.isExposed() && !deadline.hasExpired()) {
+        QEventLoop loop;
+        ExposeWatch watch;
+        watch.loop = &loop;
+        window.installEventFilter(&watch);
+        QTimer::singleShot(std::max<qint64>(deadline.remainingTime(), 0), &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        window.removeEventFilter(&watch);
+    }
+}
+
+} // namespace
+
+void Form::Refresh() {
+    constexpr int exposeBoundMs = 1000;
+    if (QWindow* window = windowHandle(); window != nullptr && isVisible()) {
+        waitUntilExposed(*window, QDeadlineTimer(exposeBoundMs));
+    }
+    repaint();
 }
 
 void Form::Unload() {

@@ -95,6 +95,11 @@ public:
     // Places the window in the middle of the primary screen.
     void centreOnScreen();
 
+    // Draws the shown window completely, now. A window manager puts a window on the screen some time after
+    // it is shown, and what is painted before then is lost: this waits for that (a second at most), letting
+    // no input through, then paints.
+    void Refresh();
+
     // Shows the window modal to `owner` (or to the whole program without one) and returns once the
     // window has been unloaded.
     void showModal(QWidget* owner);
