@@ -135,6 +135,7 @@ protected:
 private:
     friend class FormRegistry;
     void applyTabOrder();
+    void showDefaultButton();
 
     AppContext& m_context;
     WindowSpec m_spec;
@@ -142,6 +143,7 @@ private:
     QMenuBar* m_menuBar = nullptr;
     StatusBar* m_statusBar = nullptr;
     bool m_unloaded = false;
+    QMetaObject::Connection m_focusWatch;
 };
 
 class FormRegistry {
