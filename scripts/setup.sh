@@ -10,6 +10,7 @@ packages=(
   fonts-ipafont-gothic
   fonts-roboto-unhinted fonts-motoya-l-maruberi # stand-ins for the version labels' and the top menu's fonts
   xvfb xauth openbox xdotool x11-apps x11-utils netpbm # a real desktop for the xcb tests and screenshots
+  libxcb1-dev # the xcb tests look at the screen through an X connection of their own
   qt6-translations-l10n # Qt's own texts in Japanese
   libcups2-dev # asks the print system whether a queue accepts jobs
   locales # a decimal-comma locale for the number-text test

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -16,6 +17,7 @@
 #include <QMenuBar>
 #include <QMetaObject>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -75,7 +77,10 @@ Form::Form(AppContext& context) : QWidget(nullptr), m_context(context) {
     m_client->setObjectName(QStringLiteral("client"));
 }
 
-Form::~Form() = default;
+Form::~Form() {
+    // The controls go after this, and the focus leaving them must not reach a window that is half gone.
+    disconnect(m_focusWatch);
+}
 
 void Form::setUpWindow(const WindowSpec& desc, const std::vector<ControlSpec>& controls) {
     m_spec = desc;
@@ -133,7 +138,27 @@ void Form::setUpWindow(const WindowSpec& desc, const std::vector<ControlSpec>& c
                                  twips(height));
     }
     applyTabOrder();
+    showDefaultButton();
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if ((old != nullptr && old->window() == this) || (now != nullptr && now->window() == this)) {
+            showDefaultButton();
+        }
+    });
     adjustSize();
+}
+
+// As in a dialog: a button that has the focus takes Enter and looks it; otherwise the window's default
+// button does. Qt keeps this up only inside a QDialog: elsewhere a button drops the look when it loses the
+// focus, and the default button never gets it back.
+void Form::showDefaultButton() {
+    QPushButton* shown = qobject_cast<QPushButton*>(focusWidget());
+    if (shown == nullptr || !shown->autoDefault()) {
+        shown = m_spec.defaultButton.isEmpty() ? nullptr
+                                               : m_client->findChild<QPushButton*>(m_spec.defaultButton);
+    }
+    for (QPushButton* button : m_client->findChildren<QPushButton*>()) {
+        button->setDefault(button == shown);
+    }
 }
 
 void Form::applyTabOrder() {
@@ -201,6 +226,42 @@ void Form::showModal(QWidget* owner) {
     if (self && !m_unloaded) {
         loop.exec();
     }
+}
+
+namespace {
+
+// Waits until the window system shows `window`, or the deadline passes. Only the window system's own
+// events and the program's timers run meanwhile; keys and clicks wait until the program takes input again.
+void waitUntilExposed(QWindow& window, QDeadlineTimer deadline) {
+    struct ExposeWatch : QObject {
+        QEventLoop* loop = nullptr;
+        bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+            if (event->type() == QEvent::Expose) {
+                // The event still reaches the window before the loop returns.
+                loop->quit();
+            }
+            return false;
+        }
+    };
+    while (!window.isExposed() && !deadline.hasExpired()) {
+        QEventLoop loop;
+        ExposeWatch watch;
+        watch.loop = &loop;
+        window.installEventFilter(&watch);
+        QTimer::singleShot(std::max<qint64>(deadline.remainingTime(), 0), &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        window.removeEventFilter(&watch);
+    }
+}
+
+} // namespace
+
+void Form::Refresh() {
+    constexpr int exposeBoundMs = 1000;
+    if (QWindow* window = windowHandle(); window != nullptr && isVisible()) {
+        waitUntilExposed(*window, QDeadlineTimer(exposeBoundMs));
+    }
+    repaint();
 }
 
 void Form::Unload() {

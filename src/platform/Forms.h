@@ -96,6 +96,11 @@ public:
     // Places the window in the middle of the primary screen.
     void centreOnScreen();
 
+    // Draws the shown window completely, now. A window manager puts a window on the screen some time after
+    // it is shown, and what is painted before then is lost: this waits for that (a second at most), letting
+    // no input through, then paints.
+    void Refresh();
+
     // Shows the window modal to `owner` (or to the whole program without one) and returns once the
     // window has been unloaded.
     void showModal(QWidget* owner);
@@ -131,6 +136,7 @@ protected:
 private:
     friend class FormRegistry;
     void applyTabOrder();
+    void showDefaultButton();
 
     AppContext& m_context;
     WindowSpec m_spec;
@@ -138,6 +144,7 @@ private:
     QMenuBar* m_menuBar = nullptr;
     StatusBar* m_statusBar = nullptr;
     bool m_unloaded = false;
+    QMetaObject::Connection m_focusWatch;
 };
 
 class FormRegistry {

@@ -5,9 +5,15 @@
 #include <stdexcept>
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPalette>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOption>
 
 #include "platform/Controls.h"
 #include "platform/ImageBox.h"
@@ -225,10 +231,64 @@ void buildControls(QWidget& client, const std::vector<ControlSpec>& rows) {
     }
 }
 
+namespace {
+
+// Menu items that can be marked show a bare check mark when marked and nothing when not, as Windows menus
+// do; Fusion draws a check box in both states.
+class MenuMarkStyle : public QProxyStyle {
+public:
+    explicit MenuMarkStyle(const QString& base) : QProxyStyle(base) {}
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element != PE_IndicatorCheckBox || qobject_cast<const QMenu*>(widget) == nullptr) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        if ((option->state & State_On) == 0) {
+            return;
+        }
+        const QRectF r = option->rect;
+        QPainterPath mark;
+        mark.moveTo(r.left() + r.width() * 0.22, r.top() + r.height() * 0.50);
+        mark.lineTo(r.left() + r.width() * 0.42, r.top() + r.height() * 0.72);
+        mark.lineTo(r.left() + r.width() * 0.80, r.top() + r.height() * 0.28);
+        const QPalette::ColorRole role =
+            (option->state & State_Selected) != 0 ? QPalette::HighlightedText : QPalette::Text;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(option->palette.brush(role), std::max(1.5, r.width() / 7.0), Qt::SolidLine,
+                             Qt::SquareCap, Qt::MiterJoin));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawPath(mark);
+        painter->restore();
+    }
+};
+
+// One for the whole program, on the program's own style (the one beneath it, when that is a proxy too). It
+// outlives every menu, as a style must: it goes with the application.
+QStyle* menuMarkStyle() {
+    static QPointer<MenuMarkStyle> style;
+    if (style.isNull()) {
+        const QStyle* own = QApplication::style();
+        if (const auto* proxy = qobject_cast<const QProxyStyle*>(own);
+            proxy != nullptr && own->name().isEmpty()) {
+            own = proxy->baseStyle();
+        }
+        style = new MenuMarkStyle(own->name());
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+} // namespace
+
 void buildMenus(QMenuBar& bar, const std::vector<MenuSpec>& menus) {
+    QStyle* marks = menuMarkStyle();
     for (const MenuSpec& m : menus) {
         auto* menu = new QMenu(m.caption, &bar);
         menu->setObjectName(m.name);
+        menu->setStyle(marks);
         bar.addMenu(menu);
         for (const MenuItemSpec& item : m.items) {
             QAction* action = nullptr;

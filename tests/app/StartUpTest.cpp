@@ -8,6 +8,7 @@
 #include "platform/Controls.h"
 #include "platform/ImageBox.h"
 #include "support/TestEnvironment.h"
+#include "support/XDesktop.h"
 
 using namespace kl;
 using namespace kl::testing;
@@ -43,6 +44,23 @@ std::vector<Form1*> loadedMenus(AppContext& ctx) {
         }
     }
     return menus;
+}
+
+// The parts of the splash where the card itself shows: everything but its pictures, its version label and
+// the frame's edge.
+QRegion cardArea(const frmSplash& splash) {
+    QRegion area(splash.rect());
+    const auto& frame = splash.control<QWidget>(u"fraMainFrame"_s);
+    for (const QWidget* w : frame.findChildren<QWidget*>()) {
+        if (qobject_cast<const ImageBox*>(w) != nullptr || qobject_cast<const Label*>(w) != nullptr) {
+            area -= QRect(w->mapTo(&splash, QPoint(0, 0)), w->size());
+        }
+    }
+    const QRect f(frame.mapTo(&splash, QPoint(0, 0)), frame.size());
+    const int edgeTop = QFontMetrics(frame.font()).height() / 2;
+    const QRect edge = f.adjusted(0, edgeTop, 0, 0);
+    area -= QRegion(edge.adjusted(-1, -1, 1, 1)) - QRegion(edge.adjusted(3, 3, -3, -3));
+    return area;
 }
 
 } // namespace
@@ -117,6 +135,49 @@ private Q_SLOTS:
         QVERIFY(ctx().forms().loaded<frmSplash>() == nullptr);
     }
 
+    // What the user sees is the screen, not the widget: a window manager maps the window some time after it
+    // is shown, and what is painted before then never reaches the screen.
+    void splashIsOnTheScreenInItsCardColourWhenThePauseBegins() {
+        QImage shot;
+        QRegion card;
+        QSize size;
+        m_test->pause.during = [&] {
+            if (frmSplash* splash = ctx().forms().loaded<frmSplash>()) {
+                shot = XDesktop::grabFromScreen(*splash);
+                card = cardArea(*splash);
+                size = splash->size();
+            }
+        };
+        StartUp(ctx());
+
+        QVERIFY2(!shot.isNull(), "the splash is on the screen when the pause begins");
+        QCOMPARE(shot.size(), size);
+        const QRgb cardColour = qRgb(239, 187, 141);
+        int pixels = 0;
+        int wrong = 0;
+        QPoint firstWrong;
+        for (const QRect& r : card) {
+            for (int y = r.top(); y <= r.bottom(); ++y) {
+                for (int x = r.left(); x <= r.right(); ++x) {
+                    ++pixels;
+                    if ((shot.pixel(x, y) & 0xFFFFFF) != (cardColour & 0xFFFFFF)) {
+                        if (wrong++ == 0) {
+                            firstWrong = QPoint(x, y);
+                        }
+                    }
+                }
+            }
+        }
+        QVERIFY2(pixels > size.width() * size.height() / 2, "most of the card is bare");
+        QVERIFY2(wrong == 0,
+                 qPrintable(
+                     u"%1 of %2 pixels of the card are not its colour, the first at (%3,%4): %5"_s.arg(wrong)
+                         .arg(pixels)
+                         .arg(firstWrong.x())
+                         .arg(firstWrong.y())
+                         .arg(QColor(shot.pixel(firstWrong)).name())));
+    }
+
     void splashLayout() {
         auto& splash = ctx().forms().get<frmSplash>();
         QVERIFY(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
@@ -148,5 +209,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(StartUpTest)
+KL_QTEST_MAIN_WITH_DESKTOP(StartUpTest)
 #include "StartUpTest.moc"

@@ -660,6 +660,68 @@ private Q_SLOTS:
         QCOMPARE(barMenus.size(), 3);
     }
 
+    // A Settings item shows nothing beside its caption when unmarked and a bare check mark when marked, as
+    // the original menus do: no check box in either state.
+    void settingsMenuShowsOnlyItsMarks_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<bool>("marked");
+        QTest::addColumn<bool>("highlighted");
+        QTest::newRow("unmarked") << u"mnuBeforeSameFront"_s << false << false;
+        QTest::newRow("unmarked, highlighted") << u"mnuAfterSameFront"_s << false << true;
+        QTest::newRow("marked") << u"mnuBeforeSameFront"_s << true << false;
+        QTest::newRow("marked, highlighted") << u"mnuAfterSameFront"_s << true << true;
+    }
+
+    void settingsMenuShowsOnlyItsMarks() {
+        QFETCH(QString, item);
+        QFETCH(bool, marked);
+        QFETCH(bool, highlighted);
+        Form2& f = window();
+        QVERIFY(showActive(f));
+        auto& action = f.control<QAction>(item);
+        if (marked) {
+            action.trigger();
+        }
+        QCOMPARE(action.isChecked(), marked);
+        auto& menu = need<QMenu>(f, u"mnuSetting"_s);
+        menu.popup(f.mapToGlobal(QPoint(0, 0)));
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        menu.setActiveAction(highlighted ? &action : nullptr);
+        const QImage shot = menu.grab().toImage();
+        const QRect itemRect = menu.actionGeometry(&action);
+        menu.hide();
+
+        // The mark's place: a square at the item's left end, before its caption, inside the item's edge.
+        const QRect place =
+            QRect(itemRect.topLeft(), QSize(itemRect.height(), itemRect.height())).adjusted(2, 2, -2, -2);
+        const QColor back = shot.pixelColor(place.topLeft());
+        const auto differs = [&back](QColor c) {
+            return qAbs(c.red() - back.red()) + qAbs(c.green() - back.green()) +
+                       qAbs(c.blue() - back.blue()) >
+                   60;
+        };
+        QRect mark;
+        for (int y = place.top(); y <= place.bottom(); ++y) {
+            for (int x = place.left(); x <= place.right(); ++x) {
+                if (differs(shot.pixelColor(x, y))) {
+                    mark |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        if (!marked) {
+            QVERIFY2(mark.isEmpty(), "nothing beside an unmarked item's caption");
+            return;
+        }
+        QVERIFY2(!mark.isEmpty(), "a marked item shows its mark");
+        // A check mark rises to its top at one end; a box's edge runs along the whole top.
+        int topRow = 0;
+        for (int x = mark.left(); x <= mark.right(); ++x) {
+            topRow += differs(shot.pixelColor(x, mark.top())) ? 1 : 0;
+        }
+        QVERIFY2(topRow * 3 < mark.width(),
+                 qPrintable(u"the mark's top row is %1 of %2 pixels: a box"_s.arg(topRow).arg(mark.width())));
+    }
+
     void statusBarShowsModeDateAndTime() {
         m_test->clock.time = QDateTime(QDate(2026, 3, 14), QTime(9, 26));
         Form2& f = window();

@@ -259,6 +259,25 @@ private Q_SLOTS:
         QCOMPARE(f.cancelClicks, 1);
     }
 
+    // Fusion draws the default button with the selection's colour in its outline; the others in grey.
+    void theDefaultButtonIsDrawnAsOne() {
+        SampleForm& f = window();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        auto& ok = testing::need<CommandButton>(f, u"cmdOK"_s);
+        auto& cancel = testing::need<CommandButton>(f, u"cmdCancel"_s);
+        // How much bluer than red the middle of a button's top edge is.
+        const auto edgeBlueness = [](QPushButton& b) {
+            const QColor c = b.grab().toImage().pixelColor(b.width() / 2, 0);
+            return c.blue() - c.red();
+        };
+        QVERIFY2(edgeBlueness(ok) > 40, "the default button's edge is in the selection's colour");
+        QVERIFY2(qAbs(edgeBlueness(cancel)) < 10, "another button's edge is grey");
+        cancel.setFocus();
+        QVERIFY2(edgeBlueness(cancel) > 40, "a focused button looks like the one that Enter presses");
+        QVERIFY2(qAbs(edgeBlueness(ok)) < 10, "and the default button then does not");
+    }
+
     void tabFollowsTheListAndTheFirstHoldsTheFocus() {
         SampleForm& f = window();
         f.show();

@@ -10,7 +10,7 @@ void StartUp(AppContext& context) {
     auto& splash = context.forms().get<frmSplash>();
     splash.show();
     // Nothing is painted on its own before this returns, and the pause holds the only thread.
-    splash.repaint();
+    splash.Refresh();
     context.platform().pause.sleep(1200);
     // The start-up's own top menu, apart from the single one that the main windows show later. It loads
     // while the splash is still on the screen.

@@ -1,0 +1,268 @@
+#include "XDesktop.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <xcb/xcb.h>
+
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+
+extern char** environ;
+
+namespace kl::testing {
+
+namespace {
+
+XDesktop* g_current = nullptr;
+
+using Clock = std::chrono::steady_clock;
+
+// Starts `path` with `args` and `env`; `keepFd` (when not -1) stays open in the program, every other
+// descriptor of ours is closed on exec, and its output goes nowhere. Only async-signal-safe calls run
+// between fork and exec.
+pid_t spawn(const char* path, std::vector<std::string> args, const std::vector<std::string>& env,
+            int keepFd) {
+    std::vector<char*> argv;
+    for (std::string& a : args) {
+        argv.push_back(a.data());
+    }
+    argv.push_back(nullptr);
+    std::vector<std::string> envCopy = env;
+    std::vector<char*> envp;
+    for (std::string& e : envCopy) {
+        envp.push_back(e.data());
+    }
+    envp.push_back(nullptr);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int null = open("/dev/null", O_RDWR);
+        if (null >= 0) {
+            dup2(null, STDIN_FILENO);
+            dup2(null, STDOUT_FILENO);
+            dup2(null, STDERR_FILENO);
+        }
+        if (keepFd >= 0) {
+            fcntl(keepFd, F_SETFD, 0);
+        }
+        execve(path, argv.data(), envp.data());
+        _exit(127);
+    }
+    return pid;
+}
+
+// This program's environment, with `name` set to `value` when a name is given.
+std::vector<std::string> environmentWith(const std::string& name = {}, const std::string& value = {}) {
+    std::vector<std::string> env;
+    const std::string prefix = name + '=';
+    for (char** e = environ; *e != nullptr; ++e) {
+        if (name.empty() || std::strncmp(*e, prefix.c_str(), prefix.size()) != 0) {
+            env.emplace_back(*e);
+        }
+    }
+    if (!name.empty()) {
+        env.push_back(prefix + value);
+    }
+    return env;
+}
+
+// Ends the program started as `pid`: asks first, then insists.
+void endProcess(pid_t pid) {
+    if (pid <= 0) {
+        return;
+    }
+    kill(pid, SIGTERM);
+    const auto deadline = Clock::now() + std::chrono::seconds(5);
+    while (waitpid(pid, nullptr, WNOHANG) == 0) {
+        if (Clock::now() > deadline) {
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+// The display number that Xvfb writes to its -displayfd descriptor, one line; empty when none came in time.
+std::string readDisplayNumber(int fd, int timeoutMs) {
+    std::string line;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (line.find('\n') == std::string::npos) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        if (left <= 0) {
+            return {};
+        }
+        pollfd p{fd, POLLIN, 0};
+        if (poll(&p, 1, static_cast<int>(left)) <= 0) {
+            return {};
+        }
+        char buf[32];
+        const ssize_t n = read(fd, buf, sizeof buf);
+        if (n <= 0) {
+            return {};
+        }
+        line.append(buf, static_cast<std::size_t>(n));
+    }
+    return line.substr(0, line.find('\n'));
+}
+
+} // namespace
+
+XDesktop XDesktop::start() {
+    XDesktop desktop;
+    int fds[2];
+    if (pipe2(fds, O_CLOEXEC) != 0) {
+        desktop.m_error = QStringLiteral("no pipe for the display number");
+        return desktop;
+    }
+    desktop.m_server = spawn(
+        "/usr/bin/Xvfb",
+        {"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"},
+        environmentWith(), fds[1]);
+    close(fds[1]);
+    const std::string number = readDisplayNumber(fds[0], 15000);
+    close(fds[0]);
+    if (desktop.m_server < 0 || number.empty()) {
+        desktop.m_error = QStringLiteral("Xvfb gave no display");
+        desktop.stop();
+        return desktop;
+    }
+    desktop.m_display = QStringLiteral(":") + QString::fromStdString(number);
+    const std::string display = desktop.m_display.toStdString();
+    desktop.m_connection = xcb_connect(display.c_str(), nullptr);
+    if (xcb_connection_has_error(desktop.m_connection) != 0) {
+        desktop.m_error = QStringLiteral("no connection to ") + desktop.m_display;
+        desktop.stop();
+        return desktop;
+    }
+    desktop.m_windowManager =
+        spawn("/usr/bin/openbox", {"openbox", "--sm-disable"}, environmentWith("DISPLAY", display), -1);
+    if (desktop.m_windowManager < 0 || !desktop.waitForWindowManager(15000)) {
+        desktop.m_error = QStringLiteral("openbox did not come up on ") + desktop.m_display;
+        desktop.stop();
+        return desktop;
+    }
+    g_current = &desktop;
+    return desktop;
+}
+
+XDesktop XDesktop::forPlatform() {
+    if (qgetenv("QT_QPA_PLATFORM") != "xcb") {
+        return XDesktop();
+    }
+    XDesktop desktop = start();
+    if (desktop.ready()) {
+        qputenv("DISPLAY", desktop.m_display.toLocal8Bit());
+    }
+    return desktop;
+}
+
+XDesktop::XDesktop(XDesktop&& other) noexcept
+    : m_server(other.m_server), m_windowManager(other.m_windowManager), m_display(std::move(other.m_display)),
+      m_error(std::move(other.m_error)), m_connection(other.m_connection) {
+    other.m_server = -1;
+    other.m_windowManager = -1;
+    other.m_connection = nullptr;
+    if (g_current == &other) {
+        g_current = this;
+    }
+}
+
+XDesktop::~XDesktop() {
+    stop();
+}
+
+void XDesktop::stop() {
+    if (g_current == this) {
+        g_current = nullptr;
+    }
+    if (m_connection != nullptr) {
+        xcb_disconnect(m_connection);
+        m_connection = nullptr;
+    }
+    endProcess(m_windowManager);
+    m_windowManager = -1;
+    endProcess(m_server);
+    m_server = -1;
+}
+
+// A window manager that follows the desktop conventions names its check window on the root window.
+bool XDesktop::waitForWindowManager(int timeoutMs) {
+    const char name[] = "_NET_SUPPORTING_WM_CHECK";
+    xcb_intern_atom_reply_t* atom =
+        xcb_intern_atom_reply(m_connection, xcb_intern_atom(m_connection, 0, sizeof name - 1, name), nullptr);
+    if (atom == nullptr) {
+        return false;
+    }
+    const xcb_atom_t check = atom->atom;
+    std::free(atom);
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (Clock::now() < deadline) {
+        xcb_get_property_reply_t* reply = xcb_get_property_reply(
+            m_connection, xcb_get_property(m_connection, 0, root, check, XCB_ATOM_WINDOW, 0, 1), nullptr);
+        const bool set = reply != nullptr && xcb_get_property_value_length(reply) > 0;
+        std::free(reply);
+        if (set) {
+            return true;
+        }
+        if (waitpid(m_windowManager, nullptr, WNOHANG) != 0) {
+            m_windowManager = -1;
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+}
+
+XDesktop* XDesktop::current() {
+    return g_current;
+}
+
+QImage XDesktop::grabFromScreen(const QWidget& widget) {
+    const WId id = widget.window()->winId();
+    XDesktop* desktop = current();
+    if (desktop == nullptr || desktop->m_connection == nullptr) {
+        QScreen* screen = QGuiApplication::primaryScreen();
+        return screen != nullptr ? screen->grabWindow(id).toImage() : QImage();
+    }
+    xcb_connection_t* c = desktop->m_connection;
+    const auto window = static_cast<xcb_window_t>(id);
+    xcb_get_geometry_reply_t* geometry = xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr);
+    if (geometry == nullptr) {
+        return {};
+    }
+    const int width = geometry->width;
+    const int height = geometry->height;
+    std::free(geometry);
+    xcb_get_image_reply_t* reply =
+        xcb_get_image_reply(c,
+                            xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0,
+                                          static_cast<uint16_t>(width), static_cast<uint16_t>(height), ~0U),
+                            nullptr);
+    // A window that is not viewable has no image.
+    if (reply == nullptr) {
+        return {};
+    }
+    QImage image;
+    const int length = xcb_get_image_data_length(reply);
+    if (reply->depth == 24 && length == width * height * 4) {
+        image = QImage(xcb_get_image_data(reply), width, height, width * 4, QImage::Format_RGB32).copy();
+    }
+    std::free(reply);
+    return image;
+}
+
+} // namespace kl::testing
