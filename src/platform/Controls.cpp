@@ -5,6 +5,9 @@
 #include <QPalette>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QValidator>
 
 #include <algorithm>
@@ -203,6 +206,38 @@ CommandButton::CommandButton(QWidget* parent, const QString& name, const QString
     setObjectName(name);
     // Enter on a focused button presses that button, not the window's default one.
     setAutoDefault(true);
+}
+
+void CommandButton::setBackColor(Rgb c) {
+    m_back = c;
+    QPalette p = palette();
+    p.setColor(QPalette::Button, c.toColor());
+    setPalette(p);
+    setAutoFillBackground(true);
+    update();
+}
+
+void CommandButton::paintEvent(QPaintEvent* event) {
+    if (!m_back) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    // The style's bevel for the outline (default, focus), then the flat face over its shaded one.
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    p.drawControl(QStyle::CE_PushButtonBevel, option);
+    const QColor face = m_back->toColor();
+    p.fillRect(rect().adjusted(1, 1, -1, -1), isDown() ? face.darker(110) : face);
+    QStyleOptionButton label = option;
+    label.rect = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    p.drawControl(QStyle::CE_PushButtonLabel, label);
+    if (option.state & QStyle::State_HasFocus) {
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(option);
+        focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
+        p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
 }
 
 MemoBox::MemoBox(QWidget* parent, const QString& name) : QPlainTextEdit(parent) {

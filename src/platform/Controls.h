@@ -144,10 +144,20 @@ private:
     bool m_rising;
 };
 
+// A push button. Given a back colour it is a graphical button: its face is a flat fill of that colour,
+// where a standard button keeps the style's own face.
 class CommandButton : public QPushButton {
     Q_OBJECT
 public:
     CommandButton(QWidget* parent, const QString& name, const QString& caption);
+
+    void setBackColor(Rgb c);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::optional<Rgb> m_back;
 };
 
 // A frame whose top edge runs through the middle of its caption, the caption in a gap of the edge:

@@ -170,7 +170,9 @@ QWidget* makeControl(QWidget* parent, const ControlSpec& row) {
         if (row.font) {
             b->setFont(fontOf(*row.font));
         }
-        setBack(b, QPalette::Button, row.back);
+        if (row.back) {
+            b->setBackColor(*row.back);
+        }
         setFore(b, QPalette::ButtonText, row.fore);
         place(b, row);
         return b;

@@ -26,7 +26,7 @@ enum class ControlKind {
     ComboBox, // drop-down list, choice only
     CheckBox,
     OptionButton,  // one of a group of option buttons (the group is the container)
-    CommandButton, // push button; Enter on it presses it
+    CommandButton, // push button; Enter on it presses it; a back colour makes it a graphical one
     Image,         // picture place; takes the picture's size unless stretched
     Line,          // a straight line from (left, top) to (left + width, top + height)
 };
