@@ -278,6 +278,11 @@ Frame::Frame(QWidget* parent, const QString& name, const QString& caption) : QGr
     setObjectName(name);
 }
 
+void Frame::setHeading(QWidget* picture) {
+    m_heading = picture;
+    update();
+}
+
 void Frame::paintEvent(QPaintEvent* /*event*/) {
     QPainter p(this);
     const QFontMetrics fm(font());
@@ -288,12 +293,20 @@ void Frame::paintEvent(QPaintEvent* /*event*/) {
     p.setPen(palette().color(QPalette::Dark));
     p.drawRect(edge);
 
+    constexpr int captionLeft = 8;
+    constexpr int margin = 2;
+    const QRect caption(captionLeft, 0, fm.horizontalAdvance(title()), fm.height());
+    QRect gap = title().isEmpty() ? QRect() : caption.adjusted(-margin, 0, margin, 0);
+    if (m_heading) {
+        const QRect picture = m_heading->geometry();
+        gap = gap.united(QRect(picture.left() - margin, 0, picture.width() + 2 * margin, fm.height()));
+    }
+    if (!gap.isEmpty()) {
+        p.fillRect(gap, palette().color(QPalette::Window));
+    }
     if (title().isEmpty()) {
         return;
     }
-    constexpr int captionLeft = 8;
-    const QRect caption(captionLeft, 0, fm.horizontalAdvance(title()), fm.height());
-    p.fillRect(caption.adjusted(-2, 0, 2, 0), palette().color(QPalette::Window));
     style()->drawItemText(&p, caption, Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic, palette(),
                           isEnabled(), title(), QPalette::WindowText);
 }

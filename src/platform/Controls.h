@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QString>
@@ -167,8 +168,15 @@ class Frame : public QGroupBox {
 public:
     Frame(QWidget* parent, const QString& name, const QString& caption);
 
+    // A picture on the top edge that the caption's blanks make room for: the gap reaches over the
+    // whole of it, however wide the blanks come out in the installed font.
+    void setHeading(QWidget* picture);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPointer<QWidget> m_heading;
 };
 
 } // namespace kl

@@ -180,6 +180,14 @@ QWidget* makeControl(QWidget* parent, const ControlSpec& row) {
     case ControlKind::Image: {
         auto* i = new ImageBox(parent, row.name, row.stretch);
         i->setGeometry(twips(row.left), twips(row.top), twips(row.width), twips(row.height));
+        if (row.heading) {
+            auto* frame = qobject_cast<Frame*>(parent);
+            if (frame == nullptr) {
+                throw std::logic_error(
+                    (row.name + QStringLiteral(": a heading outside a frame")).toStdString());
+            }
+            frame->setHeading(i);
+        }
         return i;
     }
     case ControlKind::Line: {
