@@ -43,6 +43,11 @@ void installFontSubstitutions() {
         {QStringLiteral("MotoyaLMaru"), QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
 }
 
+bool isHeavyOnlyFace(const QString& family) {
+    // Haettenschweiler's only weight is black; its condensed stand-ins are thin in their regular weight.
+    return family == u"Haettenschweiler";
+}
+
 Rgb systemWindowColour() {
     const QColor c = QApplication::palette().color(QPalette::Active, QPalette::Base);
     return {c.red(), c.green(), c.blue()};

@@ -26,6 +26,9 @@ void moveTwips(QWidget* w, int left, int top);
 QFont uiGothic(double pointSize, bool bold = false);
 // Maps every font the windows name to the closest installed one.
 void installFontSubstitutions();
+// A face that exists in one heavy weight only: its stand-ins come nearest to it in their bold weight,
+// whatever weight a control names.
+bool isHeavyOnlyFace(const QString& family);
 
 // The system's window background colour: the normal back colour of lists and text boxes.
 Rgb systemWindowColour();

@@ -19,7 +19,7 @@ namespace {
 QFont fontOf(const FontSpec& f) {
     QFont font(f.family);
     font.setPointSizeF(f.points);
-    font.setBold(f.bold);
+    font.setBold(f.bold || isHeavyOnlyFace(f.family));
     if (f.stretch != 100) {
         font.setStretch(f.stretch);
     }
