@@ -5,6 +5,9 @@
 #include <QPalette>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QValidator>
 
 #include <algorithm>
@@ -42,6 +45,11 @@ void installFontSubstitutions() {
     QFont::insertSubstitutions(
         QStringLiteral("HG丸ｺﾞｼｯｸM-PRO"),
         {QStringLiteral("MotoyaLMaru"), QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+}
+
+bool isHeavyOnlyFace(const QString& family) {
+    // Haettenschweiler's only weight is black; its condensed stand-ins are thin in their regular weight.
+    return family == u"Haettenschweiler";
 }
 
 Rgb systemWindowColour() {
@@ -257,6 +265,38 @@ CommandButton::CommandButton(QWidget* parent, const QString& name, const QString
     setAutoDefault(true);
 }
 
+void CommandButton::setBackColor(Rgb c) {
+    m_back = c;
+    QPalette p = palette();
+    p.setColor(QPalette::Button, c.toColor());
+    setPalette(p);
+    setAutoFillBackground(true);
+    update();
+}
+
+void CommandButton::paintEvent(QPaintEvent* event) {
+    if (!m_back) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    // The style's bevel for the outline (default, focus), then the flat face over its shaded one.
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    p.drawControl(QStyle::CE_PushButtonBevel, option);
+    const QColor face = m_back->toColor();
+    p.fillRect(rect().adjusted(1, 1, -1, -1), isDown() ? face.darker(110) : face);
+    QStyleOptionButton label = option;
+    label.rect = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    p.drawControl(QStyle::CE_PushButtonLabel, label);
+    if (option.state & QStyle::State_HasFocus) {
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(option);
+        focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
+        p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
 MemoBox::MemoBox(QWidget* parent, const QString& name) : QPlainTextEdit(parent) {
     setObjectName(name);
     setTabChangesFocus(true);
@@ -295,6 +335,11 @@ Frame::Frame(QWidget* parent, const QString& name, const QString& caption) : QGr
     setObjectName(name);
 }
 
+void Frame::setHeading(QWidget* picture) {
+    m_heading = picture;
+    update();
+}
+
 void Frame::paintEvent(QPaintEvent* /*event*/) {
     QPainter p(this);
     const QFontMetrics fm(font());
@@ -305,12 +350,20 @@ void Frame::paintEvent(QPaintEvent* /*event*/) {
     p.setPen(palette().color(QPalette::Dark));
     p.drawRect(edge);
 
+    constexpr int captionLeft = 8;
+    constexpr int margin = 2;
+    const QRect caption(captionLeft, 0, fm.horizontalAdvance(title()), fm.height());
+    QRect gap = title().isEmpty() ? QRect() : caption.adjusted(-margin, 0, margin, 0);
+    if (m_heading) {
+        const QRect picture = m_heading->geometry();
+        gap = gap.united(QRect(picture.left() - margin, 0, picture.width() + 2 * margin, fm.height()));
+    }
+    if (!gap.isEmpty()) {
+        p.fillRect(gap, palette().color(QPalette::Window));
+    }
     if (title().isEmpty()) {
         return;
     }
-    constexpr int captionLeft = 8;
-    const QRect caption(captionLeft, 0, fm.horizontalAdvance(title()), fm.height());
-    p.fillRect(caption.adjusted(-2, 0, 2, 0), palette().color(QPalette::Window));
     style()->drawItemText(&p, caption, Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic, palette(),
                           isEnabled(), title(), QPalette::WindowText);
 }

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QString>
@@ -25,6 +26,9 @@ void moveTwips(QWidget* w, int left, int top);
 QFont uiGothic(double pointSize, bool bold = false);
 // Maps every font the windows name to the closest installed one.
 void installFontSubstitutions();
+// A face that exists in one heavy weight only: its stand-ins come nearest to it in their bold weight,
+// whatever weight a control names.
+bool isHeavyOnlyFace(const QString& family);
 
 // The system's window background colour: the normal back colour of lists and text boxes.
 Rgb systemWindowColour();
@@ -148,10 +152,20 @@ private:
     bool m_rising;
 };
 
+// A push button. Given a back colour it is a graphical button: its face is a flat fill of that colour,
+// where a standard button keeps the style's own face.
 class CommandButton : public QPushButton {
     Q_OBJECT
 public:
     CommandButton(QWidget* parent, const QString& name, const QString& caption);
+
+    void setBackColor(Rgb c);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::optional<Rgb> m_back;
 };
 
 // A frame whose top edge runs through the middle of its caption, the caption in a gap of the edge:
@@ -161,8 +175,15 @@ class Frame : public QGroupBox {
 public:
     Frame(QWidget* parent, const QString& name, const QString& caption);
 
+    // A picture on the top edge that the caption's blanks make room for: the gap reaches over the
+    // whole of it, however wide the blanks come out in the installed font.
+    void setHeading(QWidget* picture);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPointer<QWidget> m_heading;
 };
 
 } // namespace kl

@@ -25,7 +25,7 @@ namespace {
 QFont fontOf(const FontSpec& f) {
     QFont font(f.family);
     font.setPointSizeF(f.points);
-    font.setBold(f.bold);
+    font.setBold(f.bold || isHeavyOnlyFace(f.family));
     if (f.stretch != 100) {
         font.setStretch(f.stretch);
     }
@@ -176,7 +176,9 @@ QWidget* makeControl(QWidget* parent, const ControlSpec& row) {
         if (row.font) {
             b->setFont(fontOf(*row.font));
         }
-        setBack(b, QPalette::Button, row.back);
+        if (row.back) {
+            b->setBackColor(*row.back);
+        }
         setFore(b, QPalette::ButtonText, row.fore);
         place(b, row);
         return b;
@@ -184,6 +186,14 @@ QWidget* makeControl(QWidget* parent, const ControlSpec& row) {
     case ControlKind::Image: {
         auto* i = new ImageBox(parent, row.name, row.stretch);
         i->setGeometry(twips(row.left), twips(row.top), twips(row.width), twips(row.height));
+        if (row.heading) {
+            auto* frame = qobject_cast<Frame*>(parent);
+            if (frame == nullptr) {
+                throw std::logic_error(
+                    (row.name + QStringLiteral(": a heading outside a frame")).toStdString());
+            }
+            frame->setHeading(i);
+        }
         return i;
     }
     case ControlKind::Line: {

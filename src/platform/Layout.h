@@ -26,7 +26,7 @@ enum class ControlKind {
     ComboBox, // drop-down list, choice only
     CheckBox,
     OptionButton,  // one of a group of option buttons (the group is the container)
-    CommandButton, // push button; Enter on it presses it
+    CommandButton, // push button; Enter on it presses it; a back colour makes it a graphical one
     Image,         // picture place; takes the picture's size unless stretched
     Line,          // a straight line from (left, top) to (left + width, top + height)
 };
@@ -60,6 +60,7 @@ struct ControlSpec {
     int maxLength = 0; // text boxes; 0 is no limit
     bool visible = true;
     bool stretch = false;      // images: scale the picture to the given size
+    bool heading = false;      // images: the heading of the frame that holds it, in the gap of its top edge
     bool singleBorder = false; // labels: fixed single border, system button colours unless given
     bool borderless = false;   // text boxes without the sunken border
     bool wordWrap = false;     // labels

@@ -1,6 +1,10 @@
 #include "MessageBoxes.h"
 
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace kl::platform {
 
@@ -50,11 +54,25 @@ QMessageBox::StandardButtons qtButtons(MsgButtons b) {
     return QMessageBox::Ok;
 }
 
+// QMessageBox wraps any text wider than half the screen or 500 pixels. A message breaks only at its own line
+// breaks, as the program's texts are written, unless a line is wider than the screen leaves room for.
+void keepLinesWhole(QMessageBox& box) {
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (label == nullptr) {
+        return;
+    }
+    label->setWordWrap(false);
+    constexpr int iconAndMargins = 200;
+    const int room = box.screen()->availableGeometry().width() - iconAndMargins;
+    label->setMinimumWidth(std::min(label->sizeHint().width(), room));
+}
+
 } // namespace
 
 MsgAnswer QtMessageBoxes::show(const MessageBoxRequest& request, QWidget* owner) {
     QMessageBox box(qtIcon(request.icon), request.title, request.text, qtButtons(request.buttons), owner);
     box.setDefaultButton(qtButton(request.defaultButton));
+    keepLinesWhole(box);
     switch (box.exec()) {
     case QMessageBox::Ok:
         return MsgAnswer::Ok;

@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QFontInfo>
 #include <QScrollBar>
 
 #include "ModalSteps.h"
@@ -123,6 +124,10 @@ private Q_SLOTS:
         QCOMPARE(version.geometry().right() + 1, twips(c.versionRight));
         QCOMPARE(version.y(), twips(c.versionTop));
         QCOMPARE(version.palette().color(QPalette::WindowText), QColor(128, 128, 255));
+        // Haettenschweiler's stand-in, in the heavy weight that face has.
+        const QFontInfo face(version.font());
+        QCOMPARE(face.family(), u"Roboto Condensed"_s);
+        QVERIFY2(face.weight() >= QFont::Bold, qPrintable(QString::number(face.weight())));
 
         QCOMPARE(need<CommandButton>(about, c.prefix + u"cmdOK"_s).text(), u"O K"_s);
         QCOMPARE(need<CommandButton>(about, c.prefix + u"cmdSysInfo"_s).text(), u"ｼｽﾃﾑ情報(&S)..."_s);

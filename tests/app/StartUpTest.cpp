@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QFontInfo>
 #include <QPaintEvent>
 
 #include "app/gui/Form1.h"
@@ -206,6 +207,10 @@ private Q_SLOTS:
         QCOMPARE(version.y(), twips(2200));
         QVERIFY(version.alignment().testFlag(Qt::AlignRight));
         QVERIFY2(version.width() >= version.sizeHint().width(), "the whole text fits");
+        // Haettenschweiler's stand-in, in the heavy weight that face has.
+        const QFontInfo face(version.font());
+        QCOMPARE(face.family(), u"Roboto Condensed"_s);
+        QVERIFY2(face.weight() >= QFont::Bold, qPrintable(QString::number(face.weight())));
     }
 };
 

@@ -8,6 +8,7 @@
 
 #include "Form2Testing.h"
 #include "platform/ImageBox.h"
+#include "support/FrameChecks.h"
 
 using namespace Qt::Literals::StringLiterals;
 using kl::CheckBox;
@@ -483,6 +484,28 @@ private Q_SLOTS:
         // The logo is stretched to its place.
         QVERIFY(f.control<kl::ImageBox>(u"Image2"_s).Stretch());
         QCOMPARE(tempPictureFiles(), before);
+    }
+
+    // Each heading picture lies wholly in the gap that its frame's blank caption leaves in the top edge.
+    void headingsLieInTheGapOfTheirFrame_data() {
+        QTest::addColumn<QString>("frame");
+        QTest::addColumn<QString>("heading");
+        QTest::newRow("before the change") << u"Frame1_Main"_s << u"Image9"_s;
+        QTest::newRow("after the change") << u"Frame2_Main"_s << u"Image10"_s;
+        QTest::newRow("old front") << u"Frame1"_s << u"Image6"_s;
+        QTest::newRow("old rear") << u"Frame2"_s << u"Image7"_s;
+        QTest::newRow("new front") << u"Frame3"_s << u"Image5"_s;
+        QTest::newRow("new rear") << u"Frame4"_s << u"Image8"_s;
+        QTest::newRow("help panel") << u"Frame5"_s << u"Image11"_s;
+    }
+    void headingsLieInTheGapOfTheirFrame() {
+        QFETCH(QString, frame);
+        QFETCH(QString, heading);
+        Form2& f = window();
+        const auto& picture = f.control<kl::ImageBox>(heading);
+        QVERIFY(picture.hasPicture());
+        const QString across = topEdgeAcross(f.control<kl::Frame>(frame), picture);
+        QVERIFY2(across.isEmpty(), qPrintable(across));
     }
 
     void typedBoxRefusesAFifthCharacter_data() {

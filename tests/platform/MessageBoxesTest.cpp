@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -58,6 +59,42 @@ private Q_SLOTS:
                                          nullptr);
         QVERIFY(pressed);
         QCOMPARE(got, answer);
+    }
+
+    // The label lays each line of the text out whole: the questions are single lines, however long, and
+    // a text's own line breaks stay.
+    void linesStayWhole_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("lines");
+        const QString end = u"\u3000\u3000"_s;
+        QTest::newRow("input window")
+            << u"入力モードを閉じてトップメニューへ戻ります。 よろしいですか？"_s + end << 1;
+        QTest::newRow("result window")
+            << u"解析結果モードを閉じてトップメニューへ戻ります。 よろしいですか？"_s + end << 1;
+        QTest::newRow("viewer")
+            << u"解析結果ビューワモードを閉じてトップメニューへ戻ります。 よろしいですか？"_s + end << 1;
+        QTest::newRow("exit") << u"全てのプログラムを終了しようとしています。 全終了しますか？"_s + end << 1;
+        QTest::newRow("own line break") << u"解析結果ビューワモードを閉じます。\r\nよろしいですか？"_s << 2;
+    }
+    void linesStayWhole() {
+        QFETCH(QString, text);
+        QFETCH(int, lines);
+        int shown = 0;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            auto* label = box->findChild<QLabel*>(u"qt_msgbox_label"_s);
+            if (label != nullptr) {
+                const int height = label->heightForWidth(label->width());
+                shown = qRound(double(height) / label->fontMetrics().lineSpacing());
+            }
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QtMessageBoxes boxes;
+        boxes.show({text, u"Kavor Lintep 2005 Viewer"_s, MsgIcon::Exclamation, MsgButtons::OkCancel,
+                    MsgAnswer::Cancel},
+                   nullptr);
+        QCOMPARE(shown, lines);
     }
 };
 

@@ -18,6 +18,7 @@
 #include "platform/Controls.h"
 #include "platform/ImageBox.h"
 #include "results/gui/Form4.h"
+#include "support/FrameChecks.h"
 #include "support/MenuChecks.h"
 #include "support/TestEnvironment.h"
 
@@ -270,6 +271,24 @@ private Q_SLOTS:
                 QVERIFY2(listed.contains(name), qPrintable(u"not in the layout: "_s + name));
             }
         }
+    }
+
+    // Each heading picture lies wholly in the gap that its frame's blank caption leaves in the top edge.
+    void headingsLieInTheGapOfTheirFrame_data() {
+        QTest::addColumn<QString>("frame");
+        QTest::addColumn<QString>("heading");
+        QTest::newRow("outer frame") << u"Frame0"_s << u"Image9"_s;
+        QTest::newRow("comparison") << u"Frame1"_s << u"Image5"_s;
+    }
+    void headingsLieInTheGapOfTheirFrame() {
+        QFETCH(QString, frame);
+        QFETCH(QString, heading);
+        Session s;
+        kl::Form4& w = s.window();
+        const auto& picture = w.control<kl::ImageBox>(heading);
+        QVERIFY(picture.hasPicture());
+        const QString across = kl::testing::topEdgeAcross(w.control<kl::Frame>(frame), picture);
+        QVERIFY2(across.isEmpty(), qPrintable(across));
     }
 
     void boxStartsFresh_data() {

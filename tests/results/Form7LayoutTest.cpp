@@ -286,6 +286,29 @@ private Q_SLOTS:
         QCOMPARE(image.pixelColor(corner), ViewerColour);
     }
 
+    // The two graphical buttons: a flat face in the viewer's colour, top to bottom, not a shaded one.
+    void graphicalButtonsHaveAFlatFace_data() {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("O K, the default button") << u"F7_Command1"_s;
+        QTest::newRow("data clear") << u"F7_Command2"_s;
+    }
+    void graphicalButtonsHaveAFlatFace() {
+        QFETCH(QString, button);
+        Session s;
+        kl::Form7& w = s.viewer();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QImage face = kl::testing::need<QPushButton>(w, button).grab().toImage();
+        // The columns left of the caption, inside the outline.
+        for (int x = 2; x < 8; ++x) {
+            for (int y = 2; y < face.height() - 2; ++y) {
+                QVERIFY2(face.pixelColor(x, y) == ViewerColour,
+                         qPrintable(u"%1 at %2,%3: %4"_s.arg(button).arg(x).arg(y).arg(
+                             colourText(face.pixelColor(x, y)))));
+            }
+        }
+    }
+
     // A freshly loaded viewer: every data, grade and verdict box empty on white in the default text
     // colour, every comment empty on white, and the focus on "O K" when shown.
     void freshState() {

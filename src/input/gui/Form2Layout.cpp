@@ -145,6 +145,13 @@ ControlSpec image(QStringView name, QStringView container, int left, int top, in
             .stretch = stretch};
 }
 
+// A frame's heading picture, in the gap of the frame's top edge.
+ControlSpec heading(QStringView name, QStringView frame, int left, int top, int width, int height) {
+    ControlSpec row = image(name, frame, left, top, width, height);
+    row.heading = true;
+    return row;
+}
+
 // A caption sized to its text, transparent and black.
 ControlSpec label(QStringView name, QStringView container, int left, int top, const QString& caption) {
     return {.name = name.toString(),
@@ -201,7 +208,7 @@ ControlSpec button(QStringView name, QStringView caption, int left, int top, int
 void addWheelFrame(std::vector<ControlSpec>& rows, const WheelFrame& f) {
     rows.push_back(frame(f.frame, f.container, f.left, f.top, 4100, f.height, gothic(f.captionPoints),
                          blanks(f.captionSpaces)));
-    rows.push_back(image(f.heading, f.frame, 150, 20, 1020, 195));
+    rows.push_back(heading(f.heading, f.frame, 150, 20, 1020, 195));
     for (std::size_t r = 0; r < kWheelRows.size(); ++r) {
         const WheelRow& row = kWheelRows[r];
         // The first caption of the old front frame stands 5 twips left of its peers.
@@ -345,14 +352,14 @@ std::vector<ControlSpec> form2Controls() {
     std::vector<ControlSpec> rows;
 
     rows.push_back(frame(u"Frame1_Main", u"", 100, 10, 8950, 3930, gothic(11.25, true), blanks(21)));
-    rows.push_back(image(u"Image9", u"Frame1_Main", 150, 0, 1875, 225));
+    rows.push_back(heading(u"Image9", u"Frame1_Main", 150, 0, 1875, 225));
     addWheelFrame(rows, kWheelFrames[0]);
     addWheelFrame(rows, kWheelFrames[1]);
     addClearanceFrame(rows, kClearanceFrames[0]);
     addClearanceFrame(rows, kClearanceFrames[1]);
 
     rows.push_back(frame(u"Frame2_Main", u"", 100, 4020, 8950, 3500, gothic(11.25, true), blanks(21)));
-    rows.push_back(image(u"Image10", u"Frame2_Main", 150, 0, 1875, 225));
+    rows.push_back(heading(u"Image10", u"Frame2_Main", 150, 0, 1875, 225));
     addWheelFrame(rows, kWheelFrames[2]);
     addWheelFrame(rows, kWheelFrames[3]);
     rows.push_back(button(u"Command1", u"O K", 7150, 2790, 1500, 450, gothic(11.25, true)));
@@ -362,7 +369,7 @@ std::vector<ControlSpec> form2Controls() {
 
     // The help panel. Its figures lie under the text, which has no background of its own.
     rows.push_back(frame(u"Frame5", u"", 9240, 10, 2540, 7500, gothic(11.25, true), blanks(6)));
-    rows.push_back(image(u"Image11", u"Frame5", 150, 0, 540, 210));
+    rows.push_back(heading(u"Image11", u"Frame5", 150, 0, 540, 210));
     rows.push_back(image(u"Image13", u"Frame5", 130, 2500, 2280, 2865));
     rows.push_back(image(u"Image12", u"Frame5", 107, 5400, 2325, 375));
     rows.push_back(image(u"Image3", u"Frame5", 130, 6200, 2250, 525));

@@ -63,6 +63,13 @@ ControlSpec rect(const QString& name, ControlKind kind, const QString& container
     return row;
 }
 
+// A frame's heading picture, in the gap of the frame's top edge.
+ControlSpec heading(const QString& name, const QString& frame, int left, int top, int width, int height) {
+    ControlSpec row = rect(name, ControlKind::Image, frame, left, top, width, height);
+    row.heading = true;
+    return row;
+}
+
 ControlSpec comment(const QString& name, int top, int height) {
     ControlSpec row = rect(name, ControlKind::Label, Frame1, 6350, top, 4650, height);
     row.font = gothic(9);
@@ -187,7 +194,7 @@ std::vector<ControlSpec> resultWindowControls(QStringView prefixView) {
     rows.push_back(frame1);
 
     // Head of the comparison table.
-    rows.push_back(rect(QStringLiteral("Image5"), ControlKind::Image, Frame1, 150, 20, 825, 195));
+    rows.push_back(heading(QStringLiteral("Image5"), Frame1, 150, 20, 825, 195));
     ControlSpec logo = rect(QStringLiteral("Image1"), ControlKind::Image, Frame1, 9520, 180, 1425, 255);
     logo.stretch = true;
     rows.push_back(logo);
@@ -287,7 +294,7 @@ std::vector<ControlSpec> resultWindowControls(QStringView prefixView) {
     rows.push_back(ok);
 
     // The heading in the gap of Frame0's top edge.
-    rows.push_back(rect(QStringLiteral("Image9"), ControlKind::Image, Frame0, 150, 0, 930, 225));
+    rows.push_back(heading(QStringLiteral("Image9"), Frame0, 150, 0, 930, 225));
 
     // The notes frame lies beyond Frame0's right edge: neither it nor its boxes can be seen.
     ControlSpec frame2 = rect(Frame2, ControlKind::Frame, Frame0, 12120, 360, 3360, 6330);
