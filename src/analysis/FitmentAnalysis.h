@@ -4,25 +4,14 @@
 #include <optional>
 #include <stdexcept>
 
-#include <QHash>
 #include <QString>
 
 #include "analysis/FitmentGeometry.h"
 #include "analysis/InputCases.h"
+#include "common/InputRecord.h"
 #include "common/WheelTypes.h"
 
 namespace kl {
-
-// The data-entry window as read once: every field's text by control name, each direction list's chosen
-// index, and the two same-as-front boxes.
-struct InputRecord {
-    QHash<QString, QString> texts;
-    QHash<QString, int> listIndexes;
-    int check1 = 0;
-    int check2 = 0;
-
-    QString text(const QString& name) const { return texts.value(name); }
-};
 
 // A figure of the analysis came out as no finite number; nothing may be shown of such a run.
 class FloatingPointFault : public std::runtime_error {

@@ -7,6 +7,7 @@
 #include "common/NumberText.h"
 #include "common/WheelTypes.h"
 #include "input/gui/Form2.h"
+#include "input/gui/Form2Fields.h"
 #include "judgement/gui/JudgeWheelClearance.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
@@ -103,34 +104,21 @@ void showRunFailure(AppContext& ctx, QWidget* owner, const QString& detail) {
 
 } // namespace
 
-InputRecord readInputRecord(const Form2& input) {
-    InputRecord r;
-    for (const ComboBox* list : input.findChildren<ComboBox*>()) {
-        r.texts.insert(list->objectName(), list->Text());
-        r.listIndexes.insert(list->objectName(), list->ListIndex());
-    }
-    for (const TextBox* box : input.findChildren<TextBox*>()) {
-        r.texts.insert(box->objectName(), box->Text());
-    }
-    r.check1 = input.control<CheckBox>(QStringLiteral("Check1")).Value();
-    r.check2 = input.control<CheckBox>(QStringLiteral("Check2")).Value();
-    return r;
-}
-
 void AnalyseFitment(AppContext& ctx) {
     Form2* input = ctx.forms().loaded<Form2>();
     if (input == nullptr) {
         return;
     }
     try {
-        const std::optional<FitmentOutcome> outcome = analyseInput(readInputRecord(*input));
+        const Form2Fields& fields = input->fields();
+        const std::optional<FitmentOutcome> outcome = analyseInput(fields.record());
         if (!outcome) {
             showMissingInputWarning(ctx, input);
             return;
         }
-        const std::array<QString, 12>& names = clearanceFieldNames();
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            input->control<TextBox>(names[i]).setText(outcome->measuredTexts[i]);
+        for (std::size_t i = 0; i < outcome->measuredTexts.size(); ++i) {
+            fields.clearance(static_cast<WheelPosition>(i / 3), static_cast<ClearanceKind>(i % 3))
+                .setText(outcome->measuredTexts[i]);
         }
         writeOutcome(ctx, *outcome);
     } catch (const std::exception& e) {
