@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "common/NumberText.h"
-#include "judgement/ClearanceRules.h"
 
 namespace kl {
 
@@ -72,6 +71,9 @@ std::optional<FitmentOutcome> analyseInput(const InputRecord& record) {
         checked(n.joubu, "upper clearance");
         checked(n.zengo, "fore-aft clearance");
         o.shift[i] = checked(InnerSideShift(p, size(a, false), size(a, true)), "shift");
+        if (const std::optional<CellJudgement> j = judgeClearances(n.hikikomi, n.joubu, n.zengo)) {
+            o.wheels[i].emplace(*j);
+        }
     }
     for (Axle a : {Axle::Front, Axle::Rear}) {
         o.diameter[axleIndex(a)] =
@@ -89,12 +91,10 @@ std::array<QString, 14> gradeTexts(const FitmentOutcome& o) {
     grades[0] = o.diameter[0].gradeText;
     grades[1] = o.diameter[1].gradeText;
     for (std::size_t w = 0; w < 4; ++w) {
-        const NewClearances& n = o.next[w];
-        if (const std::optional<ClearanceCell> cell = findClearanceCell(n.hikikomi, n.joubu, n.zengo)) {
-            const CellJudgement j = judgeCell(*cell);
-            grades[2 + w * 3] = gradeText(j.hikikomi.grade);
-            grades[3 + w * 3] = gradeText(j.joubu.grade);
-            grades[4 + w * 3] = gradeText(j.zengo.grade);
+        if (const std::optional<CellJudgement>& j = o.wheels[w]) {
+            grades[2 + w * 3] = gradeText(j->hikikomi.grade);
+            grades[3 + w * 3] = gradeText(j->joubu.grade);
+            grades[4 + w * 3] = gradeText(j->zengo.grade);
         }
     }
     return grades;

@@ -10,6 +10,7 @@
 #include "analysis/InputCases.h"
 #include "common/InputRecord.h"
 #include "common/WheelTypes.h"
+#include "judgement/ClearanceRules.h"
 
 namespace kl {
 
@@ -33,6 +34,8 @@ struct FitmentOutcome {
     std::array<NewClearances, 4> next{};
     std::array<float, 4> shift{};
     std::array<DiameterGrade, 2> diameter;
+    // Each wheel's judgement by the rule table; none where a new clearance is not a finite number.
+    std::array<std::optional<CellJudgement>, 4> wheels;
     // Front before, front after, rear before, rear after: the order they are written in.
     std::array<QString, 4> combinations;
     Verdict verdict;
@@ -43,7 +46,7 @@ struct FitmentOutcome {
 std::optional<FitmentOutcome> analyseInput(const InputRecord& record);
 
 // The fourteen grade texts the verdict is taken from: both diameters, then the three clearance grades of
-// each wheel by the rule table (empty where no rule holds).
+// each wheel's judgement (empty for a wheel without one).
 std::array<QString, 14> gradeTexts(const FitmentOutcome& outcome);
 
 } // namespace kl

@@ -116,3 +116,25 @@ TEST(FitmentAnalysis, TheVerdictIsOkOnlyWhenAllFourteenGradesAre) {
     EXPECT_EQ(gradeTexts(*ng)[13], QStringLiteral("NG"));
     EXPECT_EQ(ng->verdict.text, QStringLiteral("N G"));
 }
+
+// Each wheel's judgement comes with the outcome, from its own new clearances; the verdict is read from
+// the same judgements.
+TEST(FitmentAnalysis, TheOutcomeCarriesEachWheelsJudgement) {
+    InputRecord r = complete();
+    r.size(SizeBlock::AfterFront) = r.size(SizeBlock::BeforeFront);
+    r.size(SizeBlock::AfterRear) = r.size(SizeBlock::BeforeRear);
+    r.clearances = {QStringLiteral("20"), QStringLiteral("40"), QStringLiteral("25"), QStringLiteral("12"),
+                    QStringLiteral("0"),  QStringLiteral("25"), QStringLiteral("7"),  QStringLiteral("40"),
+                    QStringLiteral("3"),  QStringLiteral("20"), QStringLiteral("40"), QStringLiteral("0")};
+    const std::optional<FitmentOutcome> o = analyseInput(r);
+    ASSERT_TRUE(o.has_value());
+    const int cells[4] = {1, 37, 51, 4}; // all OK; upper CHECK; fore-aft CHECK; fore-aft NG
+    for (std::size_t w = 0; w < 4; ++w) {
+        ASSERT_TRUE(o->wheels[w].has_value()) << w;
+        EXPECT_EQ(o->wheels[w]->comment, cellComment(cells[w])) << w;
+    }
+    EXPECT_EQ(o->wheels[1]->joubu.grade, ClearanceGrade::CHECK);
+    EXPECT_EQ(o->wheels[3]->zengo.grade, ClearanceGrade::NG);
+    EXPECT_EQ(gradeTexts(*o)[13], QStringLiteral("NG"));
+    EXPECT_EQ(o->verdict.text, QStringLiteral("N G"));
+}

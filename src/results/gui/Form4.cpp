@@ -21,6 +21,9 @@ Form4::Form4(AppContext& context) : Form(context) {
 }
 
 void Form4::Form_Load() {
+    // Found once the window is built and before anything writes into it, so that a window that lacks a
+    // box fails to load with the box's name.
+    m_boxes.emplace(resolveResultBoxes(*this, u"F4"));
     // A picture that cannot be shown stays empty; the window loads all the same.
     const std::pair<int, const char16_t*> pictures[] = {
         {157, u"Image4"}, {102, u"Image1"}, {125, u"Image9"}, {126, u"Image5"}};

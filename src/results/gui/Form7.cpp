@@ -119,6 +119,9 @@ Form7::Form7(AppContext& context) : Form(context) {
 }
 
 void Form7::Form_Load() {
+    // Found once the window is built and before anything writes into it, so that a window that lacks a
+    // box fails to load with the box's name.
+    m_boxes.emplace(resolveResultBoxes(*this, u"F7"));
     HelpFilePath = context().helpFilePath();
     // A picture that cannot be shown stays empty; the window loads all the same.
     const std::pair<int, const char16_t*> pictures[] = {
@@ -129,22 +132,22 @@ void Form7::Form_Load() {
 }
 
 void Form7::ClearViewerData() {
-    const QStringList grades = viewerGradeBoxNames();
-    for (const QString& name : resultRecordBoxNames(u"F7")) {
-        control<TextBox>(name).setText(QString());
+    const ResultBoxes& b = boxes();
+    const std::array<TextBox*, 14> grades = b.gradeBoxes();
+    for (int k = 0; k < ResultRecordSize; ++k) {
+        b.recordBox(k).setText(QString());
     }
-    TextBox& verdict = control<TextBox>(QStringLiteral("F7_RESULT_TXT"));
-    verdict.setText(QString());
-    for (const QString& name : grades) {
-        control<TextBox>(name).setText(QString());
+    b.verdict.setText(QString());
+    for (TextBox* grade : grades) {
+        grade->setText(QString());
     }
-    for (const QString& name : commentLabelNames(u"F7")) {
-        control<Label>(name).setCaption(QString());
+    for (Label* comment : b.comments()) {
+        comment->setCaption(QString());
     }
-    for (const QString& name : grades) {
-        control<TextBox>(name).setBackColor(ColourWhite);
+    for (TextBox* grade : grades) {
+        grade->setBackColor(ColourWhite);
     }
-    verdict.setBackColor(ColourWhite);
+    b.verdict.setBackColor(ColourWhite);
 }
 
 } // namespace kl
