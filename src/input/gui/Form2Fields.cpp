@@ -96,10 +96,11 @@ InputRecord Form2Fields::record() const {
 }
 
 Form2Fields resolveForm2Fields(const Form& window) {
-    const auto list = [&window](const char* name) -> ComboBox& {
-        return window.control<ComboBox>(QString::fromLatin1(name));
+    const ControlIndex controls(window);
+    const auto list = [&controls](const char* name) -> ComboBox& {
+        return controls.control<ComboBox>(QString::fromLatin1(name));
     };
-    const auto box = [&window](const QString& name) -> TextBox& { return window.control<TextBox>(name); };
+    const auto box = [&controls](const QString& name) -> TextBox& { return controls.control<TextBox>(name); };
     const auto block = [&list, &box](const char* rim, const char* width, const char* direction,
                                      const char* offset, const char* tyre, const char* aspect) {
         return SizeBlockFields{list(rim),  list(width), list(direction), box(QString::fromLatin1(offset)),
@@ -112,12 +113,12 @@ Form2Fields resolveForm2Fields(const Form& window) {
         };
         return ClearanceFields{box(name("Hikikomi")), box(name("Joubu")), box(name("Zengo"))};
     };
-    const auto sameAsFront = [&window](SizeBlock b, const char* name, const char* menuItem) {
-        return SameAsFrontFields{b, window.control<CheckBox>(QString::fromLatin1(name)),
-                                 window.control<QAction>(QString::fromLatin1(menuItem))};
+    const auto sameAsFront = [&controls](SizeBlock b, const char* name, const char* menuItem) {
+        return SameAsFrontFields{b, controls.control<CheckBox>(QString::fromLatin1(name)),
+                                 controls.control<QAction>(QString::fromLatin1(menuItem))};
     };
-    const auto image = [&window](const char* name) -> ImageBox& {
-        return window.control<ImageBox>(QString::fromLatin1(name));
+    const auto image = [&controls](const char* name) -> ImageBox& {
+        return controls.control<ImageBox>(QString::fromLatin1(name));
     };
     return Form2Fields{
         {block("Combo11", "Combo12", "Combo1", "Text13", "Combo14", "Combo15"),
@@ -128,7 +129,7 @@ Form2Fields resolveForm2Fields(const Form& window) {
         {sameAsFront(SizeBlock::BeforeRear, "Check1", "mnuBeforeSameFront"),
          sameAsFront(SizeBlock::AfterRear, "Check2", "mnuAfterSameFront")},
         {image("Image3"), image("Image12"), image("Image13"),
-         window.control<Label>(QStringLiteral("Label_Kaisetsu"))},
+         controls.control<Label>(QStringLiteral("Label_Kaisetsu"))},
     };
 }
 

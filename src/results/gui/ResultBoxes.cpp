@@ -48,11 +48,12 @@ std::array<Label*, 6> ResultBoxes::comments() const {
 
 ResultBoxes resolveResultBoxes(const Form& window, QStringView prefixView) {
     const QString prefix = prefixView.toString();
-    const auto box = [&window, &prefix](const QString& rest) -> TextBox& {
-        return window.control<TextBox>(prefix + u'_' + rest);
+    const ControlIndex controls(window);
+    const auto box = [&controls, &prefix](const QString& rest) -> TextBox& {
+        return controls.control<TextBox>(prefix + u'_' + rest);
     };
-    const auto label = [&window, &prefix](const QString& rest) -> Label& {
-        return window.control<Label>(prefix + u'_' + rest);
+    const auto label = [&controls, &prefix](const QString& rest) -> Label& {
+        return controls.control<Label>(prefix + u'_' + rest);
     };
     const auto row = [&box](const QString& stem) {
         return ResultRowBoxes{box(stem + QStringLiteral("_Old_TXT")), box(stem + QStringLiteral("_New_TXT")),
