@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "common/NumberText.h"
-#include "judgement/ClearanceRules.h"
 
 namespace kl {
 
@@ -20,18 +19,17 @@ std::size_t axleIndex(Axle a) {
     return a == Axle::Front ? 0 : 1;
 }
 
-WheelTyreSize readSize(const InputRecord& r, const SizeFields& f) {
-    const auto value = [&r](const QString& name) {
-        return static_cast<float>(leadingNumberValue(r.text(name)));
-    };
+// A size's tyre from its own block, its wheel from `wheel`.
+WheelTyreSize readSize(const SizeTexts& tyre, const SizeTexts& wheel) {
+    const auto value = [](const QString& text) { return static_cast<float>(leadingNumberValue(text)); };
     WheelTyreSize s;
-    s.rimDiameter = value(f.rimDiameter);
-    s.rimWidth = value(f.rimWidth);
-    s.sectionWidth = value(f.sectionWidth);
-    s.aspectRatio = value(f.aspectRatio);
-    const double amount = leadingNumberValue(r.text(f.offset));
+    s.rimDiameter = value(wheel.rimDiameter);
+    s.rimWidth = value(wheel.rimWidth);
+    s.sectionWidth = value(tyre.sectionWidth);
+    s.aspectRatio = value(tyre.aspectRatio);
+    const double amount = leadingNumberValue(wheel.offset);
     // The second direction, "－", makes the offset negative.
-    const bool minus = r.listIndexes.value(f.direction, -1) == 1;
+    const bool minus = wheel.direction == 1;
     s.offset = static_cast<float>(minus ? amount * -1.0 : amount);
     return s;
 }
@@ -40,19 +38,18 @@ WheelTyreSize readSize(const InputRecord& r, const SizeFields& f) {
 
 std::optional<FitmentOutcome> analyseInput(const InputRecord& record) {
     const std::optional<InputCase> c =
-        selectInputCase(record.check1, record.check2,
-                        [&record](const QString& name) { return !record.text(name).isEmpty(); });
+        selectInputCase(record.rearBeforeSameAsFront, record.rearAfterSameAsFront,
+                        [&record](InputField f) { return record.isFilled(f); });
     if (!c) {
         return std::nullopt;
     }
     FitmentOutcome o;
     o.inputCase = *c;
-    for (std::size_t b = 0; b < 4; ++b) {
-        o.sizes[b] = readSize(record, c->sourceOf(static_cast<SizeBlock>(b)));
+    for (SizeBlock b : kAllSizeBlocks) {
+        o.sizes[static_cast<std::size_t>(b)] = readSize(record.size(b), record.size(c->wheelSourceOf(b)));
     }
-    const std::array<QString, 12>& names = clearanceFieldNames();
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        o.measured[i] = leadingNumberValue(record.text(names[i]));
+    for (std::size_t i = 0; i < record.clearances.size(); ++i) {
+        o.measured[i] = leadingNumberValue(record.clearances[i]);
         o.measuredTexts[i] = PlainDoubleText(o.measured[i]);
     }
 
@@ -74,6 +71,9 @@ std::optional<FitmentOutcome> analyseInput(const InputRecord& record) {
         checked(n.joubu, "upper clearance");
         checked(n.zengo, "fore-aft clearance");
         o.shift[i] = checked(InnerSideShift(p, size(a, false), size(a, true)), "shift");
+        if (const std::optional<CellJudgement> j = judgeClearances(n.hikikomi, n.joubu, n.zengo)) {
+            o.wheels[i].emplace(*j);
+        }
     }
     for (Axle a : {Axle::Front, Axle::Rear}) {
         o.diameter[axleIndex(a)] =
@@ -91,12 +91,10 @@ std::array<QString, 14> gradeTexts(const FitmentOutcome& o) {
     grades[0] = o.diameter[0].gradeText;
     grades[1] = o.diameter[1].gradeText;
     for (std::size_t w = 0; w < 4; ++w) {
-        const NewClearances& n = o.next[w];
-        if (const std::optional<ClearanceCell> cell = findClearanceCell(n.hikikomi, n.joubu, n.zengo)) {
-            const CellJudgement j = judgeCell(*cell);
-            grades[2 + w * 3] = gradeText(j.hikikomi.grade);
-            grades[3 + w * 3] = gradeText(j.joubu.grade);
-            grades[4 + w * 3] = gradeText(j.zengo.grade);
+        if (const std::optional<CellJudgement>& j = o.wheels[w]) {
+            grades[2 + w * 3] = gradeText(j->hikikomi.grade);
+            grades[3 + w * 3] = gradeText(j->joubu.grade);
+            grades[4 + w * 3] = gradeText(j->zengo.grade);
         }
     }
     return grades;

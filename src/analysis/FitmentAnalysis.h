@@ -4,25 +4,15 @@
 #include <optional>
 #include <stdexcept>
 
-#include <QHash>
 #include <QString>
 
 #include "analysis/FitmentGeometry.h"
 #include "analysis/InputCases.h"
+#include "common/InputRecord.h"
 #include "common/WheelTypes.h"
+#include "judgement/ClearanceRules.h"
 
 namespace kl {
-
-// The data-entry window as read once: every field's text by control name, each direction list's chosen
-// index, and the two same-as-front boxes.
-struct InputRecord {
-    QHash<QString, QString> texts;
-    QHash<QString, int> listIndexes;
-    int check1 = 0;
-    int check2 = 0;
-
-    QString text(const QString& name) const { return texts.value(name); }
-};
 
 // A figure of the analysis came out as no finite number; nothing may be shown of such a run.
 class FloatingPointFault : public std::runtime_error {
@@ -44,6 +34,8 @@ struct FitmentOutcome {
     std::array<NewClearances, 4> next{};
     std::array<float, 4> shift{};
     std::array<DiameterGrade, 2> diameter;
+    // Each wheel's judgement by the rule table; none where a new clearance is not a finite number.
+    std::array<std::optional<CellJudgement>, 4> wheels;
     // Front before, front after, rear before, rear after: the order they are written in.
     std::array<QString, 4> combinations;
     Verdict verdict;
@@ -54,7 +46,7 @@ struct FitmentOutcome {
 std::optional<FitmentOutcome> analyseInput(const InputRecord& record);
 
 // The fourteen grade texts the verdict is taken from: both diameters, then the three clearance grades of
-// each wheel by the rule table (empty where no rule holds).
+// each wheel's judgement (empty for a wheel without one).
 std::array<QString, 14> gradeTexts(const FitmentOutcome& outcome);
 
 } // namespace kl

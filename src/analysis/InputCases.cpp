@@ -1,44 +1,10 @@
 #include "InputCases.h"
 
+#include <array>
+
 namespace kl {
 
-const SizeFields& fieldsOf(SizeBlock block) {
-    static const std::array<SizeFields, 4> blocks{{
-        {QStringLiteral("Combo11"), QStringLiteral("Combo12"), QStringLiteral("Combo1"),
-         QStringLiteral("Text13"), QStringLiteral("Combo14"), QStringLiteral("Combo15")},
-        {QStringLiteral("Combo16"), QStringLiteral("Combo17"), QStringLiteral("Combo2"),
-         QStringLiteral("Text18"), QStringLiteral("Combo19"), QStringLiteral("Combo20")},
-        {QStringLiteral("Combo21"), QStringLiteral("Combo22"), QStringLiteral("Combo3"),
-         QStringLiteral("Text23"), QStringLiteral("Combo24"), QStringLiteral("Combo25")},
-        {QStringLiteral("Combo26"), QStringLiteral("Combo27"), QStringLiteral("Combo4"),
-         QStringLiteral("Text28"), QStringLiteral("Combo29"), QStringLiteral("Combo30")},
-    }};
-    return blocks[static_cast<std::size_t>(block)];
-}
-
-const std::array<QString, 12>& clearanceFieldNames() {
-    static const std::array<QString, 12> names = [] {
-        std::array<QString, 12> n;
-        std::size_t i = 0;
-        for (const char* wheel : {"FL", "FR", "RL", "RR"}) {
-            for (const char* kind : {"Hikikomi", "Joubu", "Zengo"}) {
-                n[i++] = QStringLiteral("F2_FC_%1_%2_Old_TXT").arg(QLatin1String(wheel), QLatin1String(kind));
-            }
-        }
-        return n;
-    }();
-    return names;
-}
-
 namespace {
-
-void addWheel(QStringList& list, const SizeFields& f) {
-    list << f.rimDiameter << f.rimWidth << f.direction << f.offset;
-}
-
-void addTyre(QStringList& list, const SizeFields& f) {
-    list << f.sectionWidth << f.aspectRatio;
-}
 
 InputCase makeCase(int number, bool rearBeforeFromFront, bool rearAfterFromFront) {
     InputCase c;
@@ -46,52 +12,49 @@ InputCase makeCase(int number, bool rearBeforeFromFront, bool rearAfterFromFront
     c.rearBeforeFromFront = rearBeforeFromFront;
     c.rearAfterFromFront = rearAfterFromFront;
     const auto add = [&c](SizeBlock block, bool wheelFromFront) {
-        const SizeFields& f = fieldsOf(block);
         if (!wheelFromFront) {
-            addWheel(c.requiredFields, f);
+            for (SizePart part :
+                 {SizePart::RimDiameter, SizePart::RimWidth, SizePart::Direction, SizePart::Offset}) {
+                c.requiredFields.push_back(sizeField(block, part));
+            }
         }
-        addTyre(c.requiredFields, f);
+        c.requiredFields.push_back(sizeField(block, SizePart::SectionWidth));
+        c.requiredFields.push_back(sizeField(block, SizePart::AspectRatio));
     };
     add(SizeBlock::BeforeFront, false);
     add(SizeBlock::BeforeRear, rearBeforeFromFront);
     add(SizeBlock::AfterFront, false);
     add(SizeBlock::AfterRear, rearAfterFromFront);
-    for (const QString& name : clearanceFieldNames()) {
-        c.requiredFields << name;
+    for (WheelPosition w : kAllWheels) {
+        for (ClearanceKind k : kAllClearanceKinds) {
+            c.requiredFields.push_back(clearanceField(w, k));
+        }
     }
     return c;
 }
 
 } // namespace
 
-SizeFields InputCase::sourceOf(SizeBlock block) const {
-    SizeFields f = fieldsOf(block);
-    const auto takeFrontWheel = [&f](SizeBlock front) {
-        const SizeFields& src = fieldsOf(front);
-        f.rimDiameter = src.rimDiameter;
-        f.rimWidth = src.rimWidth;
-        f.direction = src.direction;
-        f.offset = src.offset;
-    };
+SizeBlock InputCase::wheelSourceOf(SizeBlock block) const {
     if (block == SizeBlock::BeforeRear && rearBeforeFromFront) {
-        takeFrontWheel(SizeBlock::BeforeFront);
+        return SizeBlock::BeforeFront;
     }
     if (block == SizeBlock::AfterRear && rearAfterFromFront) {
-        takeFrontWheel(SizeBlock::AfterFront);
+        return SizeBlock::AfterFront;
     }
-    return f;
+    return block;
 }
 
-std::optional<InputCase> selectInputCase(int check1, int check2,
-                                         const std::function<bool(const QString&)>& isFilled) {
+std::optional<InputCase> selectInputCase(bool rearBeforeSameAsFront, bool rearAfterSameAsFront,
+                                         const std::function<bool(InputField)>& isFilled) {
     static const std::array<InputCase, 4> cases{makeCase(1, false, false), makeCase(2, true, false),
                                                 makeCase(3, false, true), makeCase(4, true, true)};
     for (const InputCase& c : cases) {
         const bool boxesMatch =
-            check1 == (c.rearBeforeFromFront ? 1 : 0) && check2 == (c.rearAfterFromFront ? 1 : 0);
+            rearBeforeSameAsFront == c.rearBeforeFromFront && rearAfterSameAsFront == c.rearAfterFromFront;
         bool allFilled = true;
-        for (const QString& name : c.requiredFields) {
-            allFilled = isFilled(name) && allFilled;
+        for (InputField f : c.requiredFields) {
+            allFilled = isFilled(f) && allFilled;
         }
         if (boxesMatch && allFilled) {
             return c;

@@ -7,12 +7,14 @@
 #include <QStringView>
 #include <Qt>
 
+#include "common/InputRecord.h"
+
 namespace kl {
 
 // The sixteen typed boxes of the data-entry window: the four offsets, then the twelve clearances
 // (FL, FR, RL, RR, each pull-in, upper, fore-aft), each with the line its key message ends with.
 struct TypedBoxLine {
-    QStringView control;
+    InputField field;
     QStringView fieldLine; // its two ideographic spaces included
 };
 inline constexpr std::size_t kTypedBoxCount = 16;

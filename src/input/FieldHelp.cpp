@@ -154,23 +154,20 @@ HelpStep height(I image, int h) {
 
 // The wheel figures under a rim or offset text; only the wheel size marking stands higher for the rim.
 std::vector<HelpStep> wheelSet(int markingTop) {
-    return {clear(I::Image3),
-            show(I::Image12, P::WheelNotation),
-            show(I::Image13, P::FigureA),
-            move(I::Image12, 107, markingTop),
-            move(I::Image13, 130, 4380),
-            height(I::Image13, 2130)};
+    return {clear(I::TyreMarking),       show(I::WheelMarking, P::WheelNotation),
+            show(I::Figure, P::FigureA), move(I::WheelMarking, 107, markingTop),
+            move(I::Figure, 130, 4380),  height(I::Figure, 2130)};
 }
 
 std::vector<HelpStep> tyreSet(int markingTop) {
-    return {clear(I::Image12), clear(I::Image13), show(I::Image3, P::TyreNotation),
-            move(I::Image3, 130, markingTop)};
+    return {clear(I::WheelMarking), clear(I::Figure), show(I::TyreMarking, P::TyreNotation),
+            move(I::TyreMarking, 130, markingTop)};
 }
 
 // The clearance figures set their height before they move.
 std::vector<HelpStep> clearanceSet(P figure, int h, int top) {
-    return {clear(I::Image3), clear(I::Image12), show(I::Image13, figure), height(I::Image13, h),
-            move(I::Image13, 130, top)};
+    return {clear(I::TyreMarking), clear(I::WheelMarking), show(I::Figure, figure), height(I::Figure, h),
+            move(I::Figure, 130, top)};
 }
 
 } // namespace
@@ -183,83 +180,74 @@ const std::vector<HelpStep>& pictureSetSteps(PictureSet set) {
         tyreSet(4650),
         clearanceSet(P::FigureB, 2310, 4150),
         clearanceSet(P::FigureC, 1890, 4690),
-        std::vector<HelpStep>{clear(I::Image3), clear(I::Image12), clear(I::Image13)},
+        std::vector<HelpStep>{clear(I::TyreMarking), clear(I::WheelMarking), clear(I::Figure)},
     };
     return sets[static_cast<std::size_t>(set)];
 }
 
-const std::vector<FieldHelp>& fieldHelpCatalogue() {
-    static const std::vector<FieldHelp> catalogue = [] {
-        // Old front, old rear, new front, new rear.
-        struct Block {
-            WheelWords words;
-            QStringView rimDiameter, rimWidth, direction, offset, tyreWidth, aspect;
-        };
-        const std::array<Block, 4> blocks{{
-            {{u"変更前", u"前輪"}, u"Combo11", u"Combo12", u"Combo1", u"Text13", u"Combo14", u"Combo15"},
-            {{u"変更前", u"後輪"}, u"Combo16", u"Combo17", u"Combo2", u"Text18", u"Combo19", u"Combo20"},
-            {{u"変更後", u"前輪"}, u"Combo21", u"Combo22", u"Combo3", u"Text23", u"Combo24", u"Combo25"},
-            {{u"変更後", u"後輪"}, u"Combo26", u"Combo27", u"Combo4", u"Text28", u"Combo29", u"Combo30"},
-        }};
-        std::vector<FieldHelp> c;
-        for (const Block& b : blocks) {
-            c.push_back({b.rimDiameter.toString(), PictureSet::Rim, rimText(false, b.words)});
-        }
-        for (const Block& b : blocks) {
-            c.push_back({b.rimWidth.toString(), PictureSet::Rim, rimText(true, b.words)});
-        }
-        for (const Block& b : blocks) {
-            c.push_back({b.direction.toString(), PictureSet::Offset, offsetText(false, b.words)});
-        }
-        for (const Block& b : blocks) {
-            c.push_back({b.offset.toString(), PictureSet::Offset, offsetText(true, b.words)});
-        }
-        for (const Block& b : blocks) {
-            c.push_back({b.tyreWidth.toString(), PictureSet::TyreWidth, tyreWidthText()});
-        }
-        for (const Block& b : blocks) {
-            c.push_back({b.aspect.toString(), PictureSet::Aspect, aspectText()});
-        }
-        struct Wheel {
-            QStringView code;
-            ClearanceWords words;
-        };
-        const std::array<Wheel, 4> wheels{{
-            {u"FL", {u"前輪", u"左側"}},
-            {u"FR", {u"前輪", u"右側"}},
-            {u"RL", {u"後輪", u"左側"}},
-            {u"RR", {u"後輪", u"右側"}},
-        }};
-        struct Kind {
-            QStringView code;
-            Clearance kind;
-            PictureSet pictures;
-        };
-        const std::array<Kind, 3> kinds{{
-            {u"Hikikomi", Clearance::PullIn, PictureSet::FigureB},
-            {u"Joubu", Clearance::Upper, PictureSet::FigureB},
-            {u"Zengo", Clearance::ForeAft, PictureSet::FigureC},
-        }};
-        for (const Kind& k : kinds) {
-            for (const Wheel& w : wheels) {
-                c.push_back({cat({u"F2_FC_", w.code, u"_", k.code, u"_Old_TXT"}), k.pictures,
-                             clearanceText(k.kind, w.words)});
-            }
-        }
-        c.push_back({QStringLiteral("Check1"), PictureSet::None, sameAsFrontText()});
-        c.push_back({QStringLiteral("Check2"), PictureSet::None, sameAsFrontText()});
-        return c;
-    }();
-    return catalogue;
+namespace {
+
+// "変更前" / "変更後" and "前輪" / "後輪" of each block.
+WheelWords wordsOf(SizeBlock block) {
+    const bool after = block == SizeBlock::AfterFront || block == SizeBlock::AfterRear;
+    return {after ? u"変更後" : u"変更前", isRearBlock(block) ? u"後輪" : u"前輪"};
 }
 
-const FieldHelp* fieldHelpFor(QStringView control) {
-    for (const FieldHelp& f : fieldHelpCatalogue()) {
-        if (f.control == control) {
-            return &f;
-        }
+// "前輪" / "後輪" and "左側" / "右側" of each wheel.
+ClearanceWords wordsOf(WheelPosition wheel) {
+    const bool left = wheel == WheelPosition::FL || wheel == WheelPosition::RL;
+    return {axleOf(wheel) == Axle::Front ? u"前輪" : u"後輪", left ? u"左側" : u"右側"};
+}
+
+FieldHelp sizeHelp(SizeBlock block, SizePart part) {
+    const WheelWords w = wordsOf(block);
+    switch (part) {
+    case SizePart::RimDiameter:
+        return {PictureSet::Rim, rimText(false, w)};
+    case SizePart::RimWidth:
+        return {PictureSet::Rim, rimText(true, w)};
+    case SizePart::Direction:
+        return {PictureSet::Offset, offsetText(false, w)};
+    case SizePart::Offset:
+        return {PictureSet::Offset, offsetText(true, w)};
+    case SizePart::SectionWidth:
+        return {PictureSet::TyreWidth, tyreWidthText()};
+    case SizePart::AspectRatio:
+        break;
     }
-    return nullptr;
+    return {PictureSet::Aspect, aspectText()};
+}
+
+FieldHelp clearanceHelp(WheelPosition wheel, ClearanceKind kind) {
+    switch (kind) {
+    case ClearanceKind::Hikikomi:
+        return {PictureSet::FigureB, clearanceText(Clearance::PullIn, wordsOf(wheel))};
+    case ClearanceKind::Joubu:
+        return {PictureSet::FigureB, clearanceText(Clearance::Upper, wordsOf(wheel))};
+    case ClearanceKind::Zengo:
+        break;
+    }
+    return {PictureSet::FigureC, clearanceText(Clearance::ForeAft, wordsOf(wheel))};
+}
+
+} // namespace
+
+const FieldHelp& fieldHelp(InputField field) {
+    static const std::array<FieldHelp, kInputFieldCount> helps = [] {
+        std::array<FieldHelp, kInputFieldCount> h;
+        for (std::size_t i = 0; i < h.size(); ++i) {
+            const auto f = static_cast<InputField>(i);
+            h[i] =
+                isClearanceField(f) ? clearanceHelp(wheelOf(f), kindOf(f)) : sizeHelp(blockOf(f), partOf(f));
+        }
+        return h;
+    }();
+    return helps[static_cast<std::size_t>(field)];
+}
+
+const FieldHelp& sameAsFrontHelp() {
+    static const FieldHelp help{PictureSet::None, sameAsFrontText()};
+    return help;
 }
 
 QString initialHelpCaption() {

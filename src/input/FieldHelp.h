@@ -4,12 +4,13 @@
 #include <vector>
 
 #include <QString>
-#include <QStringView>
+
+#include "common/InputRecord.h"
 
 namespace kl {
 
-// The three picture places of the data-entry window's help panel.
-enum class HelpImage { Image3, Image12, Image13 };
+// The three picture places of the data-entry window's help panel, by what they show.
+enum class HelpImage { TyreMarking, WheelMarking, Figure };
 
 // The built-in pictures the help panel shows, by resource id.
 enum class HelpPicture {
@@ -45,19 +46,15 @@ const std::vector<HelpStep>& pictureSetSteps(PictureSet set);
 
 // The help of one input field: what the panel shows when the field takes the focus.
 struct FieldHelp {
-    QString control;
-    PictureSet pictures;
+    PictureSet pictures = PictureSet::None;
     QString text; // CR LF line breaks
 };
 
-inline constexpr std::size_t kHelpFieldCount = 38;
+// The help of each of the 36 fields; the buttons have none.
+const FieldHelp& fieldHelp(InputField field);
 
-// The 38 fields with help, in the order: rim diameters, rim widths, directions, offsets, tyre widths,
-// aspect ratios, pull-ins, uppers, fore-afts, same-as-front boxes.
-const std::vector<FieldHelp>& fieldHelpCatalogue();
-
-// The help of a field, or null for a control that has none (the buttons).
-const FieldHelp* fieldHelpFor(QStringView control);
+// The help of both same-as-front boxes.
+const FieldHelp& sameAsFrontHelp();
 
 // The panel's text before any field has had the focus.
 QString initialHelpCaption();

@@ -13,46 +13,57 @@ namespace kl {
 
 namespace {
 
+using F = InputField;
 using K = InputFieldKind;
 
 constexpr std::array<InputFileLine, kInputFileLineCount> kLines{{
-    {u"Combo11", K::SizeList, false},
-    {u"Combo12", K::SizeList, false},
-    {u"Combo1", K::DirectionList, true},
-    {u"Text13", K::TypedBox, true},
-    {u"Combo14", K::SizeList, false},
-    {u"Combo15", K::SizeList, false},
-    {u"F2_FC_FL_Hikikomi_Old_TXT", K::TypedBox, false},
-    {u"F2_FC_FL_Joubu_Old_TXT", K::TypedBox, false},
-    {u"F2_FC_FL_Zengo_Old_TXT", K::TypedBox, false},
-    {u"F2_FC_FR_Hikikomi_Old_TXT", K::TypedBox, false},
-    {u"F2_FC_FR_Joubu_Old_TXT", K::TypedBox, true},
-    {u"F2_FC_FR_Zengo_Old_TXT", K::TypedBox, false},
-    {u"Combo16", K::SizeList, false},
-    {u"Combo17", K::SizeList, false},
-    {u"Combo2", K::DirectionList, true},
-    {u"Text18", K::TypedBox, false},
-    {u"Combo19", K::SizeList, false},
-    {u"Combo20", K::SizeList, true},
-    {u"F2_FC_RL_Hikikomi_Old_TXT", K::TypedBox, false},
-    {u"F2_FC_RL_Joubu_Old_TXT", K::TypedBox, false},
-    {u"F2_FC_RL_Zengo_Old_TXT", K::TypedBox, false},
-    {u"F2_FC_RR_Hikikomi_Old_TXT", K::TypedBox, false},
-    {u"F2_FC_RR_Joubu_Old_TXT", K::TypedBox, true},
-    {u"F2_FC_RR_Zengo_Old_TXT", K::TypedBox, false},
-    {u"Combo21", K::SizeList, false},
-    {u"Combo22", K::SizeList, false},
-    {u"Combo3", K::DirectionList, true},
-    {u"Text23", K::TypedBox, false},
-    {u"Combo24", K::SizeList, false},
-    {u"Combo25", K::SizeList, false},
-    {u"Combo26", K::SizeList, false},
-    {u"Combo27", K::SizeList, false},
-    {u"Combo4", K::DirectionList, true},
-    {u"Text28", K::TypedBox, false},
-    {u"Combo29", K::SizeList, false},
-    {u"Combo30", K::SizeList, false},
+    {F::BeforeFrontRimDiameter, K::SizeList, false},
+    {F::BeforeFrontRimWidth, K::SizeList, false},
+    {F::BeforeFrontDirection, K::DirectionList, true},
+    {F::BeforeFrontOffset, K::TypedBox, true},
+    {F::BeforeFrontSectionWidth, K::SizeList, false},
+    {F::BeforeFrontAspectRatio, K::SizeList, false},
+    {F::FLHikikomi, K::TypedBox, false},
+    {F::FLJoubu, K::TypedBox, false},
+    {F::FLZengo, K::TypedBox, false},
+    {F::FRHikikomi, K::TypedBox, false},
+    {F::FRJoubu, K::TypedBox, true},
+    {F::FRZengo, K::TypedBox, false},
+    {F::BeforeRearRimDiameter, K::SizeList, false},
+    {F::BeforeRearRimWidth, K::SizeList, false},
+    {F::BeforeRearDirection, K::DirectionList, true},
+    {F::BeforeRearOffset, K::TypedBox, false},
+    {F::BeforeRearSectionWidth, K::SizeList, false},
+    {F::BeforeRearAspectRatio, K::SizeList, true},
+    {F::RLHikikomi, K::TypedBox, false},
+    {F::RLJoubu, K::TypedBox, false},
+    {F::RLZengo, K::TypedBox, false},
+    {F::RRHikikomi, K::TypedBox, false},
+    {F::RRJoubu, K::TypedBox, true},
+    {F::RRZengo, K::TypedBox, false},
+    {F::AfterFrontRimDiameter, K::SizeList, false},
+    {F::AfterFrontRimWidth, K::SizeList, false},
+    {F::AfterFrontDirection, K::DirectionList, true},
+    {F::AfterFrontOffset, K::TypedBox, false},
+    {F::AfterFrontSectionWidth, K::SizeList, false},
+    {F::AfterFrontAspectRatio, K::SizeList, false},
+    {F::AfterRearRimDiameter, K::SizeList, false},
+    {F::AfterRearRimWidth, K::SizeList, false},
+    {F::AfterRearDirection, K::DirectionList, true},
+    {F::AfterRearOffset, K::TypedBox, false},
+    {F::AfterRearSectionWidth, K::SizeList, false},
+    {F::AfterRearAspectRatio, K::SizeList, false},
 }};
+
+constexpr bool linesInFieldOrder() {
+    for (std::size_t i = 0; i < kLines.size(); ++i) {
+        if (static_cast<std::size_t>(kLines[i].field) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(linesInFieldOrder(), "line i of the file keeps InputField i");
 
 bool isBlank(QChar c) {
     return c == u' ' || c == u'\t';

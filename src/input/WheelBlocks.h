@@ -1,27 +1,6 @@
 #pragma once
 
-#include <array>
-
-#include <QStringView>
-
 namespace kl {
-
-// One wheel and tyre block of the data-entry window by its control names. The rear blocks have a
-// same-as-front box, which governs their rim, direction and offset controls, and a Settings menu item.
-struct WheelBlock {
-    QStringView rimDiameter;
-    QStringView rimWidth;
-    QStringView direction;
-    QStringView offset;
-    QStringView tyreWidth;
-    QStringView aspectRatio;
-    QStringView sameAsFront; // empty for a front block
-    QStringView menuItem;    // empty for a front block
-    bool isRear() const { return !sameAsFront.isEmpty(); }
-};
-
-// Old front, old rear, new front, new rear.
-const std::array<WheelBlock, 4>& wheelBlocks();
 
 // The direction items, by list index.
 inline constexpr int kDirectionPlus = 0;  // "＋"

@@ -166,6 +166,14 @@ CellJudgement judgeCell(const ClearanceCell& cell) {
                          hikikomi.ngText || joubu.ngText || zengo.ngText};
 }
 
+std::optional<CellJudgement> judgeClearances(float p, float q, float r) {
+    const std::optional<ClearanceCell> cell = findClearanceCell(p, q, r);
+    if (!cell) {
+        return std::nullopt;
+    }
+    return judgeCell(*cell);
+}
+
 QString reviewTagAllOk() {
     return QStringLiteral(u"【要確認】");
 }

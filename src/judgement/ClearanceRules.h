@@ -51,6 +51,10 @@ struct CellJudgement {
 };
 CellJudgement judgeCell(const ClearanceCell& cell);
 
+// One wheel's judgement from its three new clearances: the cell that holds them, judged. None for a value
+// that is not a finite number.
+std::optional<CellJudgement> judgeClearances(float p, float q, float r);
+
 // JudgementCommentTable: the comment id (1..81, in cell order of first use) and text of each cell.
 int commentIdOfCell(int cell);
 const QString& commentText(int commentId);

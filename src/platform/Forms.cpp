@@ -284,6 +284,17 @@ void Form::closeEvent(QCloseEvent* event) {
     Unload();
 }
 
+ControlIndex::ControlIndex(const Form& window) : m_window(window) {
+    const QList<QObject*> all = window.findChildren<QObject*>();
+    m_byName.reserve(all.size());
+    for (QObject* o : all) {
+        const QString name = o->objectName();
+        if (!name.isEmpty() && !m_byName.contains(name)) {
+            m_byName.insert(name, o);
+        }
+    }
+}
+
 FormRegistry::FormRegistry(AppContext& context) : m_context(context), m_guard(std::make_unique<QObject>()) {}
 
 FormRegistry::~FormRegistry() {

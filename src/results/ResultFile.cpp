@@ -85,35 +85,6 @@ private:
 
 } // namespace
 
-QStringList resultRecordBoxNames(QStringView windowPrefix) {
-    const QString prefix = windowPrefix.toString();
-    QStringList names;
-    for (const char16_t* axle : {u"WTF", u"WTR"}) {
-        for (const char16_t* state : {u"Old", u"New"}) {
-            names << QStringLiteral("%1_%2_Kumiawase_%3_TXT")
-                         .arg(prefix, QString::fromUtf16(axle), QString::fromUtf16(state));
-        }
-    }
-    for (const char16_t* axle : {u"FA", u"RA"}) {
-        for (const char16_t* state : {u"Old", u"New"}) {
-            names << QStringLiteral("%1_TD_%2_%3_TXT")
-                         .arg(prefix, QString::fromUtf16(axle), QString::fromUtf16(state));
-        }
-    }
-    for (const WheelPosition wheel : kAllWheels) {
-        for (const ClearanceKind kind : kAllClearanceKinds) {
-            for (const char16_t* state : {u"Old", u"New"}) {
-                names << QStringLiteral("%1_FC_%2_%3_%4_TXT")
-                             .arg(prefix, wheelCode(wheel), clearanceCode(kind), QString::fromUtf16(state));
-            }
-        }
-    }
-    for (const WheelPosition wheel : kAllWheels) {
-        names << QStringLiteral("%1_FC_%2_ZOUKA_New_TXT").arg(prefix, wheelCode(wheel));
-    }
-    return names;
-}
-
 std::variant<QByteArray, UnencodableCharacter> encodeResultFile(const ResultRecord& record) {
     QByteArray file;
     for (int k = 0; k < ResultRecordSize; ++k) {

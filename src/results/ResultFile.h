@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include "common/WheelTypes.h"
+
 namespace kl {
 
 // The 36 texts a result file keeps, in file order: the four combination texts, the four tyre outer
@@ -22,8 +24,19 @@ using ResultRecord = std::array<QString, ResultRecordSize>;
 inline constexpr int ResultFileSlotCount = 37;
 using ResultFileSlots = std::array<QString, ResultFileSlotCount>;
 
-// The names of the boxes that hold the record, in file order, for the window prefix "F4" or "F7".
-QStringList resultRecordBoxNames(QStringView windowPrefix);
+// Where the record keeps each text.
+inline constexpr int combinationSlot(Axle axle, bool after) {
+    return (axle == Axle::Rear ? 2 : 0) + (after ? 1 : 0);
+}
+inline constexpr int diameterSlot(Axle axle, bool after) {
+    return 4 + (axle == Axle::Rear ? 2 : 0) + (after ? 1 : 0);
+}
+inline constexpr int clearanceSlot(WheelPosition wheel, ClearanceKind kind, bool after) {
+    return 8 + 6 * static_cast<int>(wheel) + 2 * static_cast<int>(kind) + (after ? 1 : 0);
+}
+inline constexpr int shiftSlot(WheelPosition wheel) {
+    return 32 + static_cast<int>(wheel);
+}
 
 // A text holds a character code page 932 cannot represent; `field` counts from 1.
 struct UnencodableCharacter {

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "common/NumberText.h"
-#include "judgement/ViewerJudgement.h"
 
 namespace kl {
 
@@ -58,6 +57,35 @@ Verdict ViewerOverallVerdict(const VerdictGrades& grades) {
                   grades[first + 2] == notEvaluatedGrade();
     }
     return basicOk ? Verdict{QStringLiteral("O K"), ColourAmple} : plain;
+}
+
+ViewerGrades gradeViewerRecord(const ResultRecord& record) {
+    ViewerGrades g;
+    VerdictGrades grades;
+    for (const Axle axle : {Axle::Front, Axle::Rear}) {
+        const std::size_t a = axle == Axle::Front ? 0 : 1;
+        const std::optional<QString> deviation =
+            deviationText(record[diameterSlot(axle, true)], record[diameterSlot(axle, false)]);
+        if (deviation) {
+            g.diameters[a] = gradeDeviationText(axle, *deviation);
+            grades[a] = g.diameters[a]->gradeText;
+        }
+    }
+    for (const WheelPosition wheel : kAllWheels) {
+        const auto after = [&record, wheel](ClearanceKind kind) -> const QString& {
+            return record[clearanceSlot(wheel, kind, true)];
+        };
+        const std::size_t w = static_cast<std::size_t>(wheel);
+        g.wheels[w] = judgeWheelTexts(after(ClearanceKind::Hikikomi), after(ClearanceKind::Joubu),
+                                      after(ClearanceKind::Zengo));
+        if (g.wheels[w]) {
+            for (std::size_t k = 0; k < 3; ++k) {
+                grades[2 + 3 * w + k] = g.wheels[w]->grades[k].text;
+            }
+        }
+    }
+    g.verdict = ViewerOverallVerdict(grades);
+    return g;
 }
 
 } // namespace kl

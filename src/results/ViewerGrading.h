@@ -8,6 +8,8 @@
 #include "analysis/FitmentGeometry.h"
 #include "common/GradePalette.h"
 #include "common/WheelTypes.h"
+#include "judgement/ViewerJudgement.h"
+#include "results/ResultFile.h"
 
 namespace kl {
 
@@ -39,5 +41,18 @@ using VerdictGrades = std::array<QString, 14>;
 // pull-ins read "OK" and whose eight upper and fore-aft grades read "－"; otherwise "N G". Exact
 // comparisons, nothing trimmed.
 Verdict ViewerOverallVerdict(const VerdictGrades& grades);
+
+// Everything the viewer grades in a result record.
+struct ViewerGrades {
+    // Front and rear; none where the diameter texts cannot be graded (see deviationText).
+    std::array<std::optional<ViewerDiameterGrade>, 2> diameters;
+    // FL, FR, RL, RR from their three new clearances; none where they cannot be graded (see judgeWheelTexts).
+    std::array<std::optional<ViewerWheelJudgement>, 4> wheels;
+    // From the 14 grade texts these give, an empty text for each grade not given.
+    Verdict verdict;
+};
+
+// The viewer's grading of a whole record: both diameters, the four wheels, the verdict.
+ViewerGrades gradeViewerRecord(const ResultRecord& record);
 
 } // namespace kl

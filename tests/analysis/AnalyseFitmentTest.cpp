@@ -501,7 +501,7 @@ private Q_SLOTS:
     }
 
     void aResultWindowBrokenHalfwayIsNotShown() {
-        // A window that loads but lacks a control the run writes late.
+        // A result window without a box the run writes: it cannot load, and the run names the box.
         m_ctx->forms().setFactory<Form4>([](AppContext& ctx) -> std::unique_ptr<Form> {
             auto f = std::make_unique<Form4>(ctx);
             delete f->findChild<TextBox*>(QStringLiteral("F4_RESULT_TXT"));

@@ -6,42 +6,54 @@ using namespace kl;
 
 namespace {
 
+using F = InputField;
+
+constexpr int kPlus = 0;
+constexpr int kMinus = 1;
+constexpr int kPlusMinus = 2;
+
 // A complete record: 16-inch 6.5J +45 205/55 before, 17-inch 7.5J on the given direction after.
 InputRecord complete() {
     InputRecord r;
-    const char* const blocks[4][6] = {
-        {"Combo11", "Combo12", "Combo1", "Text13", "Combo14", "Combo15"},
-        {"Combo16", "Combo17", "Combo2", "Text18", "Combo19", "Combo20"},
-        {"Combo21", "Combo22", "Combo3", "Text23", "Combo24", "Combo25"},
-        {"Combo26", "Combo27", "Combo4", "Text28", "Combo29", "Combo30"},
-    };
-    const char* const values[4][6] = {
-        {"16", "6.5", "＋", "45", "205", "55"},
-        {"15", "6", "＋", "40", "195", "65"},
-        {"17", "7.5", "－", "10", "225", "45"},
-        {"18", "8", "±", "0", "235", "40"},
-    };
-    for (int b = 0; b < 4; ++b) {
-        for (int f = 0; f < 6; ++f) {
-            r.texts.insert(QString::fromUtf8(blocks[b][f]), QString::fromUtf8(values[b][f]));
-        }
-        const QString direction = QString::fromUtf8(blocks[b][2]);
-        const QString text = QString::fromUtf8(values[b][2]);
-        r.listIndexes.insert(direction, text == u"＋" ? 0 : text == u"－" ? 1 : 2);
-    }
-    for (const QString& name : clearanceFieldNames()) {
-        r.texts.insert(name, QStringLiteral("20"));
-    }
+    r.sizes = {{
+        {QStringLiteral("16"), QStringLiteral("6.5"), kPlus, QStringLiteral("45"), QStringLiteral("205"),
+         QStringLiteral("55")},
+        {QStringLiteral("15"), QStringLiteral("6"), kPlus, QStringLiteral("40"), QStringLiteral("195"),
+         QStringLiteral("65")},
+        {QStringLiteral("17"), QStringLiteral("7.5"), kMinus, QStringLiteral("10"), QStringLiteral("225"),
+         QStringLiteral("45")},
+        {QStringLiteral("18"), QStringLiteral("8"), kPlusMinus, QStringLiteral("0"), QStringLiteral("235"),
+         QStringLiteral("40")},
+    }};
+    r.clearances.fill(QStringLiteral("20"));
     return r;
+}
+
+// Empties one field as the window leaves it unchosen or untyped.
+void empty(InputRecord& r, F f) {
+    if (isClearanceField(f)) {
+        r.clearance(wheelOf(f), kindOf(f)).clear();
+        return;
+    }
+    SizeTexts& s = r.size(blockOf(f));
+    QString* const texts[] = {&s.rimDiameter, &s.rimWidth,     nullptr,
+                              &s.offset,      &s.sectionWidth, &s.aspectRatio};
+    if (partOf(f) == SizePart::Direction) {
+        s.direction = -1;
+    } else {
+        texts[static_cast<int>(partOf(f))]->clear();
+    }
 }
 
 } // namespace
 
 TEST(FitmentAnalysis, AnEmptyNeededFieldGivesNoOutcome) {
-    for (const char* field : {"Combo11", "Text28", "F2_FC_RR_Zengo_Old_TXT", "Combo30"}) {
+    for (F field : {F::BeforeFrontRimDiameter, F::BeforeRearDirection, F::AfterRearOffset, F::RRZengo,
+                    F::AfterRearAspectRatio}) {
         InputRecord r = complete();
-        r.texts.insert(QString::fromUtf8(field), QString());
-        EXPECT_FALSE(analyseInput(r).has_value()) << field;
+        empty(r, field);
+        EXPECT_FALSE(r.isFilled(field));
+        EXPECT_FALSE(analyseInput(r).has_value()) << static_cast<int>(field);
     }
 }
 
@@ -56,10 +68,11 @@ TEST(FitmentAnalysis, DirectionIndexOneMakesTheOffsetNegative) {
 
 TEST(FitmentAnalysis, ATickedBoxTakesTheRearWheelFromTheFrontAndTheTyreFromItsOwnFields) {
     InputRecord r = complete();
-    r.check1 = 1;
+    r.rearBeforeSameAsFront = true;
     // The rear wheel fields of a ticked block are empty and not needed.
-    for (const char* field : {"Combo16", "Combo17", "Combo2", "Text18"}) {
-        r.texts.insert(QString::fromUtf8(field), QString());
+    for (F field :
+         {F::BeforeRearRimDiameter, F::BeforeRearRimWidth, F::BeforeRearDirection, F::BeforeRearOffset}) {
+        empty(r, field);
     }
     const std::optional<FitmentOutcome> o = analyseInput(r);
     ASSERT_TRUE(o.has_value());
@@ -72,9 +85,9 @@ TEST(FitmentAnalysis, ATickedBoxTakesTheRearWheelFromTheFrontAndTheTyreFromItsOw
 
 TEST(FitmentAnalysis, MeasuredClearancesAreRewrittenAsTheirNumbers) {
     InputRecord r = complete();
-    r.texts.insert(QStringLiteral("F2_FC_FL_Hikikomi_Old_TXT"), QStringLiteral("2.50"));
-    r.texts.insert(QStringLiteral("F2_FC_FL_Joubu_Old_TXT"), QStringLiteral("1,5"));
-    r.texts.insert(QStringLiteral("F2_FC_FL_Zengo_Old_TXT"), QStringLiteral("007"));
+    r.clearance(WheelPosition::FL, ClearanceKind::Hikikomi) = QStringLiteral("2.50");
+    r.clearance(WheelPosition::FL, ClearanceKind::Joubu) = QStringLiteral("1,5");
+    r.clearance(WheelPosition::FL, ClearanceKind::Zengo) = QStringLiteral("007");
     const std::optional<FitmentOutcome> o = analyseInput(r);
     ASSERT_TRUE(o.has_value());
     EXPECT_EQ(o->measuredTexts[0], QStringLiteral("2.5"));
@@ -86,24 +99,9 @@ TEST(FitmentAnalysis, MeasuredClearancesAreRewrittenAsTheirNumbers) {
 TEST(FitmentAnalysis, TheVerdictIsOkOnlyWhenAllFourteenGradesAre) {
     InputRecord same = complete();
     // The same size before and after, with ample clearances everywhere: nothing changes.
-    for (const auto& [field, value] :
-         std::initializer_list<std::pair<const char*, const char*>>{{"Combo21", "16"},
-                                                                    {"Combo22", "6.5"},
-                                                                    {"Text23", "45"},
-                                                                    {"Combo24", "205"},
-                                                                    {"Combo25", "55"},
-                                                                    {"Combo26", "15"},
-                                                                    {"Combo27", "6"},
-                                                                    {"Text28", "40"},
-                                                                    {"Combo29", "195"},
-                                                                    {"Combo30", "65"}}) {
-        same.texts.insert(QString::fromUtf8(field), QString::fromUtf8(value));
-    }
-    same.listIndexes.insert(QStringLiteral("Combo3"), 0);
-    same.listIndexes.insert(QStringLiteral("Combo4"), 0);
-    for (const QString& name : clearanceFieldNames()) {
-        same.texts.insert(name, QStringLiteral("40"));
-    }
+    same.size(SizeBlock::AfterFront) = same.size(SizeBlock::BeforeFront);
+    same.size(SizeBlock::AfterRear) = same.size(SizeBlock::BeforeRear);
+    same.clearances.fill(QStringLiteral("40"));
     const std::optional<FitmentOutcome> ok = analyseInput(same);
     ASSERT_TRUE(ok.has_value());
     for (const QString& g : gradeTexts(*ok)) {
@@ -112,9 +110,31 @@ TEST(FitmentAnalysis, TheVerdictIsOkOnlyWhenAllFourteenGradesAre) {
     EXPECT_EQ(ok->verdict.text, QStringLiteral("O K"));
 
     InputRecord tight = same;
-    tight.texts.insert(QStringLiteral("F2_FC_RR_Zengo_Old_TXT"), QStringLiteral("0"));
+    tight.clearance(WheelPosition::RR, ClearanceKind::Zengo) = QStringLiteral("0");
     const std::optional<FitmentOutcome> ng = analyseInput(tight);
     ASSERT_TRUE(ng.has_value());
     EXPECT_EQ(gradeTexts(*ng)[13], QStringLiteral("NG"));
     EXPECT_EQ(ng->verdict.text, QStringLiteral("N G"));
+}
+
+// Each wheel's judgement comes with the outcome, from its own new clearances; the verdict is read from
+// the same judgements.
+TEST(FitmentAnalysis, TheOutcomeCarriesEachWheelsJudgement) {
+    InputRecord r = complete();
+    r.size(SizeBlock::AfterFront) = r.size(SizeBlock::BeforeFront);
+    r.size(SizeBlock::AfterRear) = r.size(SizeBlock::BeforeRear);
+    r.clearances = {QStringLiteral("20"), QStringLiteral("40"), QStringLiteral("25"), QStringLiteral("12"),
+                    QStringLiteral("0"),  QStringLiteral("25"), QStringLiteral("7"),  QStringLiteral("40"),
+                    QStringLiteral("3"),  QStringLiteral("20"), QStringLiteral("40"), QStringLiteral("0")};
+    const std::optional<FitmentOutcome> o = analyseInput(r);
+    ASSERT_TRUE(o.has_value());
+    const int cells[4] = {1, 37, 51, 4}; // all OK; upper CHECK; fore-aft CHECK; fore-aft NG
+    for (std::size_t w = 0; w < 4; ++w) {
+        ASSERT_TRUE(o->wheels[w].has_value()) << w;
+        EXPECT_EQ(o->wheels[w]->comment, cellComment(cells[w])) << w;
+    }
+    EXPECT_EQ(o->wheels[1]->joubu.grade, ClearanceGrade::CHECK);
+    EXPECT_EQ(o->wheels[3]->zengo.grade, ClearanceGrade::NG);
+    EXPECT_EQ(gradeTexts(*o)[13], QStringLiteral("NG"));
+    EXPECT_EQ(o->verdict.text, QStringLiteral("N G"));
 }

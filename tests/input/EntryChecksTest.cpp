@@ -105,16 +105,16 @@ TEST(EntryChecks, MessagesWordForWord) {
 TEST(EntryChecks, EveryTypedBoxHasItsFieldLine) {
     const auto& boxes = typedBoxes();
     ASSERT_EQ(boxes.size(), 16u);
-    EXPECT_EQ(boxes[1].control, u"Text18");
+    EXPECT_EQ(boxes[1].field, InputField::BeforeRearOffset);
     EXPECT_EQ(boxes[1].fieldLine, u"・ 変更前後輪ホイールのオフセット量を入力して下さい。\u3000\u3000");
     EXPECT_EQ(boxes[3].fieldLine, u"・ 変更後後輪ホイールのオフセット量を入力して下さい。\u3000\u3000");
-    EXPECT_EQ(boxes[5].control, u"F2_FC_FL_Joubu_Old_TXT");
+    EXPECT_EQ(boxes[5].field, InputField::FLJoubu);
     EXPECT_EQ(boxes[5].fieldLine,
               u"・ 変更前の前輪フェンダークリアランス / 左：上部空間量を入力して下さい。\u3000\u3000");
-    EXPECT_EQ(boxes[9].control, u"F2_FC_FR_Zengo_Old_TXT");
+    EXPECT_EQ(boxes[9].field, InputField::FRZengo);
     EXPECT_EQ(boxes[9].fieldLine,
               u"・ 変更前の前輪フェンダークリアランス / 右：前後空間量を入力して下さい。\u3000\u3000");
-    EXPECT_EQ(boxes[13].control, u"F2_FC_RR_Hikikomi_Old_TXT");
+    EXPECT_EQ(boxes[13].field, InputField::RRHikikomi);
     EXPECT_EQ(boxes[13].fieldLine,
               u"・ 変更前の後輪フェンダークリアランス / 右：引込量を入力して下さい。\u3000\u3000");
 }
@@ -147,18 +147,6 @@ TEST(OffsetDirection, ActionByListAndSameAsFrontBox) {
         EXPECT_EQ(offsetDirectionAction(c.rear, c.index, c.ticked), c.action)
             << "rear " << c.rear << " index " << c.index << " ticked " << c.ticked;
     }
-}
-
-TEST(OffsetDirection, RearBlocksAreGovernedByTheirOwnBox) {
-    const auto& blocks = wheelBlocks();
-    EXPECT_FALSE(blocks[0].isRear());
-    EXPECT_EQ(blocks[1].direction, u"Combo2");
-    EXPECT_EQ(blocks[1].sameAsFront, u"Check1");
-    EXPECT_EQ(blocks[1].menuItem, u"mnuBeforeSameFront");
-    EXPECT_FALSE(blocks[2].isRear());
-    EXPECT_EQ(blocks[3].direction, u"Combo4");
-    EXPECT_EQ(blocks[3].sameAsFront, u"Check2");
-    EXPECT_EQ(blocks[3].menuItem, u"mnuAfterSameFront");
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -118,7 +119,8 @@ const QString kSameAsFront =
     u"後輪に装着するホイールが前輪と全く同じ場合はチェックして下さい。 入力が省略でき便利です。"_s;
 
 struct Field {
-    const char16_t* control;
+    const char* name;
+    std::optional<InputField> field; // none: a same-as-front box
     const QString* text;
     // Replaces the words of the old front wheel (変更前の前輪) or of the FL box (前輪 ... 前輪左側).
     const char16_t* state;
@@ -142,84 +144,100 @@ QString expectedText(const Field& f) {
 using PS = PictureSet;
 
 const std::vector<Field> kFields{
-    {u"Combo11", &kRimDiameter, u"変更前", u"前輪", nullptr, PS::Rim},
-    {u"Combo16", &kRimDiameter, u"変更前", u"後輪", nullptr, PS::Rim},
-    {u"Combo21", &kRimDiameter, u"変更後", u"前輪", nullptr, PS::Rim},
-    {u"Combo26", &kRimDiameter, u"変更後", u"後輪", nullptr, PS::Rim},
-    {u"Combo12", &kRimWidth, u"変更前", u"前輪", nullptr, PS::Rim},
-    {u"Combo17", &kRimWidth, u"変更前", u"後輪", nullptr, PS::Rim},
-    {u"Combo22", &kRimWidth, u"変更後", u"前輪", nullptr, PS::Rim},
-    {u"Combo27", &kRimWidth, u"変更後", u"後輪", nullptr, PS::Rim},
-    {u"Combo1", &kDirection, u"変更前", u"前輪", nullptr, PS::Offset},
-    {u"Combo2", &kDirection, u"変更前", u"後輪", nullptr, PS::Offset},
-    {u"Combo3", &kDirection, u"変更後", u"前輪", nullptr, PS::Offset},
-    {u"Combo4", &kDirection, u"変更後", u"後輪", nullptr, PS::Offset},
-    {u"Text13", &kOffset, u"変更前", u"前輪", nullptr, PS::Offset},
-    {u"Text18", &kOffset, u"変更前", u"後輪", nullptr, PS::Offset},
-    {u"Text23", &kOffset, u"変更後", u"前輪", nullptr, PS::Offset},
-    {u"Text28", &kOffset, u"変更後", u"後輪", nullptr, PS::Offset},
-    {u"Combo14", &kTyreWidth, nullptr, nullptr, nullptr, PS::TyreWidth},
-    {u"Combo19", &kTyreWidth, nullptr, nullptr, nullptr, PS::TyreWidth},
-    {u"Combo24", &kTyreWidth, nullptr, nullptr, nullptr, PS::TyreWidth},
-    {u"Combo29", &kTyreWidth, nullptr, nullptr, nullptr, PS::TyreWidth},
-    {u"Combo15", &kAspect, nullptr, nullptr, nullptr, PS::Aspect},
-    {u"Combo20", &kAspect, nullptr, nullptr, nullptr, PS::Aspect},
-    {u"Combo25", &kAspect, nullptr, nullptr, nullptr, PS::Aspect},
-    {u"Combo30", &kAspect, nullptr, nullptr, nullptr, PS::Aspect},
-    {u"F2_FC_FL_Hikikomi_Old_TXT", &kPullIn, nullptr, u"前輪", u"左側", PS::FigureB},
-    {u"F2_FC_FR_Hikikomi_Old_TXT", &kPullIn, nullptr, u"前輪", u"右側", PS::FigureB},
-    {u"F2_FC_RL_Hikikomi_Old_TXT", &kPullIn, nullptr, u"後輪", u"左側", PS::FigureB},
-    {u"F2_FC_RR_Hikikomi_Old_TXT", &kPullIn, nullptr, u"後輪", u"右側", PS::FigureB},
-    {u"F2_FC_FL_Joubu_Old_TXT", &kUpper, nullptr, u"前輪", u"左側", PS::FigureB},
-    {u"F2_FC_FR_Joubu_Old_TXT", &kUpper, nullptr, u"前輪", u"右側", PS::FigureB},
-    {u"F2_FC_RL_Joubu_Old_TXT", &kUpper, nullptr, u"後輪", u"左側", PS::FigureB},
-    {u"F2_FC_RR_Joubu_Old_TXT", &kUpper, nullptr, u"後輪", u"右側", PS::FigureB},
-    {u"F2_FC_FL_Zengo_Old_TXT", &kForeAft, nullptr, u"前輪", u"左側", PS::FigureC},
-    {u"F2_FC_FR_Zengo_Old_TXT", &kForeAft, nullptr, u"前輪", u"右側", PS::FigureC},
-    {u"F2_FC_RL_Zengo_Old_TXT", &kForeAft, nullptr, u"後輪", u"左側", PS::FigureC},
-    {u"F2_FC_RR_Zengo_Old_TXT", &kForeAft, nullptr, u"後輪", u"右側", PS::FigureC},
-    {u"Check1", &kSameAsFront, nullptr, nullptr, nullptr, PS::None},
-    {u"Check2", &kSameAsFront, nullptr, nullptr, nullptr, PS::None},
+    {"BeforeFrontRimDiameter", InputField::BeforeFrontRimDiameter, &kRimDiameter, u"変更前", u"前輪", nullptr,
+     PS::Rim},
+    {"BeforeRearRimDiameter", InputField::BeforeRearRimDiameter, &kRimDiameter, u"変更前", u"後輪", nullptr,
+     PS::Rim},
+    {"AfterFrontRimDiameter", InputField::AfterFrontRimDiameter, &kRimDiameter, u"変更後", u"前輪", nullptr,
+     PS::Rim},
+    {"AfterRearRimDiameter", InputField::AfterRearRimDiameter, &kRimDiameter, u"変更後", u"後輪", nullptr,
+     PS::Rim},
+    {"BeforeFrontRimWidth", InputField::BeforeFrontRimWidth, &kRimWidth, u"変更前", u"前輪", nullptr,
+     PS::Rim},
+    {"BeforeRearRimWidth", InputField::BeforeRearRimWidth, &kRimWidth, u"変更前", u"後輪", nullptr, PS::Rim},
+    {"AfterFrontRimWidth", InputField::AfterFrontRimWidth, &kRimWidth, u"変更後", u"前輪", nullptr, PS::Rim},
+    {"AfterRearRimWidth", InputField::AfterRearRimWidth, &kRimWidth, u"変更後", u"後輪", nullptr, PS::Rim},
+    {"BeforeFrontDirection", InputField::BeforeFrontDirection, &kDirection, u"変更前", u"前輪", nullptr,
+     PS::Offset},
+    {"BeforeRearDirection", InputField::BeforeRearDirection, &kDirection, u"変更前", u"後輪", nullptr,
+     PS::Offset},
+    {"AfterFrontDirection", InputField::AfterFrontDirection, &kDirection, u"変更後", u"前輪", nullptr,
+     PS::Offset},
+    {"AfterRearDirection", InputField::AfterRearDirection, &kDirection, u"変更後", u"後輪", nullptr,
+     PS::Offset},
+    {"BeforeFrontOffset", InputField::BeforeFrontOffset, &kOffset, u"変更前", u"前輪", nullptr, PS::Offset},
+    {"BeforeRearOffset", InputField::BeforeRearOffset, &kOffset, u"変更前", u"後輪", nullptr, PS::Offset},
+    {"AfterFrontOffset", InputField::AfterFrontOffset, &kOffset, u"変更後", u"前輪", nullptr, PS::Offset},
+    {"AfterRearOffset", InputField::AfterRearOffset, &kOffset, u"変更後", u"後輪", nullptr, PS::Offset},
+    {"BeforeFrontSectionWidth", InputField::BeforeFrontSectionWidth, &kTyreWidth, nullptr, nullptr, nullptr,
+     PS::TyreWidth},
+    {"BeforeRearSectionWidth", InputField::BeforeRearSectionWidth, &kTyreWidth, nullptr, nullptr, nullptr,
+     PS::TyreWidth},
+    {"AfterFrontSectionWidth", InputField::AfterFrontSectionWidth, &kTyreWidth, nullptr, nullptr, nullptr,
+     PS::TyreWidth},
+    {"AfterRearSectionWidth", InputField::AfterRearSectionWidth, &kTyreWidth, nullptr, nullptr, nullptr,
+     PS::TyreWidth},
+    {"BeforeFrontAspectRatio", InputField::BeforeFrontAspectRatio, &kAspect, nullptr, nullptr, nullptr,
+     PS::Aspect},
+    {"BeforeRearAspectRatio", InputField::BeforeRearAspectRatio, &kAspect, nullptr, nullptr, nullptr,
+     PS::Aspect},
+    {"AfterFrontAspectRatio", InputField::AfterFrontAspectRatio, &kAspect, nullptr, nullptr, nullptr,
+     PS::Aspect},
+    {"AfterRearAspectRatio", InputField::AfterRearAspectRatio, &kAspect, nullptr, nullptr, nullptr,
+     PS::Aspect},
+    {"FLHikikomi", InputField::FLHikikomi, &kPullIn, nullptr, u"前輪", u"左側", PS::FigureB},
+    {"FRHikikomi", InputField::FRHikikomi, &kPullIn, nullptr, u"前輪", u"右側", PS::FigureB},
+    {"RLHikikomi", InputField::RLHikikomi, &kPullIn, nullptr, u"後輪", u"左側", PS::FigureB},
+    {"RRHikikomi", InputField::RRHikikomi, &kPullIn, nullptr, u"後輪", u"右側", PS::FigureB},
+    {"FLJoubu", InputField::FLJoubu, &kUpper, nullptr, u"前輪", u"左側", PS::FigureB},
+    {"FRJoubu", InputField::FRJoubu, &kUpper, nullptr, u"前輪", u"右側", PS::FigureB},
+    {"RLJoubu", InputField::RLJoubu, &kUpper, nullptr, u"後輪", u"左側", PS::FigureB},
+    {"RRJoubu", InputField::RRJoubu, &kUpper, nullptr, u"後輪", u"右側", PS::FigureB},
+    {"FLZengo", InputField::FLZengo, &kForeAft, nullptr, u"前輪", u"左側", PS::FigureC},
+    {"FRZengo", InputField::FRZengo, &kForeAft, nullptr, u"前輪", u"右側", PS::FigureC},
+    {"RLZengo", InputField::RLZengo, &kForeAft, nullptr, u"後輪", u"左側", PS::FigureC},
+    {"RRZengo", InputField::RRZengo, &kForeAft, nullptr, u"後輪", u"右側", PS::FigureC},
+    {"BeforeRearSameAsFront", std::nullopt, &kSameAsFront, nullptr, nullptr, nullptr, PS::None},
+    {"AfterRearSameAsFront", std::nullopt, &kSameAsFront, nullptr, nullptr, nullptr, PS::None},
 };
 
 class EveryField : public ::testing::TestWithParam<Field> {};
 
 TEST_P(EveryField, HasItsTextAndPictureSet) {
     const Field& f = GetParam();
-    const FieldHelp* help = fieldHelpFor(QStringView(f.control));
-    ASSERT_NE(help, nullptr);
-    EXPECT_EQ(help->text.toStdString(), expectedText(f).toStdString());
-    EXPECT_EQ(help->pictures, f.pictures);
+    const FieldHelp& help = f.field ? fieldHelp(*f.field) : sameAsFrontHelp();
+    EXPECT_EQ(help.text.toStdString(), expectedText(f).toStdString());
+    EXPECT_EQ(help.pictures, f.pictures);
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, EveryField, ::testing::ValuesIn(kFields),
                          [](const ::testing::TestParamInfo<Field>& info) {
-                             return QString::fromUtf16(info.param.control).toStdString();
+                             return std::string(info.param.name);
                          });
 
-TEST(FieldHelp, CatalogueHoldsExactlyTheThirtyEightFields) {
-    EXPECT_EQ(fieldHelpCatalogue().size(), 38u);
-    std::set<QString> names;
-    for (const FieldHelp& f : fieldHelpCatalogue()) {
-        names.insert(f.control);
+TEST(FieldHelp, TheTableHoldsEveryField) {
+    std::set<InputField> fields;
+    for (const Field& f : kFields) {
+        if (f.field) {
+            fields.insert(*f.field);
+        }
     }
-    EXPECT_EQ(names.size(), 38u);
-    for (const char16_t* button : {u"Command1", u"Command2", u"Command3", u"Label_Kaisetsu"}) {
-        EXPECT_EQ(fieldHelpFor(QStringView(button)), nullptr);
-    }
+    EXPECT_EQ(fields.size(), kInputFieldCount);
 }
 
 // The words of a field replace those of the old front wheel, and nothing else.
 TEST(FieldHelp, WordsGoInWhereTheTextNamesTheField) {
-    EXPECT_TRUE(fieldHelpFor(u"Combo26")->text.contains(u"変更後の後輪ホイールリム径を"_s));
-    EXPECT_TRUE(fieldHelpFor(u"F2_FC_RR_Zengo_Old_TXT")
-                    ->text.startsWith(u"【後輪フェンダークリアランス】\r\n変更前の後輪右側のﾌｪﾝﾀﾞｰ"_s));
+    EXPECT_TRUE(fieldHelp(InputField::AfterRearRimDiameter).text.contains(u"変更後の後輪ホイールリム径を"_s));
+    EXPECT_TRUE(fieldHelp(InputField::RRZengo)
+                    .text.startsWith(u"【後輪フェンダークリアランス】\r\n変更前の後輪右側のﾌｪﾝﾀﾞｰ"_s));
     // The offset text still says "変更後における" for an old wheel: that is part of the text.
-    EXPECT_TRUE(fieldHelpFor(u"Text13")->text.contains(u"本項目は変更後におけるﾀｲﾔ"_s));
-    for (const char16_t* tyre : {u"Combo14", u"Combo19", u"Combo24", u"Combo29", u"Combo15", u"Combo30"}) {
-        const QString& text = fieldHelpFor(QStringView(tyre))->text;
-        for (const QString& word : {u"変更前"_s, u"変更後"_s, u"前輪"_s, u"後輪"_s}) {
-            EXPECT_FALSE(text.contains(word)) << QString::fromUtf16(tyre).toStdString();
+    EXPECT_TRUE(fieldHelp(InputField::BeforeFrontOffset).text.contains(u"本項目は変更後におけるﾀｲﾔ"_s));
+    for (SizeBlock block : kAllSizeBlocks) {
+        for (SizePart tyre : {SizePart::SectionWidth, SizePart::AspectRatio}) {
+            const QString& text = fieldHelp(sizeField(block, tyre)).text;
+            for (const QString& word : {u"変更前"_s, u"変更後"_s, u"前輪"_s, u"後輪"_s}) {
+                EXPECT_FALSE(text.contains(word)) << static_cast<int>(sizeField(block, tyre));
+            }
         }
     }
 }
@@ -242,44 +260,45 @@ TEST_P(PictureSetSteps, RunInTheirOrder) {
 // Positions in twips inside the help panel, placed for the substitute font so that no figure covers text.
 INSTANTIATE_TEST_SUITE_P(
     Sets, PictureSetSteps,
-    ::testing::Values(SetSteps{PS::Rim,
-                               {{Op::Clear, I::Image3},
-                                {Op::Show, I::Image12, P::WheelNotation},
-                                {Op::Show, I::Image13, P::FigureA},
-                                {Op::Move, I::Image12, P::TyreNotation, 107, 2170},
-                                {Op::Move, I::Image13, P::TyreNotation, 130, 4380},
-                                {Op::SetHeight, I::Image13, P::TyreNotation, 0, 0, 2130}}},
-                      SetSteps{PS::Offset,
-                               {{Op::Clear, I::Image3},
-                                {Op::Show, I::Image12, P::WheelNotation},
-                                {Op::Show, I::Image13, P::FigureA},
-                                {Op::Move, I::Image12, P::TyreNotation, 107, 2570},
-                                {Op::Move, I::Image13, P::TyreNotation, 130, 4380},
-                                {Op::SetHeight, I::Image13, P::TyreNotation, 0, 0, 2130}}},
-                      SetSteps{PS::TyreWidth,
-                               {{Op::Clear, I::Image12},
-                                {Op::Clear, I::Image13},
-                                {Op::Show, I::Image3, P::TyreNotation},
-                                {Op::Move, I::Image3, P::TyreNotation, 130, 2900}}},
-                      SetSteps{PS::Aspect,
-                               {{Op::Clear, I::Image12},
-                                {Op::Clear, I::Image13},
-                                {Op::Show, I::Image3, P::TyreNotation},
-                                {Op::Move, I::Image3, P::TyreNotation, 130, 4650}}},
-                      SetSteps{PS::FigureB,
-                               {{Op::Clear, I::Image3},
-                                {Op::Clear, I::Image12},
-                                {Op::Show, I::Image13, P::FigureB},
-                                {Op::SetHeight, I::Image13, P::TyreNotation, 0, 0, 2310},
-                                {Op::Move, I::Image13, P::TyreNotation, 130, 4150}}},
-                      SetSteps{PS::FigureC,
-                               {{Op::Clear, I::Image3},
-                                {Op::Clear, I::Image12},
-                                {Op::Show, I::Image13, P::FigureC},
-                                {Op::SetHeight, I::Image13, P::TyreNotation, 0, 0, 1890},
-                                {Op::Move, I::Image13, P::TyreNotation, 130, 4690}}},
-                      SetSteps{PS::None,
-                               {{Op::Clear, I::Image3}, {Op::Clear, I::Image12}, {Op::Clear, I::Image13}}}));
+    ::testing::Values(
+        SetSteps{PS::Rim,
+                 {{Op::Clear, I::TyreMarking},
+                  {Op::Show, I::WheelMarking, P::WheelNotation},
+                  {Op::Show, I::Figure, P::FigureA},
+                  {Op::Move, I::WheelMarking, P::TyreNotation, 107, 2170},
+                  {Op::Move, I::Figure, P::TyreNotation, 130, 4380},
+                  {Op::SetHeight, I::Figure, P::TyreNotation, 0, 0, 2130}}},
+        SetSteps{PS::Offset,
+                 {{Op::Clear, I::TyreMarking},
+                  {Op::Show, I::WheelMarking, P::WheelNotation},
+                  {Op::Show, I::Figure, P::FigureA},
+                  {Op::Move, I::WheelMarking, P::TyreNotation, 107, 2570},
+                  {Op::Move, I::Figure, P::TyreNotation, 130, 4380},
+                  {Op::SetHeight, I::Figure, P::TyreNotation, 0, 0, 2130}}},
+        SetSteps{PS::TyreWidth,
+                 {{Op::Clear, I::WheelMarking},
+                  {Op::Clear, I::Figure},
+                  {Op::Show, I::TyreMarking, P::TyreNotation},
+                  {Op::Move, I::TyreMarking, P::TyreNotation, 130, 2900}}},
+        SetSteps{PS::Aspect,
+                 {{Op::Clear, I::WheelMarking},
+                  {Op::Clear, I::Figure},
+                  {Op::Show, I::TyreMarking, P::TyreNotation},
+                  {Op::Move, I::TyreMarking, P::TyreNotation, 130, 4650}}},
+        SetSteps{PS::FigureB,
+                 {{Op::Clear, I::TyreMarking},
+                  {Op::Clear, I::WheelMarking},
+                  {Op::Show, I::Figure, P::FigureB},
+                  {Op::SetHeight, I::Figure, P::TyreNotation, 0, 0, 2310},
+                  {Op::Move, I::Figure, P::TyreNotation, 130, 4150}}},
+        SetSteps{PS::FigureC,
+                 {{Op::Clear, I::TyreMarking},
+                  {Op::Clear, I::WheelMarking},
+                  {Op::Show, I::Figure, P::FigureC},
+                  {Op::SetHeight, I::Figure, P::TyreNotation, 0, 0, 1890},
+                  {Op::Move, I::Figure, P::TyreNotation, 130, 4690}}},
+        SetSteps{PS::None,
+                 {{Op::Clear, I::TyreMarking}, {Op::Clear, I::WheelMarking}, {Op::Clear, I::Figure}}}));
 
 TEST(FieldHelp, InitialCaption) {
     EXPECT_EQ(initialHelpCaption(),

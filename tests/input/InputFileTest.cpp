@@ -58,16 +58,16 @@ TEST(InputFile, TheCodePageIsAvailable) {
 TEST(InputFile, LinesFollowTheWindowBlockByBlock) {
     const auto& lines = inputFileLines();
     ASSERT_EQ(lines.size(), 36u);
-    EXPECT_EQ(lines[0].control, u"Combo11");
-    EXPECT_EQ(lines[2].control, u"Combo1");
-    EXPECT_EQ(lines[3].control, u"Text13");
-    EXPECT_EQ(lines[6].control, u"F2_FC_FL_Hikikomi_Old_TXT");
-    EXPECT_EQ(lines[11].control, u"F2_FC_FR_Zengo_Old_TXT");
-    EXPECT_EQ(lines[14].control, u"Combo2");
-    EXPECT_EQ(lines[23].control, u"F2_FC_RR_Zengo_Old_TXT");
-    EXPECT_EQ(lines[26].control, u"Combo3");
-    EXPECT_EQ(lines[32].control, u"Combo4");
-    EXPECT_EQ(lines[35].control, u"Combo30");
+    EXPECT_EQ(lines[0].field, InputField::BeforeFrontRimDiameter);
+    EXPECT_EQ(lines[2].field, InputField::BeforeFrontDirection);
+    EXPECT_EQ(lines[3].field, InputField::BeforeFrontOffset);
+    EXPECT_EQ(lines[6].field, InputField::FLHikikomi);
+    EXPECT_EQ(lines[11].field, InputField::FRZengo);
+    EXPECT_EQ(lines[14].field, InputField::BeforeRearDirection);
+    EXPECT_EQ(lines[23].field, InputField::RRZengo);
+    EXPECT_EQ(lines[26].field, InputField::AfterFrontDirection);
+    EXPECT_EQ(lines[32].field, InputField::AfterRearDirection);
+    EXPECT_EQ(lines[35].field, InputField::AfterRearAspectRatio);
     int directions = 0;
     int typed = 0;
     for (const InputFileLine& line : lines) {

@@ -4,7 +4,6 @@
 #include <limits>
 #include <memory>
 
-#include "analysis/gui/AnalyseFitment.h"
 #include "input/gui/Form2.h"
 #include "judgement/ClearanceRules.h"
 #include "judgement/gui/JudgeWheelClearance.h"
@@ -13,6 +12,7 @@
 #include "results/gui/Form4.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TestEnvironment.h"
+#include "support/WriteRecorder.h"
 
 using namespace kl;
 using testing::need;
@@ -127,12 +127,11 @@ private Q_SLOTS:
             {20, 40, 0, 4},     // H1 J1 Z4: fore-aft NG
             {-1, -20, -1, 120}, // H5 J6 Z4: all NG
         };
-        using Binding = void (*)(AppContext&, const float&, const float&, const float&);
+        using Binding = void (*)(const ResultBoxes&, const std::optional<CellJudgement>&);
         const Binding bindings[4] = {M_Form2FLJG, M_Form2FRJG, M_Form2RLJG, M_Form2RRJG};
+        Form4& f = m_ctx->forms().get<Form4>();
         for (std::size_t i = 0; i < 4; ++i) {
-            // The first write loads the result window.
-            bindings[i](*m_ctx, values[i].p, values[i].q, values[i].r);
-            Form4& f = *m_ctx->forms().loaded<Form4>();
+            bindings[i](f.boxes(), judgeClearances(values[i].p, values[i].q, values[i].r));
             for (std::size_t w = 0; w < 4; ++w) {
                 if (w <= i) {
                     expectWheel(f, kAllWheels[w], values[w]);
@@ -146,8 +145,8 @@ private Q_SLOTS:
 
     void gradesTheUnroundedValue() {
         const float p = 14.96f; // shown as 15.0, graded below 15
-        M_Form2FLJG(*m_ctx, p, 40.0f, 25.0f);
-        Form4& f = *m_ctx->forms().loaded<Form4>();
+        Form4& f = m_ctx->forms().get<Form4>();
+        M_Form2FLJG(f.boxes(), judgeClearances(p, 40.0f, 25.0f));
         QCOMPARE(gradeBox(f, WheelPosition::FL, ClearanceKind::Hikikomi).BackColor(), ColourAdequate);
     }
 
@@ -167,54 +166,51 @@ private Q_SLOTS:
         QFETCH(float, p);
         QFETCH(float, q);
         QFETCH(float, r);
+        const std::optional<CellJudgement> none = judgeClearances(p, q, r);
+        QVERIFY(!none.has_value());
         Form4& f = m_ctx->forms().get<Form4>();
-        M_Form2RRJG(*m_ctx, p, q, r);
+        M_Form2RRJG(f.boxes(), none);
         expectUntouched(f, WheelPosition::RR);
     }
 
-    // A window that refuses a write stops the wheel there: the error reaches the caller and what was
-    // written before stays. Which writes stay shows their order.
-    void aFailedWriteIsPassedOnAndEarlierWritesStay_data() {
-        QTest::addColumn<QString>("missing");
-        QTest::addColumn<int>("textsWritten");
-        QTest::addColumn<bool>("coloursWritten");
-        QTest::newRow("fore-aft box") << QStringLiteral("F4_FC_FL_Zengo_JG_TXT") << 2 << false;
-        QTest::newRow("comment label") << QStringLiteral("F4_FC_FL_Total_JGCOM_LBL") << 3 << true;
+    // Texts, then the text colours of the "NG" grades, then the back colours, then the comment and its
+    // colour on an "NG".
+    void writesInOrder_data() {
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<QStringList>("writes");
+        const QString box = QStringLiteral("F4_FC_FL_%1_JG_TXT");
+        const QString h = box.arg(QStringLiteral("Hikikomi"));
+        const QString j = box.arg(QStringLiteral("Joubu"));
+        const QString z = box.arg(QStringLiteral("Zengo"));
+        const QString c = QStringLiteral("F4_FC_FL_Total_JGCOM_LBL");
+        const auto w = [](const char* what, const QString& name) {
+            return QLatin1String(what) + u' ' + name;
+        };
+        QTest::newRow("every grade NG")
+            << 120 << QStringList{w("text", h), w("text", j),    w("text", z), w("fore", h),
+                                  w("fore", j), w("fore", z),    w("back", h), w("back", j),
+                                  w("back", z), w("caption", c), w("fore", c)};
+        QTest::newRow("upper CHECK") << 37
+                                     << QStringList{w("text", h), w("text", j), w("text", z),   w("back", h),
+                                                    w("back", j), w("back", z), w("caption", c)};
     }
 
-    void aFailedWriteIsPassedOnAndEarlierWritesStay() {
-        QFETCH(QString, missing);
-        QFETCH(int, textsWritten);
-        QFETCH(bool, coloursWritten);
-        m_ctx->forms().setFactory<Form4>([missing](AppContext& ctx) -> std::unique_ptr<Form> {
-            auto f = std::make_unique<Form4>(ctx);
-            delete f->findChild<QWidget*>(missing);
-            return f;
-        });
-        bool passedOn = false;
-        try {
-            M_Form2FLJG(*m_ctx, -1.0f, -20.0f, -1.0f); // cell 120: every grade "NG"
-        } catch (const MissingControl&) {
-            passedOn = true;
-        }
-        QVERIFY(passedOn);
-        Form4& f = *m_ctx->forms().loaded<Form4>();
-        for (int i = 0; i < 3; ++i) {
-            auto* box = f.findChild<TextBox*>(
-                QStringLiteral("F4_FC_FL_%1_JG_TXT").arg(clearanceCode(kAllClearanceKinds[std::size_t(i)])));
-            if (box == nullptr) {
-                continue;
-            }
-            QCOMPARE(box->Text(), i < textsWritten ? QStringLiteral("NG") : QString());
-            QCOMPARE(box->ForeColor().has_value(), coloursWritten);
-            QCOMPARE(box->BackColor(), coloursWritten ? ColourNgBack : ColourWhite);
-        }
+    void writesInOrder() {
+        QFETCH(int, cell);
+        QFETCH(QStringList, writes);
+        Form4& f = m_ctx->forms().get<Form4>();
+        const WheelBoxes& fl = f.boxes().wheel(WheelPosition::FL);
+        testing::WriteRecorder recorder({&fl.rows[0].grade, &fl.rows[1].grade, &fl.rows[2].grade},
+                                        {&fl.comment});
+        M_Form2FLJG(f.boxes(), judgeCell(ClearanceCell::fromNumber(cell)));
+        QCOMPARE(recorder.writes(), writes);
         expectUntouched(f, WheelPosition::FR);
     }
 
     void commentKeepsItsLineBreaks() {
-        M_Form2FRJG(*m_ctx, 20.0f, 40.0f, 25.0f);
-        Label& c = comment(*m_ctx->forms().loaded<Form4>(), WheelPosition::FR);
+        Form4& f = m_ctx->forms().get<Form4>();
+        M_Form2FRJG(f.boxes(), judgeClearances(20.0f, 40.0f, 25.0f));
+        Label& c = comment(f, WheelPosition::FR);
         QVERIFY(c.Caption().startsWith(QStringLiteral("\r\n")));
         QVERIFY(c.Caption().endsWith(QStringLiteral("\r\n【要確認】")));
         // Shown with real line breaks, wrapped to the label's width.

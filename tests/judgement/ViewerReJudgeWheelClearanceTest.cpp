@@ -6,7 +6,9 @@
 #include "judgement/gui/ReJudgeWheelClearance.h"
 #include "platform/Controls.h"
 #include "results/gui/Form7.h"
+#include "results/gui/ResultBoxes.h"
 #include "support/TestEnvironment.h"
+#include "support/WriteRecorder.h"
 
 using namespace Qt::StringLiterals;
 using namespace kl;
@@ -15,7 +17,7 @@ namespace {
 
 constexpr Rgb Black{0, 0, 0};
 
-using Binding = bool (*)(AppContext&, const TextBox&, const TextBox&, const TextBox&);
+using Binding = void (*)(const ResultBoxes&, const std::optional<ViewerWheelJudgement>&);
 
 const std::pair<WheelPosition, Binding> Bindings[] = {
     {WheelPosition::FL, &M_Form7FLJG},
@@ -32,16 +34,16 @@ Label& comment(Form7& f, WheelPosition w) {
     return f.control<Label>(u"F7_FC_%1_Total_JGCOM_LBL"_s.arg(wheelCode(w)));
 }
 
-// Puts texts into a wheel's three new-clearance boxes and judges the wheel through its binding.
-bool judge(AppContext& ctx, Form7& f, std::size_t wheel, const QString& p, const QString& q,
-           const QString& r) {
+// Puts texts into a wheel's three new-clearance boxes, judges them and writes the judgement through the
+// wheel's binding; false when the texts could not be judged.
+bool judge(Form7& f, std::size_t wheel, const QString& p, const QString& q, const QString& r) {
     const WheelPosition w = Bindings[wheel].first;
     box(f, w, ClearanceKind::Hikikomi, u"New"_s).setText(p);
     box(f, w, ClearanceKind::Joubu, u"New"_s).setText(q);
     box(f, w, ClearanceKind::Zengo, u"New"_s).setText(r);
-    return Bindings[wheel].second(ctx, box(f, w, ClearanceKind::Hikikomi, u"New"_s),
-                                  box(f, w, ClearanceKind::Joubu, u"New"_s),
-                                  box(f, w, ClearanceKind::Zengo, u"New"_s));
+    const std::optional<ViewerWheelJudgement> j = judgeWheelTexts(p, q, r);
+    Bindings[wheel].second(f.boxes(), j);
+    return j.has_value();
 }
 
 } // namespace
@@ -81,7 +83,7 @@ private Q_SLOTS:
         QFETCH(int, wheel);
         Form7& f = viewer();
         const WheelPosition w = Bindings[wheel].first;
-        QVERIFY(judge(*m_ctx, f, std::size_t(wheel), u"-1.0"_s, u"20.0"_s, u"3.0"_s)); // H5, J2, Z3
+        QVERIFY(judge(f, std::size_t(wheel), u"-1.0"_s, u"20.0"_s, u"3.0"_s)); // H5, J2, Z3
 
         const QString texts[] = {u"NG"_s, u"OK"_s, u"CHECK"_s};
         const Rgb fores[] = {ColourNgText, Black, Black};
@@ -112,8 +114,8 @@ private Q_SLOTS:
     // A wheel graded red and then graded without an "NG" turns black everywhere.
     void redFromAnEarlierFileTurnsBlack() {
         Form7& f = viewer();
-        QVERIFY(judge(*m_ctx, f, 2, u"-1.0"_s, u"-20.0"_s, u"0.0"_s));
-        QVERIFY(judge(*m_ctx, f, 2, u"15.0"_s, u"30.0"_s, u"20.0"_s));
+        QVERIFY(judge(f, 2, u"-1.0"_s, u"-20.0"_s, u"0.0"_s));
+        QVERIFY(judge(f, 2, u"15.0"_s, u"30.0"_s, u"20.0"_s));
         for (const ClearanceKind k : kAllClearanceKinds) {
             QVERIFY(box(f, WheelPosition::RL, k, u"JG"_s).ForeColor() == Black);
             QVERIFY(box(f, WheelPosition::RL, k, u"JG"_s).BackColor() == ColourAmple);
@@ -126,8 +128,8 @@ private Q_SLOTS:
     // emptied on white.
     void ungradableTextsEmptyTheWheel() {
         Form7& f = viewer();
-        QVERIFY(judge(*m_ctx, f, 1, u"-1.0"_s, u"-20.0"_s, u"0.0"_s));
-        QVERIFY(!judge(*m_ctx, f, 1, u"15.0"_s, u"未解析"_s, u"20.0"_s));
+        QVERIFY(judge(f, 1, u"-1.0"_s, u"-20.0"_s, u"0.0"_s));
+        QVERIFY(!judge(f, 1, u"15.0"_s, u"未解析"_s, u"20.0"_s));
         for (const ClearanceKind k : kAllClearanceKinds) {
             QCOMPARE(box(f, WheelPosition::FR, k, u"JG"_s).Text(), QString());
             QVERIFY(box(f, WheelPosition::FR, k, u"JG"_s).BackColor() == ColourWhite);
@@ -135,43 +137,38 @@ private Q_SLOTS:
         QCOMPARE(comment(f, WheelPosition::FR).Caption(), QString());
     }
 
-    // A window that refuses a write stops the wheel there; which writes stay shows their order: the three
-    // texts, then the three fore colours, then the three back colours, then the comment.
+    // The three texts, then the three fore colours, then the three back colours, then the comment and its
+    // colour; a wheel that cannot be graded empties its texts, whitens its boxes and empties its comment.
     void writeOrder_data() {
-        QTest::addColumn<QString>("missing");
-        QTest::addColumn<int>("textsWritten");
-        QTest::addColumn<bool>("coloursWritten");
-        QTest::newRow("fore-aft box") << u"F7_FC_FL_Zengo_JG_TXT"_s << 2 << false;
-        QTest::newRow("comment label") << u"F7_FC_FL_Total_JGCOM_LBL"_s << 3 << true;
+        QTest::addColumn<QString>("upper");
+        QTest::addColumn<QStringList>("writes");
+        const QString box = u"F7_FC_FL_%1_JG_TXT"_s;
+        const QString h = box.arg(u"Hikikomi"_s);
+        const QString j = box.arg(u"Joubu"_s);
+        const QString z = box.arg(u"Zengo"_s);
+        const QString c = u"F7_FC_FL_Total_JGCOM_LBL"_s;
+        const auto w = [](const char* what, const QString& name) {
+            return QLatin1String(what) + u' ' + name;
+        };
+        QTest::newRow("graded") << u"30.0"_s
+                                << QStringList{w("text", h), w("text", j),    w("text", z), w("fore", h),
+                                               w("fore", j), w("fore", z),    w("back", h), w("back", j),
+                                               w("back", z), w("caption", c), w("fore", c)};
+        QTest::newRow("not graded") << u"未解析"_s
+                                    << QStringList{w("text", h), w("text", j), w("text", z),   w("back", h),
+                                                   w("back", j), w("back", z), w("caption", c)};
     }
 
     void writeOrder() {
-        QFETCH(QString, missing);
-        QFETCH(int, textsWritten);
-        QFETCH(bool, coloursWritten);
-        m_ctx->forms().setFactory<Form7>([missing](AppContext& ctx) -> std::unique_ptr<Form> {
-            auto f = std::make_unique<Form7>(ctx);
-            delete f->findChild<QWidget*>(missing);
-            return f;
-        });
+        QFETCH(QString, upper);
+        QFETCH(QStringList, writes);
         Form7& f = viewer();
-        bool passedOn = false;
-        try {
-            judge(*m_ctx, f, 0, u"-1.0"_s, u"-20.0"_s, u"-1.0"_s); // every grade "NG"
-        } catch (const MissingControl&) {
-            passedOn = true;
-        }
-        QVERIFY(passedOn);
-        for (std::size_t k = 0; k < 3; ++k) {
-            auto* g =
-                f.findChild<TextBox*>(u"F7_FC_FL_%1_JG_TXT"_s.arg(clearanceCode(kAllClearanceKinds[k])));
-            if (g == nullptr) {
-                continue;
-            }
-            QCOMPARE(g->Text(), int(k) < textsWritten ? u"NG"_s : QString());
-            QCOMPARE(g->ForeColor().has_value(), coloursWritten);
-            QCOMPARE(g->BackColor(), coloursWritten ? ColourNgBack : ColourWhite);
-        }
+        QVERIFY(judge(f, 0, u"-1.0"_s, u"-20.0"_s, u"-1.0"_s)); // every grade "NG", all red
+        const WheelBoxes& fl = f.boxes().wheel(WheelPosition::FL);
+        testing::WriteRecorder recorder({&fl.rows[0].grade, &fl.rows[1].grade, &fl.rows[2].grade},
+                                        {&fl.comment});
+        judge(f, 0, u"15.0"_s, upper, u"20.0"_s);
+        QCOMPARE(recorder.writes(), writes);
     }
 };
 

@@ -127,6 +127,24 @@ private Q_SLOTS:
         }
     }
 
+    // The index gives what Form::control gives: the control of that name and kind, even where a control of
+    // another kind has the name first, and names the window and the control when there is none.
+    void theControlIndexFindsWhatControlFinds() {
+        CountingForm& f = m_ctx->forms().get<CountingForm>();
+        auto* first = new Label(&f, QStringLiteral("Twin"));
+        auto* twin = new TextBox(first, QStringLiteral("Twin"));
+        const ControlIndex index(f);
+        QCOMPARE(&index.control<TextBox>(QStringLiteral("Box")), f.box);
+        QCOMPARE(&index.control<Label>(QStringLiteral("Twin")), first);
+        QCOMPARE(&index.control<TextBox>(QStringLiteral("Twin")), twin);
+        try {
+            index.control<Label>(QStringLiteral("Box"));
+            QFAIL("no error");
+        } catch (const MissingControl& e) {
+            QCOMPARE(QString::fromLatin1(e.what()), QStringLiteral("CountingForm.Box"));
+        }
+    }
+
     void scriptedBoxesRecordAndAnswer() {
         m_services.boxes.answers.push_back(platform::MsgAnswer::Cancel);
         const platform::MessageBoxRequest r{QStringLiteral("t"), QStringLiteral("T"),

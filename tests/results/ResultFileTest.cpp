@@ -60,29 +60,6 @@ void writeAll(const QString& path, const QByteArray& bytes) {
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
-TEST(ResultRecordBoxNames, FollowTheFileOrder) {
-    const QStringList expected{
-        u"F4_WTF_Kumiawase_Old_TXT"_s,  u"F4_WTF_Kumiawase_New_TXT"_s, u"F4_WTR_Kumiawase_Old_TXT"_s,
-        u"F4_WTR_Kumiawase_New_TXT"_s,  u"F4_TD_FA_Old_TXT"_s,         u"F4_TD_FA_New_TXT"_s,
-        u"F4_TD_RA_Old_TXT"_s,          u"F4_TD_RA_New_TXT"_s,         u"F4_FC_FL_Hikikomi_Old_TXT"_s,
-        u"F4_FC_FL_Hikikomi_New_TXT"_s, u"F4_FC_FL_Joubu_Old_TXT"_s,   u"F4_FC_FL_Joubu_New_TXT"_s,
-        u"F4_FC_FL_Zengo_Old_TXT"_s,    u"F4_FC_FL_Zengo_New_TXT"_s,   u"F4_FC_FR_Hikikomi_Old_TXT"_s,
-        u"F4_FC_FR_Hikikomi_New_TXT"_s, u"F4_FC_FR_Joubu_Old_TXT"_s,   u"F4_FC_FR_Joubu_New_TXT"_s,
-        u"F4_FC_FR_Zengo_Old_TXT"_s,    u"F4_FC_FR_Zengo_New_TXT"_s,   u"F4_FC_RL_Hikikomi_Old_TXT"_s,
-        u"F4_FC_RL_Hikikomi_New_TXT"_s, u"F4_FC_RL_Joubu_Old_TXT"_s,   u"F4_FC_RL_Joubu_New_TXT"_s,
-        u"F4_FC_RL_Zengo_Old_TXT"_s,    u"F4_FC_RL_Zengo_New_TXT"_s,   u"F4_FC_RR_Hikikomi_Old_TXT"_s,
-        u"F4_FC_RR_Hikikomi_New_TXT"_s, u"F4_FC_RR_Joubu_Old_TXT"_s,   u"F4_FC_RR_Joubu_New_TXT"_s,
-        u"F4_FC_RR_Zengo_Old_TXT"_s,    u"F4_FC_RR_Zengo_New_TXT"_s,   u"F4_FC_FL_ZOUKA_New_TXT"_s,
-        u"F4_FC_FR_ZOUKA_New_TXT"_s,    u"F4_FC_RL_ZOUKA_New_TXT"_s,   u"F4_FC_RR_ZOUKA_New_TXT"_s};
-    EXPECT_EQ(kl::resultRecordBoxNames(u"F4"), expected);
-
-    const QStringList viewer = kl::resultRecordBoxNames(u"F7");
-    ASSERT_EQ(viewer.size(), 36);
-    EXPECT_EQ(viewer.first(), u"F7_WTF_Kumiawase_Old_TXT"_s);
-    EXPECT_EQ(viewer[17], u"F7_FC_FR_Joubu_New_TXT"_s);
-    EXPECT_EQ(viewer.last(), u"F7_FC_RR_ZOUKA_New_TXT"_s);
-}
-
 // The file of a real analysis (16-inch to 17-inch upsizing, rear right boxes left empty): code page 932,
 // one quoted text per line, CR LF after each of the 36 lines and nothing else.
 TEST(ResultFileWriter, WritesTheBytesOfARealResult) {

@@ -185,5 +185,105 @@ TEST(ViewerVerdict, AllOkOrBasicEditionDataWithOkPullIns) {
     }
 }
 
+// ---- a whole record ----
+
+// A record from its four diameters (front old, front new, rear old, rear new) and each wheel's six clearance
+// texts (pull-in old, new, upper old, new, fore-aft old, new); the combinations and shifts do not count.
+ResultRecord record(std::array<const char16_t*, 4> diameters,
+                    std::array<std::array<const char16_t*, 6>, 4> wheels) {
+    ResultRecord r;
+    r.fill(QStringLiteral("?"));
+    for (std::size_t i = 0; i < 4; ++i) {
+        r[4 + i] = q(diameters[i]);
+    }
+    for (std::size_t w = 0; w < 4; ++w) {
+        for (std::size_t k = 0; k < 6; ++k) {
+            r[8 + 6 * w + k] = q(wheels[w][k]);
+        }
+    }
+    return r;
+}
+
+struct RecordCase {
+    const char* what;
+    ResultRecord record;
+    std::array<const char16_t*, 14> grades; // empty where nothing is graded
+    std::array<int, 4> wheelCases;          // 0: the wheel cannot be graded
+    const char16_t* verdict;
+};
+
+const std::array<const char16_t*, 6> Broken{u"?", u"?", u"?", u"?", u"?", u"?"};
+const std::array<const char16_t*, 6> BasicWheel{u"20.0", u"15.0", u"30.0", u"未解析", u"25.0", u"未解析"};
+
+TEST(ViewerRecordGrading, DiametersWheelsAndVerdictOfAWholeRecord) {
+    const char16_t* n = u"－";
+    const std::vector<RecordCase> cases{
+        // FL and RL in the rule table's first cell, FR H4 J1 Z1, RR H5 J3 Z3.
+        {"a saved analysis",
+         record({u"631.9", u"634.3", u"631.9", u"634.3"},
+                {{{u"25.0", u"15.0", u"40.0", u"38.8", u"30.0", u"28.8"},
+                  {u"10.0", u"0.0", u"39.0", u"37.8", u"31.0", u"29.8"},
+                  {u"30.0", u"20.0", u"45.0", u"43.8", u"35.0", u"33.8"},
+                  {u"2.3", u"-7.7", u"12.0", u"10.8", u"6.0", u"4.8"}}}),
+         {u"OK", u"OK", u"OK", u"OK", u"OK", u"OK", u"OK", u"OK", u"OK", u"OK", u"OK", u"NG", u"CHECK",
+          u"CHECK"},
+         {5 + 1, 5 + 73, 5 + 1, 5 + 107},
+         u"N G"},
+        {"basic edition, pull-ins OK",
+         record({u"631.9", u"631.9", u"631.9", u"640.0"}, {{BasicWheel, BasicWheel, BasicWheel, BasicWheel}}),
+         {u"OK", u"OK", u"OK", n, n, u"OK", n, n, u"OK", n, n, u"OK", n, n},
+         {1, 1, 1, 1},
+         u"O K"},
+        {"basic edition with one numeric wheel",
+         record(
+             {u"631.9", u"631.9", u"631.9", u"640.0"},
+             {{BasicWheel, {u"20.0", u"15.0", u"30.0", u"38.8", u"25.0", u"28.8"}, BasicWheel, BasicWheel}}),
+         {u"OK", u"OK", u"OK", n, n, u"OK", u"OK", u"OK", u"OK", n, n, u"OK", n, n},
+         {1, 5 + 1, 1, 1},
+         u"N G"},
+        {"nothing to grade",
+         record({u"?", u"?", u"?", u"?"}, {{Broken, Broken, Broken, Broken}}),
+         {},
+         {0, 0, 0, 0},
+         u"N G"},
+        // Rear 5.0 %: band 3. Each rear wheel 20.0 / 20.0 / 20.0: H1, J2, Z1.
+        {"the rear only",
+         record({u"?", u"?", u"600.0", u"630.0"}, {{Broken,
+                                                    Broken,
+                                                    {u"?", u"20.0", u"?", u"20.0", u"?", u"20.0"},
+                                                    {u"?", u"20.0", u"?", u"20.0", u"?", u"20.0"}}}),
+         {nullptr, u"OK", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, u"OK", u"OK", u"OK", u"OK",
+          u"OK", u"OK"},
+         {0, 0, 5 + 5, 5 + 5},
+         u"N G"},
+    };
+    for (const RecordCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ViewerGrades g = gradeViewerRecord(c.record);
+        for (std::size_t a = 0; a < 2; ++a) {
+            ASSERT_EQ(g.diameters[a].has_value(), c.grades[a] != nullptr) << a;
+            if (g.diameters[a]) {
+                EXPECT_EQ(g.diameters[a]->gradeText, q(c.grades[a])) << a;
+            }
+        }
+        for (std::size_t w = 0; w < 4; ++w) {
+            ASSERT_EQ(g.wheels[w].has_value(), c.wheelCases[w] != 0) << w;
+            if (!g.wheels[w]) {
+                continue;
+            }
+            EXPECT_EQ(g.wheels[w]->caseNumber, c.wheelCases[w]) << w;
+            for (std::size_t k = 0; k < 3; ++k) {
+                EXPECT_EQ(g.wheels[w]->grades[k].text, q(c.grades[2 + 3 * w + k])) << w << ' ' << k;
+            }
+        }
+        EXPECT_EQ(g.verdict.text, q(c.verdict));
+        EXPECT_EQ(g.verdict.back, q(c.verdict) == u"O K" ? ColourAmple : ColourNgBack);
+    }
+    // The diameter comments carry the record's deviation.
+    const ViewerGrades basic = gradeViewerRecord(cases[1].record);
+    EXPECT_EQ(basic.diameters[0]->caption, QStringLiteral("変更前と同サイズです。（誤差：0.0%）"));
+    EXPECT_EQ(basic.diameters[1]->caption, QStringLiteral("推奨値の±3%以内です。（誤差：1.3%）"));
+}
+
 } // namespace
 } // namespace kl

@@ -7,10 +7,12 @@
 #include "common/NumberText.h"
 #include "common/WheelTypes.h"
 #include "input/gui/Form2.h"
+#include "input/gui/Form2Fields.h"
 #include "judgement/gui/JudgeWheelClearance.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
 #include "results/gui/Form4.h"
+#include "results/gui/ResultBoxes.h"
 
 namespace kl {
 
@@ -18,51 +20,33 @@ namespace {
 
 const QString kTitle = QStringLiteral("Kavor Lintep 2005");
 
-QString axleCode(std::size_t axle) {
-    return axle == 0 ? QStringLiteral("FA") : QStringLiteral("RA");
-}
-
-TextBox& resultBox(AppContext& ctx, const QString& name) {
-    return ctx.forms().get<Form4>().control<TextBox>(name);
-}
-
-QString clearanceBox(WheelPosition w, ClearanceKind k, const char* state) {
-    return QStringLiteral("F4_FC_%1_%2_%3_TXT").arg(wheelCode(w), clearanceCode(k), QLatin1String(state));
-}
-
 // The result window's writes, in the order the shop's program has always made them.
-void writeOutcome(AppContext& ctx, const FitmentOutcome& o) {
+void writeOutcome(const ResultBoxes& out, const FitmentOutcome& o) {
     for (std::size_t a = 0; a < 2; ++a) {
-        resultBox(ctx, QStringLiteral("F4_TD_%1_Old_TXT").arg(axleCode(a)))
-            .setText(formatOneDecimal(o.outerBefore[a]));
+        out.axles[a].row.before.setText(formatOneDecimal(o.outerBefore[a]));
     }
-    for (WheelPosition w : kAllWheels) {
+    for (std::size_t w = 0; w < 4; ++w) {
         for (std::size_t k = 0; k < 3; ++k) {
-            resultBox(ctx, clearanceBox(w, kAllClearanceKinds[k], "Old"))
-                .setText(formatOneDecimal(o.measured[static_cast<std::size_t>(w) * 3 + k]));
+            out.wheels[w].rows[k].before.setText(formatOneDecimal(o.measured[w * 3 + k]));
         }
     }
     for (std::size_t a = 0; a < 2; ++a) {
-        resultBox(ctx, QStringLiteral("F4_TD_%1_New_TXT").arg(axleCode(a)))
-            .setText(formatOneDecimal(o.outerAfter[a]));
+        out.axles[a].row.after.setText(formatOneDecimal(o.outerAfter[a]));
     }
-    for (WheelPosition w : kAllWheels) {
-        const NewClearances& n = o.next[static_cast<std::size_t>(w)];
+    for (std::size_t w = 0; w < 4; ++w) {
+        const NewClearances& n = o.next[w];
         const float values[3] = {n.hikikomi, n.joubu, n.zengo};
         for (std::size_t k = 0; k < 3; ++k) {
-            resultBox(ctx, clearanceBox(w, kAllClearanceKinds[k], "New"))
-                .setText(formatOneDecimal(static_cast<double>(values[k])));
+            out.wheels[w].rows[k].after.setText(formatOneDecimal(static_cast<double>(values[k])));
         }
     }
-    for (WheelPosition w : kAllWheels) {
-        resultBox(ctx, QStringLiteral("F4_FC_%1_ZOUKA_New_TXT").arg(wheelCode(w)))
-            .setText(innerSideShiftText(o.shift[static_cast<std::size_t>(w)]));
+    for (std::size_t w = 0; w < 4; ++w) {
+        out.wheels[w].shift.setText(innerSideShiftText(o.shift[w]));
     }
     for (std::size_t a = 0; a < 2; ++a) {
         const DiameterGrade& g = o.diameter[a];
-        Form4& out = ctx.forms().get<Form4>();
-        TextBox& box = out.control<TextBox>(QStringLiteral("F4_TD_%1_JG_TXT").arg(axleCode(a)));
-        Label& comment = out.control<Label>(QStringLiteral("F4_TD_%1_JGCOM_LBL").arg(axleCode(a)));
+        TextBox& box = out.axles[a].row.grade;
+        Label& comment = out.axles[a].comment;
         box.setText(g.gradeText);
         if (g.ngText) {
             box.setForeColor(ColourNgText);
@@ -71,19 +55,18 @@ void writeOutcome(AppContext& ctx, const FitmentOutcome& o) {
         box.setBackColor(g.back);
         comment.setCaption(g.caption);
     }
-    using Binding = void (*)(AppContext&, const float&, const float&, const float&);
+    using Binding = void (*)(const ResultBoxes&, const std::optional<CellJudgement>&);
     const Binding bindings[4] = {M_Form2FLJG, M_Form2FRJG, M_Form2RLJG, M_Form2RRJG};
     for (std::size_t w = 0; w < 4; ++w) {
-        bindings[w](ctx, o.next[w].hikikomi, o.next[w].joubu, o.next[w].zengo);
+        bindings[w](out, o.wheels[w]);
     }
-    const char* const combinationBoxes[4] = {"F4_WTF_Kumiawase_Old_TXT", "F4_WTF_Kumiawase_New_TXT",
-                                             "F4_WTR_Kumiawase_Old_TXT", "F4_WTR_Kumiawase_New_TXT"};
+    // Front before, front after, rear before, rear after.
     for (std::size_t i = 0; i < 4; ++i) {
-        resultBox(ctx, QLatin1String(combinationBoxes[i])).setText(o.combinations[i]);
+        const CombinationBoxes& c = out.combinations[i / 2];
+        (i % 2 == 0 ? c.before : c.after).setText(o.combinations[i]);
     }
-    TextBox& verdict = resultBox(ctx, QStringLiteral("F4_RESULT_TXT"));
-    verdict.setText(o.verdict.text);
-    verdict.setBackColor(o.verdict.back);
+    out.verdict.setText(o.verdict.text);
+    out.verdict.setBackColor(o.verdict.back);
 }
 
 void showMissingInputWarning(AppContext& ctx, QWidget* owner) {
@@ -103,36 +86,24 @@ void showRunFailure(AppContext& ctx, QWidget* owner, const QString& detail) {
 
 } // namespace
 
-InputRecord readInputRecord(const Form2& input) {
-    InputRecord r;
-    for (const ComboBox* list : input.findChildren<ComboBox*>()) {
-        r.texts.insert(list->objectName(), list->Text());
-        r.listIndexes.insert(list->objectName(), list->ListIndex());
-    }
-    for (const TextBox* box : input.findChildren<TextBox*>()) {
-        r.texts.insert(box->objectName(), box->Text());
-    }
-    r.check1 = input.control<CheckBox>(QStringLiteral("Check1")).Value();
-    r.check2 = input.control<CheckBox>(QStringLiteral("Check2")).Value();
-    return r;
-}
-
 void AnalyseFitment(AppContext& ctx) {
     Form2* input = ctx.forms().loaded<Form2>();
     if (input == nullptr) {
         return;
     }
     try {
-        const std::optional<FitmentOutcome> outcome = analyseInput(readInputRecord(*input));
+        const Form2Fields& fields = input->fields();
+        const std::optional<FitmentOutcome> outcome = analyseInput(fields.record());
         if (!outcome) {
             showMissingInputWarning(ctx, input);
             return;
         }
-        const std::array<QString, 12>& names = clearanceFieldNames();
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            input->control<TextBox>(names[i]).setText(outcome->measuredTexts[i]);
+        for (std::size_t i = 0; i < outcome->measuredTexts.size(); ++i) {
+            fields.clearance(static_cast<WheelPosition>(i / 3), static_cast<ClearanceKind>(i % 3))
+                .setText(outcome->measuredTexts[i]);
         }
-        writeOutcome(ctx, *outcome);
+        // The first touch loads the result window, after the rewrite.
+        writeOutcome(ctx.forms().get<Form4>().boxes(), *outcome);
     } catch (const std::exception& e) {
         // No half-filled result is ever shown; the inputs stay where the user typed them.
         ctx.forms().unload<Form4>();

@@ -15,6 +15,7 @@
 #include "input/EntryChecks.h"
 #include "input/InputFile.h"
 #include "input/WheelBlocks.h"
+#include "input/gui/Form2Fields.h"
 #include "input/gui/Form2Layout.h"
 #include "platform/Controls.h"
 #include "platform/ImageBox.h"
@@ -67,52 +68,56 @@ bool isReturnToWindow(Qt::FocusReason reason) {
 Form2::Form2(AppContext& context) : MainWindow(context) {
     setObjectName(QStringLiteral("Form2"));
     setUpWindow(form2Window(), form2Controls());
+    m_fields = std::make_unique<const Form2Fields>(resolveForm2Fields(*this));
 
     // The substitute font runs wider than the original: a wheel frame's caption moves left rather than
     // run under its input, and a same-as-front box grows rather than cut its caption off.
-    for (const WheelBlock& b : wheelBlocks()) {
-        QWidget* frame = control<QWidget>(b.rimDiameter.toString()).parentWidget();
+    for (const SizeBlockFields& b : m_fields->blocks) {
+        QWidget* frame = b.rimDiameter.parentWidget();
         const int end = twips(2100) - 2;
         for (Label* label : frame->findChildren<Label*>(Qt::FindDirectChildrenOnly)) {
             if (label->geometry().right() >= end) {
                 label->move(end - label->width(), label->y());
             }
         }
-        if (b.isRear()) {
-            auto& box = control<CheckBox>(b.sameAsFront.toString());
-            // Opaque, so the frame's top edge does not run through the caption.
-            box.setAutoFillBackground(true);
-            box.resize(std::max(box.width(), box.sizeHint().width()), box.height());
-            if (QAction* item = findChild<QAction*>(b.menuItem.toString())) {
-                item->setCheckable(true);
-            }
-        }
+    }
+    for (const SameAsFrontFields& same : m_fields->sameAsFront) {
+        CheckBox& box = same.box;
+        // Opaque, so the frame's top edge does not run through the caption.
+        box.setAutoFillBackground(true);
+        box.resize(std::max(box.width(), box.sizeHint().width()), box.height());
+        same.menuItem.setCheckable(true);
     }
     // The help text lies over the figures, so none of them can hide it.
-    control<QWidget>(QStringLiteral("Label_Kaisetsu")).raise();
+    m_fields->help.text.raise();
 
     connectReactions();
     wireMainWindowCommands(*this, {.topMenu = QStringLiteral("Command3")});
 }
 
 void Form2::connectReactions() {
-    for (const FieldHelp& help : fieldHelpCatalogue()) {
-        QWidget& field = control<QWidget>(help.control);
-        m_help.insert(&field, &help);
-        field.installEventFilter(this);
+    const Form2Fields& f = *m_fields;
+    for (std::size_t i = 0; i < kInputFieldCount; ++i) {
+        const auto field = static_cast<InputField>(i);
+        QWidget& control = f.control(field);
+        m_help.insert(&control, &fieldHelp(field));
+        control.installEventFilter(this);
+    }
+    for (const SameAsFrontFields& same : f.sameAsFront) {
+        m_help.insert(&same.box, &sameAsFrontHelp());
+        same.box.installEventFilter(this);
     }
     for (const TypedBoxLine& line : typedBoxes()) {
-        TextBox& box = control<TextBox>(line.control.toString());
+        TextBox& box = *f.typedBox(line.field);
         m_fieldLines.insert(&box, line.fieldLine.toString());
         connect(&box, &QLineEdit::textChanged, this, [this, &box] { pastedTextCheck(box); });
     }
-    for (const WheelBlock& b : wheelBlocks()) {
-        connect(&control<ComboBox>(b.direction.toString()), &QComboBox::currentIndexChanged, this,
-                [this, &b] { offsetDirectionChanged(b); });
-        if (b.isRear()) {
-            connect(&control<CheckBox>(b.sameAsFront.toString()), &QCheckBox::toggled, this,
-                    [this, &b] { sameAsFrontChanged(b); });
-        }
+    for (SizeBlock b : kAllSizeBlocks) {
+        connect(&f.block(b).direction, &QComboBox::currentIndexChanged, this,
+                [this, b] { offsetDirectionChanged(b); });
+    }
+    for (const SameAsFrontFields& same : f.sameAsFront) {
+        connect(&same.box, &QCheckBox::toggled, this, [this, &same] { sameAsFrontChanged(same); });
     }
     connect(&control<CommandButton>(QStringLiteral("Command1")), &QPushButton::clicked, this,
             [this] { AnalyseFitment(context()); });
@@ -136,24 +141,23 @@ MainWindow::Question Form2::returnQuestion() const {
 }
 
 void Form2::Form_Load() {
-    for (const WheelBlock& b : wheelBlocks()) {
-        fill(control<ComboBox>(b.direction.toString()),
-             {QStringLiteral("＋"), QStringLiteral("－"), QStringLiteral("±")});
+    for (const SizeBlockFields& b : m_fields->blocks) {
+        fill(b.direction, {QStringLiteral("＋"), QStringLiteral("－"), QStringLiteral("±")});
     }
     // There are no 11-inch rims to choose.
     const QStringList rimDiameters = numberItems({10, 12, 13, 14, 15, 16, 17, 18, 19, 20});
     const QStringList rimWidths = steppedItems(3, 11.5, 0.5);
     const QStringList tyreWidths = steppedItems(135, 295, 10);
     const QStringList aspectRatios = steppedItems(30, 80, 5);
-    for (const WheelBlock& b : wheelBlocks()) {
-        fill(control<ComboBox>(b.rimDiameter.toString()), rimDiameters);
-        fill(control<ComboBox>(b.rimWidth.toString()), rimWidths);
-        fill(control<ComboBox>(b.tyreWidth.toString()), tyreWidths);
-        fill(control<ComboBox>(b.aspectRatio.toString()), aspectRatios);
+    for (const SizeBlockFields& b : m_fields->blocks) {
+        fill(b.rimDiameter, rimDiameters);
+        fill(b.rimWidth, rimWidths);
+        fill(b.sectionWidth, tyreWidths);
+        fill(b.aspectRatio, aspectRatios);
     }
 
     for (const TypedBoxLine& line : typedBoxes()) {
-        control<TextBox>(line.control.toString()).setInputMethodDisabled(true);
+        m_fields->typedBox(line.field)->setInputMethodDisabled(true);
     }
 
     // A picture that cannot be shown leaves its place empty; the window loads without it.
@@ -219,21 +223,9 @@ void Form2::moveFocus(QWidget& target) {
     }
 }
 
-ImageBox& Form2::helpImage(HelpImage which) {
-    switch (which) {
-    case HelpImage::Image3:
-        return control<ImageBox>(QStringLiteral("Image3"));
-    case HelpImage::Image12:
-        return control<ImageBox>(QStringLiteral("Image12"));
-    case HelpImage::Image13:
-        break;
-    }
-    return control<ImageBox>(QStringLiteral("Image13"));
-}
-
 void Form2::showFieldHelp(const FieldHelp& help) {
     for (const HelpStep& step : pictureSetSteps(help.pictures)) {
-        ImageBox& image = helpImage(step.image);
+        ImageBox& image = m_fields->help.image(step.image);
         switch (step.op) {
         case HelpStep::Op::Clear:
             image.clearPicture();
@@ -251,7 +243,7 @@ void Form2::showFieldHelp(const FieldHelp& help) {
             break;
         }
     }
-    control<Label>(QStringLiteral("Label_Kaisetsu")).setCaption(help.text);
+    m_fields->help.text.setCaption(help.text);
 }
 
 void Form2::warn(const QString& text) {
@@ -270,11 +262,12 @@ void Form2::pastedTextCheck(TextBox& box) {
     box.setText(QString());
 }
 
-void Form2::offsetDirectionChanged(const WheelBlock& b) {
-    ComboBox& list = control<ComboBox>(b.direction.toString());
-    TextBox& offset = control<TextBox>(b.offset.toString());
-    const bool ticked = b.isRear() && control<CheckBox>(b.sameAsFront.toString()).Value() == 1;
-    switch (offsetDirectionAction(b.isRear(), list.ListIndex(), ticked)) {
+void Form2::offsetDirectionChanged(SizeBlock block) {
+    ComboBox& list = m_fields->block(block).direction;
+    TextBox& offset = m_fields->block(block).offset;
+    const SameAsFrontFields* same = m_fields->sameAsFrontOf(block);
+    const bool ticked = same != nullptr && same->box.Value() == 1;
+    switch (offsetDirectionAction(same != nullptr, list.ListIndex(), ticked)) {
     case DirectionAction::Nothing:
         return;
     case DirectionAction::LockAtZero:
@@ -290,13 +283,14 @@ void Form2::offsetDirectionChanged(const WheelBlock& b) {
     }
 }
 
-void Form2::sameAsFrontChanged(const WheelBlock& b) {
-    ComboBox& direction = control<ComboBox>(b.direction.toString());
-    ComboBox& rimDiameter = control<ComboBox>(b.rimDiameter.toString());
-    ComboBox& rimWidth = control<ComboBox>(b.rimWidth.toString());
-    TextBox& offset = control<TextBox>(b.offset.toString());
+void Form2::sameAsFrontChanged(const SameAsFrontFields& sameAsFront) {
+    const SizeBlockFields& b = m_fields->block(sameAsFront.block);
+    ComboBox& direction = b.direction;
+    ComboBox& rimDiameter = b.rimDiameter;
+    ComboBox& rimWidth = b.rimWidth;
+    TextBox& offset = b.offset;
     QWidget* const governed[] = {&direction, &rimDiameter, &rimWidth, &offset};
-    const bool same = control<CheckBox>(b.sameAsFront.toString()).Value() == 1;
+    const bool same = sameAsFront.box.Value() == 1;
     for (QWidget* w : governed) {
         w->setEnabled(!same);
     }
@@ -314,47 +308,44 @@ void Form2::sameAsFrontChanged(const WheelBlock& b) {
     }
 }
 
-void Form2::toggleSameAsFront(const WheelBlock& b) {
-    CheckBox& box = control<CheckBox>(b.sameAsFront.toString());
-    const bool tick = box.Value() == 0;
-    box.setValue(tick ? 1 : 0);
+void Form2::toggleSameAsFront(const SameAsFrontFields& same) {
+    const bool tick = same.box.Value() == 0;
+    same.box.setValue(tick ? 1 : 0);
     // The mark follows the box, whatever it showed before.
-    control<QAction>(b.menuItem.toString()).setChecked(tick);
+    same.menuItem.setChecked(tick);
 }
 
 void Form2::mnuBeforeSameFront_Click() {
-    toggleSameAsFront(wheelBlocks()[1]);
+    toggleSameAsFront(m_fields->sameAsFront[0]);
 }
 
 void Form2::mnuAfterSameFront_Click() {
-    toggleSameAsFront(wheelBlocks()[3]);
+    toggleSameAsFront(m_fields->sameAsFront[1]);
 }
 
 void Form2::clearValues() {
     for (const InputFileLine& line : inputFileLines()) {
-        if (line.kind == InputFieldKind::TypedBox) {
-            control<TextBox>(line.control.toString()).setText(QString());
+        if (TextBox* box = m_fields->typedBox(line.field)) {
+            box->setText(QString());
         } else {
-            control<ComboBox>(line.control.toString()).setListIndex(-1);
+            m_fields->list(line.field)->setListIndex(-1);
         }
     }
 }
 
 void Form2::mnuDataClear_Click() {
     clearValues();
-    moveFocus(control<QWidget>(QStringLiteral("Combo11")));
+    moveFocus(m_fields->block(SizeBlock::BeforeFront).rimDiameter);
 }
 
 void Form2::Command2_Click() {
     clearValues();
-    for (const WheelBlock& b : wheelBlocks()) {
-        if (!b.isRear()) {
-            continue;
-        }
-        ComboBox& rimDiameter = control<ComboBox>(b.rimDiameter.toString());
-        ComboBox& rimWidth = control<ComboBox>(b.rimWidth.toString());
-        ComboBox& direction = control<ComboBox>(b.direction.toString());
-        TextBox& offset = control<TextBox>(b.offset.toString());
+    for (const SameAsFrontFields& same : m_fields->sameAsFront) {
+        const SizeBlockFields& b = m_fields->block(same.block);
+        ComboBox& rimDiameter = b.rimDiameter;
+        ComboBox& rimWidth = b.rimWidth;
+        ComboBox& direction = b.direction;
+        TextBox& offset = b.offset;
         for (QWidget* w : {static_cast<QWidget*>(&rimDiameter), static_cast<QWidget*>(&rimWidth),
                            static_cast<QWidget*>(&direction), static_cast<QWidget*>(&offset)}) {
             w->setEnabled(true);
@@ -365,9 +356,10 @@ void Form2::Command2_Click() {
         direction.setBackColor(window);
         offset.setBackColor(window);
     }
-    control<CheckBox>(QStringLiteral("Check1")).setValue(0);
-    control<CheckBox>(QStringLiteral("Check2")).setValue(0);
-    moveFocus(control<QWidget>(QStringLiteral("Combo11")));
+    for (const SameAsFrontFields& same : m_fields->sameAsFront) {
+        same.box.setValue(0);
+    }
+    moveFocus(m_fields->block(SizeBlock::BeforeFront).rimDiameter);
 }
 
 void Form2::mnuFileSave_Click() {
@@ -378,9 +370,8 @@ void Form2::mnuFileSave_Click() {
     InputValues values;
     const auto& lines = inputFileLines();
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const QString name = lines[i].control.toString();
-        values[i] = lines[i].kind == InputFieldKind::TypedBox ? control<TextBox>(name).Text()
-                                                              : control<ComboBox>(name).Text();
+        const TextBox* box = m_fields->typedBox(lines[i].field);
+        values[i] = box != nullptr ? box->Text() : m_fields->list(lines[i].field)->Text();
     }
     const QByteArray bytes = writeInputFile(values);
     // Written whole or not at all: a failed save keeps the file that was there.
@@ -406,12 +397,11 @@ void Form2::mnuFileOpen_Click() {
     const auto& lines = inputFileLines();
     // Line by line, so that each direction's reaction runs before its offset is written.
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const QString name = lines[i].control.toString();
-        if (lines[i].kind == InputFieldKind::TypedBox) {
-            control<TextBox>(name).setText(values[i]);
+        if (TextBox* box = m_fields->typedBox(lines[i].field)) {
+            box->setText(values[i]);
             continue;
         }
-        ComboBox& list = control<ComboBox>(name);
+        ComboBox& list = *m_fields->list(lines[i].field);
         // A value that is not among the items keeps the list's choice; so does the empty direction.
         const int index = values[i].isEmpty() ? -1 : list.findText(values[i]);
         if (index >= 0) {

@@ -1,29 +1,32 @@
 #pragma once
 
+#include <memory>
+
 #include <QHash>
 #include <QPointer>
 #include <QString>
 
 #include "input/FieldHelp.h"
+#include "input/gui/Form2Fields.h"
 #include "results/gui/MainWindow.h"
 
 namespace kl {
 
-class CheckBox;
-class ComboBox;
-class ImageBox;
 class TextBox;
-struct WheelBlock;
 
 // The data-entry window of the input mode. Its controls are the store of the user's inputs: the analysis
-// and the input file reach them by their names. Every reaction runs on every change of its control,
-// whoever makes it, so the window's own writes set off the same checks and help as the user's.
+// and the input file reach them through its fields, found once when the window is built. Every reaction
+// runs on every change of its control, whoever makes it, so the window's own writes set off the same
+// checks and help as the user's.
 class Form2 : public MainWindow {
     Q_OBJECT
 public:
     explicit Form2(AppContext& context);
 
     void Form_Load() override;
+
+    // Every field of the window, found right after it was built.
+    const Form2Fields& fields() const { return *m_fields; }
 
     Question returnQuestion() const override;
 
@@ -43,19 +46,19 @@ protected:
 
 private:
     void connectReactions();
-    void offsetDirectionChanged(const WheelBlock& block);
-    void sameAsFrontChanged(const WheelBlock& block);
-    void toggleSameAsFront(const WheelBlock& block);
+    void offsetDirectionChanged(SizeBlock block);
+    void sameAsFrontChanged(const SameAsFrontFields& same);
+    void toggleSameAsFront(const SameAsFrontFields& same);
     void pastedTextCheck(TextBox& box);
     void showFieldHelp(const FieldHelp& help);
     // The help of a field that has taken the focus; nothing for a control without help.
     void fieldGotFocus(QObject* field);
     // Moves the focus as the window's own code does, with the field's help as for a move by the user.
     void moveFocus(QWidget& target);
-    ImageBox& helpImage(HelpImage which);
     void clearValues();
     void warn(const QString& text);
 
+    std::unique_ptr<const Form2Fields> m_fields;
     QHash<const QObject*, const FieldHelp*> m_help;
     QHash<const QObject*, QString> m_fieldLines; // the sixteen typed boxes
     // The field whose help the panel shows; coming back to the window does not show it again.

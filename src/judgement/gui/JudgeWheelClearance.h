@@ -1,22 +1,24 @@
 #pragma once
 
+#include <optional>
+
 #include "common/WheelTypes.h"
+#include "judgement/ClearanceRules.h"
 
 namespace kl {
 
-class AppContext;
+struct ResultBoxes;
 
-// Grades one wheel's three new clearances by the rule table and writes the grades, colours and comment
-// into that wheel's four controls of the result window, loading the window if it is not loaded.
-// Writes nothing for a value that is not a finite number. A failed write is passed on to the caller;
-// the writes made before it stay.
-void JudgeWheelClearance(AppContext& context, WheelPosition wheel, const float& p, const float& q,
-                         const float& r);
+// Writes one wheel's judgement by the rule table, its grades, colours and comment, into that wheel's four
+// controls of the result window. Writes nothing for a wheel without a judgement (a new clearance that is
+// not a finite number).
+void JudgeWheelClearance(const ResultBoxes& result, WheelPosition wheel,
+                         const std::optional<CellJudgement>& judgement);
 
 // One binding per wheel.
-void M_Form2FLJG(AppContext& context, const float& p, const float& q, const float& r);
-void M_Form2FRJG(AppContext& context, const float& p, const float& q, const float& r);
-void M_Form2RLJG(AppContext& context, const float& p, const float& q, const float& r);
-void M_Form2RRJG(AppContext& context, const float& p, const float& q, const float& r);
+void M_Form2FLJG(const ResultBoxes& result, const std::optional<CellJudgement>& judgement);
+void M_Form2FRJG(const ResultBoxes& result, const std::optional<CellJudgement>& judgement);
+void M_Form2RLJG(const ResultBoxes& result, const std::optional<CellJudgement>& judgement);
+void M_Form2RRJG(const ResultBoxes& result, const std::optional<CellJudgement>& judgement);
 
 } // namespace kl

@@ -1,67 +1,48 @@
 #include "ReJudgeWheelClearance.h"
 
-#include "judgement/ViewerJudgement.h"
 #include "platform/Controls.h"
-#include "platform/Forms.h"
-#include "results/gui/Form7.h"
+#include "results/gui/ResultBoxes.h"
 
 namespace kl {
 
-namespace {
-
-// Every write finds the viewer afresh, loading it if it is not loaded.
-TextBox& gradeBox(AppContext& ctx, WheelPosition w, ClearanceKind k) {
-    return ctx.forms().get<Form7>().control<TextBox>(
-        QStringLiteral("F7_FC_%1_%2_JG_TXT").arg(wheelCode(w), clearanceCode(k)));
-}
-
-Label& commentLabel(AppContext& ctx, WheelPosition w) {
-    return ctx.forms().get<Form7>().control<Label>(
-        QStringLiteral("F7_FC_%1_Total_JGCOM_LBL").arg(wheelCode(w)));
-}
-
-} // namespace
-
-bool ReJudgeWheelClearance(AppContext& ctx, WheelPosition wheel, const TextBox& hikikomi,
-                           const TextBox& joubu, const TextBox& zengo) {
-    const std::optional<ViewerWheelJudgement> j =
-        judgeWheelTexts(hikikomi.Text(), joubu.Text(), zengo.Text());
+void ReJudgeWheelClearance(const ResultBoxes& viewer, WheelPosition wheel,
+                           const std::optional<ViewerWheelJudgement>& j) {
+    const WheelBoxes& boxes = viewer.wheel(wheel);
     if (!j) {
-        for (const ClearanceKind kind : kAllClearanceKinds) {
-            gradeBox(ctx, wheel, kind).setText(QString());
+        for (const ResultRowBoxes& row : boxes.rows) {
+            row.grade.setText(QString());
         }
-        for (const ClearanceKind kind : kAllClearanceKinds) {
-            gradeBox(ctx, wheel, kind).setBackColor(ColourWhite);
+        for (const ResultRowBoxes& row : boxes.rows) {
+            row.grade.setBackColor(ColourWhite);
         }
-        commentLabel(ctx, wheel).setCaption(QString());
-        return false;
+        boxes.comment.setCaption(QString());
+        return;
     }
     // Texts, fore colours, back colours, caption, caption colour: the order every judgement writes in.
-    for (std::size_t k = 0; k < kAllClearanceKinds.size(); ++k) {
-        gradeBox(ctx, wheel, kAllClearanceKinds[k]).setText(j->grades[k].text);
+    for (std::size_t k = 0; k < boxes.rows.size(); ++k) {
+        boxes.rows[k].grade.setText(j->grades[k].text);
     }
-    for (std::size_t k = 0; k < kAllClearanceKinds.size(); ++k) {
-        gradeBox(ctx, wheel, kAllClearanceKinds[k]).setForeColor(j->grades[k].fore);
+    for (std::size_t k = 0; k < boxes.rows.size(); ++k) {
+        boxes.rows[k].grade.setForeColor(j->grades[k].fore);
     }
-    for (std::size_t k = 0; k < kAllClearanceKinds.size(); ++k) {
-        gradeBox(ctx, wheel, kAllClearanceKinds[k]).setBackColor(j->grades[k].back);
+    for (std::size_t k = 0; k < boxes.rows.size(); ++k) {
+        boxes.rows[k].grade.setBackColor(j->grades[k].back);
     }
-    commentLabel(ctx, wheel).setCaption(j->comment);
-    commentLabel(ctx, wheel).setForeColor(j->commentFore);
-    return true;
+    boxes.comment.setCaption(j->comment);
+    boxes.comment.setForeColor(j->commentFore);
 }
 
-bool M_Form7FLJG(AppContext& ctx, const TextBox& hikikomi, const TextBox& joubu, const TextBox& zengo) {
-    return ReJudgeWheelClearance(ctx, WheelPosition::FL, hikikomi, joubu, zengo);
+void M_Form7FLJG(const ResultBoxes& viewer, const std::optional<ViewerWheelJudgement>& judgement) {
+    ReJudgeWheelClearance(viewer, WheelPosition::FL, judgement);
 }
-bool M_Form7FRJG(AppContext& ctx, const TextBox& hikikomi, const TextBox& joubu, const TextBox& zengo) {
-    return ReJudgeWheelClearance(ctx, WheelPosition::FR, hikikomi, joubu, zengo);
+void M_Form7FRJG(const ResultBoxes& viewer, const std::optional<ViewerWheelJudgement>& judgement) {
+    ReJudgeWheelClearance(viewer, WheelPosition::FR, judgement);
 }
-bool M_Form7RLJG(AppContext& ctx, const TextBox& hikikomi, const TextBox& joubu, const TextBox& zengo) {
-    return ReJudgeWheelClearance(ctx, WheelPosition::RL, hikikomi, joubu, zengo);
+void M_Form7RLJG(const ResultBoxes& viewer, const std::optional<ViewerWheelJudgement>& judgement) {
+    ReJudgeWheelClearance(viewer, WheelPosition::RL, judgement);
 }
-bool M_Form7RRJG(AppContext& ctx, const TextBox& hikikomi, const TextBox& joubu, const TextBox& zengo) {
-    return ReJudgeWheelClearance(ctx, WheelPosition::RR, hikikomi, joubu, zengo);
+void M_Form7RRJG(const ResultBoxes& viewer, const std::optional<ViewerWheelJudgement>& judgement) {
+    ReJudgeWheelClearance(viewer, WheelPosition::RR, judgement);
 }
 
 } // namespace kl

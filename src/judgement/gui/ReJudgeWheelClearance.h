@@ -1,24 +1,25 @@
 #pragma once
 
+#include <optional>
+
 #include "common/WheelTypes.h"
+#include "judgement/ViewerJudgement.h"
 
 namespace kl {
 
-class AppContext;
-class TextBox;
+struct ResultBoxes;
 
-// The viewer's judgement of one wheel from the texts of its three new-clearance boxes (pull-in, upper,
-// fore-aft), which it only reads. It writes the wheel's three grade boxes (text, fore and back colour) and
-// its comment label (caption, fore colour) in the viewer window, all eleven every time. When the texts
-// cannot be graded it writes no grade: the wheel's grade boxes and comment are emptied on white instead,
-// so nothing of an earlier file stays beside this one, and it returns false.
-bool ReJudgeWheelClearance(AppContext& context, WheelPosition wheel, const TextBox& hikikomi,
-                           const TextBox& joubu, const TextBox& zengo);
+// Writes the viewer's judgement of one wheel into that wheel's three grade boxes (text, fore and back
+// colour) and its comment label (caption, fore colour) of the viewer window, all eleven every time. A wheel
+// whose texts could not be graded has no judgement: its grade boxes and comment are emptied on white
+// instead, so nothing of an earlier file stays beside this one.
+void ReJudgeWheelClearance(const ResultBoxes& viewer, WheelPosition wheel,
+                           const std::optional<ViewerWheelJudgement>& judgement);
 
 // One binding per wheel.
-bool M_Form7FLJG(AppContext& context, const TextBox& hikikomi, const TextBox& joubu, const TextBox& zengo);
-bool M_Form7FRJG(AppContext& context, const TextBox& hikikomi, const TextBox& joubu, const TextBox& zengo);
-bool M_Form7RLJG(AppContext& context, const TextBox& hikikomi, const TextBox& joubu, const TextBox& zengo);
-bool M_Form7RRJG(AppContext& context, const TextBox& hikikomi, const TextBox& joubu, const TextBox& zengo);
+void M_Form7FLJG(const ResultBoxes& viewer, const std::optional<ViewerWheelJudgement>& judgement);
+void M_Form7FRJG(const ResultBoxes& viewer, const std::optional<ViewerWheelJudgement>& judgement);
+void M_Form7RLJG(const ResultBoxes& viewer, const std::optional<ViewerWheelJudgement>& judgement);
+void M_Form7RRJG(const ResultBoxes& viewer, const std::optional<ViewerWheelJudgement>& judgement);
 
 } // namespace kl

@@ -27,6 +27,9 @@ MainWindow::Question Form4::returnQuestion() const {
 }
 
 void Form4::Form_Load() {
+    // Found once the window is built and before anything writes into it, so that a window that lacks a
+    // box fails to load with the box's name.
+    m_boxes.emplace(resolveResultBoxes(*this, u"F4"));
     loadPictures(*this, {{157, u"Image4"}, {102, u"Image1"}, {125, u"Image9"}, {126, u"Image5"}});
     setWindowTitle(QStringLiteral("Kavor Lintep 2005 Zelmarovinth - 解析結果モード"));
     HelpFilePath = context().helpFilePath();

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
 
 #include "results/gui/MainWindow.h"
+#include "results/gui/ResultBoxes.h"
 
 namespace kl {
 
@@ -15,10 +18,16 @@ class Form4 : public MainWindow {
 public:
     explicit Form4(AppContext& context);
 
-    // Pictures, caption and help file path, in this order.
+    // Finds the boxes, then pictures, caption and help file path, in this order.
     void Form_Load() override;
 
     Question returnQuestion() const override;
+
+    // The figures, grades and comments, found by the load step.
+    const ResultBoxes& boxes() const { return m_boxes.value(); }
+
+private:
+    std::optional<ResultBoxes> m_boxes;
 };
 
 } // namespace kl

@@ -124,27 +124,30 @@ MainWindow::Question Form7::returnQuestion() const {
 }
 
 void Form7::Form_Load() {
+    // Found once the window is built and before anything writes into it, so that a window that lacks a
+    // box fails to load with the box's name.
+    m_boxes.emplace(resolveResultBoxes(*this, u"F7"));
     HelpFilePath = context().helpFilePath();
     loadPictures(*this, {{171, u"Image4"}, {102, u"Image1"}, {125, u"Image9"}, {126, u"Image5"}});
 }
 
 void Form7::ClearViewerData() {
-    const QStringList grades = viewerGradeBoxNames();
-    for (const QString& name : resultRecordBoxNames(u"F7")) {
-        control<TextBox>(name).setText(QString());
+    const ResultBoxes& b = boxes();
+    const std::array<TextBox*, 14> grades = b.gradeBoxes();
+    for (int k = 0; k < ResultRecordSize; ++k) {
+        b.recordBox(k).setText(QString());
     }
-    TextBox& verdict = control<TextBox>(QStringLiteral("F7_RESULT_TXT"));
-    verdict.setText(QString());
-    for (const QString& name : grades) {
-        control<TextBox>(name).setText(QString());
+    b.verdict.setText(QString());
+    for (TextBox* grade : grades) {
+        grade->setText(QString());
     }
-    for (const QString& name : commentLabelNames(u"F7")) {
-        control<Label>(name).setCaption(QString());
+    for (Label* comment : b.comments()) {
+        comment->setCaption(QString());
     }
-    for (const QString& name : grades) {
-        control<TextBox>(name).setBackColor(ColourWhite);
+    for (TextBox* grade : grades) {
+        grade->setBackColor(ColourWhite);
     }
-    verdict.setBackColor(ColourWhite);
+    b.verdict.setBackColor(ColourWhite);
 }
 
 } // namespace kl

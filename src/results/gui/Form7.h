@@ -1,8 +1,11 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
 
 #include "results/gui/MainWindow.h"
+#include "results/gui/ResultBoxes.h"
 
 namespace kl {
 
@@ -14,9 +17,12 @@ class Form7 : public MainWindow {
 public:
     explicit Form7(AppContext& context);
 
-    // The help file path, then the pictures 171, 102, 125 and 126, in this order. The caption is stored
-    // with the window.
+    // Finds the boxes, then the help file path, then the pictures 171, 102, 125 and 126, in this order.
+    // The caption is stored with the window.
     void Form_Load() override;
+
+    // The figures, grades and comments, found by the load step.
+    const ResultBoxes& boxes() const { return m_boxes.value(); }
 
     // "データクリア" on the button and in the file menu: empties the 36 data boxes, the verdict, the 14
     // grades and the six comments and makes the grade and verdict boxes white. Text colours stay.
@@ -24,6 +30,9 @@ public:
 
     Question returnQuestion() const override;
     AboutBoxKind aboutBox() const override { return AboutBoxKind::Viewer; }
+
+private:
+    std::optional<ResultBoxes> m_boxes;
 };
 
 } // namespace kl

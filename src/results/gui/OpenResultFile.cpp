@@ -20,81 +20,43 @@ void tellUnreadable(AppContext& context, Form7& viewer, const QString& path, con
     context.platform().messageBoxes.show(message, &viewer);
 }
 
-struct AxleControls {
-    Axle axle;
-    const char16_t* newBox;
-    const char16_t* oldBox;
-    const char16_t* gradeBox;
-    const char16_t* commentLabel;
-};
-
-const AxleControls Axles[] = {
-    {Axle::Front, u"F7_TD_FA_New_TXT", u"F7_TD_FA_Old_TXT", u"F7_TD_FA_JG_TXT", u"F7_TD_FA_JGCOM_LBL"},
-    {Axle::Rear, u"F7_TD_RA_New_TXT", u"F7_TD_RA_Old_TXT", u"F7_TD_RA_JG_TXT", u"F7_TD_RA_JGCOM_LBL"},
-};
-
 // ReGradeDiameter for one axle.
-void reGradeDiameter(Form7& viewer, const AxleControls& a) {
-    const std::optional<QString> deviation =
-        deviationText(viewer.control<TextBox>(QString::fromUtf16(a.newBox)).Text(),
-                      viewer.control<TextBox>(QString::fromUtf16(a.oldBox)).Text());
-    TextBox& grade = viewer.control<TextBox>(QString::fromUtf16(a.gradeBox));
-    Label& comment = viewer.control<Label>(QString::fromUtf16(a.commentLabel));
-    if (!deviation) {
+void reGradeDiameter(const AxleBoxes& a, const std::optional<ViewerDiameterGrade>& g) {
+    TextBox& grade = a.row.grade;
+    if (!g) {
         grade.setText(QString());
         grade.setBackColor(ColourWhite);
-        comment.setCaption(QString());
+        a.comment.setCaption(QString());
         return;
     }
-    const ViewerDiameterGrade g = gradeDeviationText(a.axle, *deviation);
-    grade.setText(g.gradeText);
-    grade.setForeColor(g.gradeFore);
-    grade.setBackColor(g.gradeBack);
-    comment.setForeColor(g.labelFore);
-    comment.setCaption(g.caption);
+    grade.setText(g->gradeText);
+    grade.setForeColor(g->gradeFore);
+    grade.setBackColor(g->gradeBack);
+    a.comment.setForeColor(g->labelFore);
+    a.comment.setCaption(g->caption);
 }
 
-using WheelBinding = bool (*)(AppContext&, const TextBox&, const TextBox&, const TextBox&);
+using WheelBinding = void (*)(const ResultBoxes&, const std::optional<ViewerWheelJudgement>&);
 
-const std::pair<WheelPosition, WheelBinding> WheelBindings[] = {
-    {WheelPosition::FL, &M_Form7FLJG},
-    {WheelPosition::FR, &M_Form7FRJG},
-    {WheelPosition::RL, &M_Form7RLJG},
-    {WheelPosition::RR, &M_Form7RRJG},
-};
+const WheelBinding WheelBindings[] = {&M_Form7FLJG, &M_Form7FRJG, &M_Form7RLJG, &M_Form7RRJG};
 
 } // namespace
 
-QStringList viewerGradeBoxNames() {
-    QStringList names{QStringLiteral("F7_TD_FA_JG_TXT"), QStringLiteral("F7_TD_RA_JG_TXT")};
-    for (const WheelPosition wheel : kAllWheels) {
-        for (const ClearanceKind kind : kAllClearanceKinds) {
-            names << QStringLiteral("F7_FC_%1_%2_JG_TXT").arg(wheelCode(wheel), clearanceCode(kind));
-        }
+void ReGradeViewer(Form7& viewer) {
+    const ResultBoxes& boxes = viewer.boxes();
+    ResultRecord record;
+    for (int k = 0; k < ResultRecordSize; ++k) {
+        record[static_cast<std::size_t>(k)] = boxes.recordBox(k).Text();
     }
-    return names;
-}
-
-void ReGradeViewer(AppContext& context, Form7& viewer) {
-    for (const AxleControls& a : Axles) {
-        reGradeDiameter(viewer, a);
+    const ViewerGrades grades = gradeViewerRecord(record);
+    for (std::size_t a = 0; a < boxes.axles.size(); ++a) {
+        reGradeDiameter(boxes.axles[a], grades.diameters[a]);
     }
-    for (const auto& [wheel, judge] : WheelBindings) {
-        const auto box = [&viewer, wheel](ClearanceKind kind) -> const TextBox& {
-            return viewer.control<TextBox>(
-                QStringLiteral("F7_FC_%1_%2_New_TXT").arg(wheelCode(wheel), clearanceCode(kind)));
-        };
-        judge(context, box(ClearanceKind::Hikikomi), box(ClearanceKind::Joubu), box(ClearanceKind::Zengo));
+    for (std::size_t w = 0; w < grades.wheels.size(); ++w) {
+        WheelBindings[w](boxes, grades.wheels[w]);
     }
-    VerdictGrades grades;
-    const QStringList names = viewerGradeBoxNames();
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        grades[static_cast<std::size_t>(i)] = viewer.control<TextBox>(names[i]).Text();
-    }
-    const Verdict verdict = ViewerOverallVerdict(grades);
-    TextBox& box = viewer.control<TextBox>(QStringLiteral("F7_RESULT_TXT"));
-    box.setText(verdict.text);
-    box.setBackColor(verdict.back);
+    boxes.verdict.setText(grades.verdict.text);
+    boxes.verdict.setBackColor(grades.verdict.back);
 }
 
 void OpenResultFile(AppContext& context, Form7& viewer) {
@@ -112,13 +74,13 @@ void OpenResultFile(AppContext& context, Form7& viewer) {
 
     // Every field is read before the first box is written.
     const ResultFileSlots slots = decodeResultFile(file.bytes);
-    const QStringList boxes = resultRecordBoxNames(u"F7");
+    const ResultBoxes& boxes = viewer.boxes();
     for (int k = 0; k < ResultRecordSize; ++k) {
-        viewer.control<TextBox>(boxes[k]).setText(slots[static_cast<std::size_t>(k)]);
+        boxes.recordBox(k).setText(slots[static_cast<std::size_t>(k)]);
     }
-    viewer.control<TextBox>(QStringLiteral("F7_RESULT_TXT")).setText(slots[ResultRecordSize]);
+    boxes.verdict.setText(slots[ResultRecordSize]);
 
-    ReGradeViewer(context, viewer);
+    ReGradeViewer(viewer);
 }
 
 } // namespace kl

@@ -1,15 +1,9 @@
 #pragma once
 
-#include <QStringList>
-
 namespace kl {
 
 class AppContext;
 class Form7;
-
-// The viewer's 14 grade boxes in the order the verdict reads them: front and rear diameter, then pull-in,
-// upper and fore-aft of FL, FR, RL, RR.
-QStringList viewerGradeBoxNames();
 
 // The viewer's open command (mnuFileOpen, Ctrl+O). Asks for a result file; Cancel changes nothing. A file
 // that cannot be read is reported and changes nothing either. Otherwise its 37 fields go into the 36 data
@@ -19,6 +13,6 @@ QStringList viewerGradeBoxNames();
 void OpenResultFile(AppContext& context, Form7& viewer);
 
 // The grading half of the open command, on the texts that stand in the viewer's boxes.
-void ReGradeViewer(AppContext& context, Form7& viewer);
+void ReGradeViewer(Form7& viewer);
 
 } // namespace kl

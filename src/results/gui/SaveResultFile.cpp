@@ -1,12 +1,12 @@
 #include "SaveResultFile.h"
 
 #include "platform/Controls.h"
-#include "platform/Forms.h"
 #include "results/ResultFile.h"
+#include "results/gui/Form4.h"
 
 namespace kl {
 
-void SaveResultFile(AppContext& context, Form& window) {
+void SaveResultFile(AppContext& context, Form4& window) {
     platform::Platform& services = context.platform();
     const platform::FileDialogRequest request{QString(), QStringLiteral("ResultData(*.rdw)"),
                                               QStringLiteral("*.rdw")};
@@ -16,9 +16,9 @@ void SaveResultFile(AppContext& context, Form& window) {
     }
 
     ResultRecord record;
-    const QStringList boxes = resultRecordBoxNames(u"F4");
+    const ResultBoxes& boxes = window.boxes();
     for (int k = 0; k < ResultRecordSize; ++k) {
-        record[k] = window.control<TextBox>(boxes[k]).Text();
+        record[k] = boxes.recordBox(k).Text();
     }
 
     if (const auto failure = writeResultFile(*path, record)) {

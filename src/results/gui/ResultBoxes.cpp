@@ -1,0 +1,85 @@
+#include "ResultBoxes.h"
+
+#include "platform/Controls.h"
+#include "platform/Forms.h"
+
+namespace kl {
+
+namespace {
+
+QString axleCode(Axle a) {
+    return a == Axle::Front ? QStringLiteral("FA") : QStringLiteral("RA");
+}
+
+} // namespace
+
+TextBox& ResultBoxes::recordBox(int slot) const {
+    if (slot < 4) {
+        const CombinationBoxes& c = combinations[static_cast<std::size_t>(slot / 2)];
+        return slot % 2 == 0 ? c.before : c.after;
+    }
+    if (slot < 8) {
+        const ResultRowBoxes& r = axles[static_cast<std::size_t>((slot - 4) / 2)].row;
+        return slot % 2 == 0 ? r.before : r.after;
+    }
+    if (slot < 32) {
+        const ResultRowBoxes& r = wheels[static_cast<std::size_t>((slot - 8) / 6)]
+                                      .rows[static_cast<std::size_t>((slot - 8) % 6 / 2)];
+        return slot % 2 == 0 ? r.before : r.after;
+    }
+    return wheels[static_cast<std::size_t>(slot - 32)].shift;
+}
+
+std::array<TextBox*, 14> ResultBoxes::gradeBoxes() const {
+    std::array<TextBox*, 14> boxes{&axles[0].row.grade, &axles[1].row.grade};
+    std::size_t i = 2;
+    for (const WheelBoxes& w : wheels) {
+        for (const ResultRowBoxes& r : w.rows) {
+            boxes[i++] = &r.grade;
+        }
+    }
+    return boxes;
+}
+
+std::array<Label*, 6> ResultBoxes::comments() const {
+    return {&axles[0].comment,  &axles[1].comment,  &wheels[0].comment,
+            &wheels[1].comment, &wheels[2].comment, &wheels[3].comment};
+}
+
+ResultBoxes resolveResultBoxes(const Form& window, QStringView prefixView) {
+    const QString prefix = prefixView.toString();
+    const ControlIndex controls(window);
+    const auto box = [&controls, &prefix](const QString& rest) -> TextBox& {
+        return controls.control<TextBox>(prefix + u'_' + rest);
+    };
+    const auto label = [&controls, &prefix](const QString& rest) -> Label& {
+        return controls.control<Label>(prefix + u'_' + rest);
+    };
+    const auto row = [&box](const QString& stem) {
+        return ResultRowBoxes{box(stem + QStringLiteral("_Old_TXT")), box(stem + QStringLiteral("_New_TXT")),
+                              box(stem + QStringLiteral("_JG_TXT"))};
+    };
+    const auto combination = [&box](const char16_t* axle) {
+        const QString stem = QString::fromUtf16(axle) + QStringLiteral("_Kumiawase_");
+        return CombinationBoxes{box(stem + QStringLiteral("Old_TXT")), box(stem + QStringLiteral("New_TXT"))};
+    };
+    const auto axle = [&row, &label](Axle a) {
+        const QString stem = QStringLiteral("TD_") + axleCode(a);
+        return AxleBoxes{row(stem), label(stem + QStringLiteral("_JGCOM_LBL"))};
+    };
+    const auto wheel = [&row, &box, &label](WheelPosition w) {
+        const QString stem = QStringLiteral("FC_") + wheelCode(w) + u'_';
+        return WheelBoxes{{row(stem + clearanceCode(ClearanceKind::Hikikomi)),
+                           row(stem + clearanceCode(ClearanceKind::Joubu)),
+                           row(stem + clearanceCode(ClearanceKind::Zengo))},
+                          box(stem + QStringLiteral("ZOUKA_New_TXT")),
+                          label(stem + QStringLiteral("Total_JGCOM_LBL"))};
+    };
+    return ResultBoxes{{combination(u"WTF"), combination(u"WTR")},
+                       {axle(Axle::Front), axle(Axle::Rear)},
+                       {wheel(WheelPosition::FL), wheel(WheelPosition::FR), wheel(WheelPosition::RL),
+                        wheel(WheelPosition::RR)},
+                       box(QStringLiteral("RESULT_TXT"))};
+}
+
+} // namespace kl

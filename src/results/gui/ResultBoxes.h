@@ -1,0 +1,64 @@
+#pragma once
+
+#include <array>
+
+#include <QStringView>
+
+#include "common/WheelTypes.h"
+
+namespace kl {
+
+class Form;
+class Label;
+class TextBox;
+
+// One row of the result table: the figure before the change, after it, and its grade.
+struct ResultRowBoxes {
+    TextBox& before; // Old
+    TextBox& after;  // New
+    TextBox& grade;  // JG
+};
+
+// One axle's tyre diameter row and its comment.
+struct AxleBoxes {
+    ResultRowBoxes row;
+    Label& comment; // JGCOM
+};
+
+// One wheel's three clearance rows, its inner-side shift and its comment.
+struct WheelBoxes {
+    std::array<ResultRowBoxes, 3> rows; // pull-in, upper, fore-aft
+    TextBox& shift;                     // ZOUKA
+    Label& comment;                     // Total_JGCOM
+};
+
+// One axle's wheel and tyre combination, before and after the change.
+struct CombinationBoxes {
+    TextBox& before;
+    TextBox& after;
+};
+
+// The figures, grades and comments of the result window or of the viewer, which share one layout, found
+// once by their names right after the window is built. Everything that writes a result goes through it.
+struct ResultBoxes {
+    std::array<CombinationBoxes, 2> combinations; // front, rear
+    std::array<AxleBoxes, 2> axles;               // front, rear
+    std::array<WheelBoxes, 4> wheels;             // FL, FR, RL, RR
+    TextBox& verdict;
+
+    const WheelBoxes& wheel(WheelPosition w) const { return wheels[static_cast<std::size_t>(w)]; }
+
+    // The box of one text of the result file, by its place in the record.
+    TextBox& recordBox(int slot) const;
+    // The 14 grade boxes in the order the verdict reads them: front and rear diameter, then pull-in, upper
+    // and fore-aft of FL, FR, RL, RR.
+    std::array<TextBox*, 14> gradeBoxes() const;
+    // The six comments: front and rear diameter, then FL, FR, RL, RR.
+    std::array<Label*, 6> comments() const;
+};
+
+// Finds the boxes of a window built from the result layout with the prefix "F4" or "F7". A missing one is
+// a fault of the program: it throws MissingControl with the window's and the box's name.
+ResultBoxes resolveResultBoxes(const Form& window, QStringView prefix);
+
+} // namespace kl
