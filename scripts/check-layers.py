@@ -4,7 +4,8 @@
 - The core (every folder of src/ but platform/ and the gui/ folders) includes no gui/ or platform/ header
   and names no control of a window.
 - The window libraries (one per subsystem's gui/ folder, with platform/ below them all) include each other
-  in no circle.
+  in no circle, and each includes only the ones below it in the link order of src/CMakeLists.txt
+  (KL_WINDOW_LIBRARIES), so that the static libraries link.
 
 Usage: check-layers.py [SOURCE_ROOT]   (default: the src/ folder beside this script's folder)
 """
@@ -66,6 +67,17 @@ def find_cycle(graph: dict[str, set[str]]) -> list[str] | None:
     return None
 
 
+def window_library_order(root: Path) -> list[str]:
+    """The gui folders in the order src/CMakeLists.txt links their libraries, lowest first."""
+    cmake = root / "CMakeLists.txt"
+    if not cmake.is_file():
+        return []
+    m = re.search(r"set\(KL_WINDOW_LIBRARIES([^)]*)\)", cmake.read_text(encoding="utf-8"))
+    if not m:
+        return []
+    return [f"{lib[3:-4]}/gui" for lib in m.group(1).split() if lib.startswith("kl_") and lib.endswith("_gui")]
+
+
 def main() -> int:
     root = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).resolve().parent.parent / "src"
     if not root.is_dir():
@@ -95,6 +107,13 @@ def main() -> int:
             for m in CONTROL.finditer(text):
                 line = text.count("\n", 0, m.start()) + 1
                 faults.append(f"{rel}:{line}: the core names the control {m.group(0)}")
+    order = window_library_order(root)
+    for lower, uppers in sorted(graph.items()):
+        for upper in sorted(uppers):
+            if lower in order and upper in order and order.index(upper) > order.index(lower):
+                faults.append(f"{lower} includes {upper}, which links above it")
+            elif order and (lower not in order or upper not in order):
+                faults.append(f"{lower} or {upper} is no library of KL_WINDOW_LIBRARIES")
     cycle = find_cycle(graph)
     if cycle:
         faults.append("the window libraries include each other in a circle: " + " -> ".join(cycle))

@@ -5,6 +5,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 jobs=$(nproc)
+# The layers first: the core names no control and includes no window or platform header, and the window
+# libraries include only the ones below them.
+echo "=== layers"
+python3 scripts/check-layers.py
 # The file readers under libFuzzer for a minute each first, so that the test summaries close the output.
 # README.md tells how to run it longer.
 echo "=== fuzz"

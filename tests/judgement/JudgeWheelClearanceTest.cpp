@@ -127,11 +127,11 @@ private Q_SLOTS:
             {20, 40, 0, 4},     // H1 J1 Z4: fore-aft NG
             {-1, -20, -1, 120}, // H5 J6 Z4: all NG
         };
-        using Binding = void (*)(const ResultBoxes&, const std::optional<CellJudgement>&);
+        using Binding = void (*)(const WheelBoxSet&, const std::optional<CellJudgement>&);
         const Binding bindings[4] = {M_Form2FLJG, M_Form2FRJG, M_Form2RLJG, M_Form2RRJG};
         Form4& f = m_ctx->forms().get<Form4>();
         for (std::size_t i = 0; i < 4; ++i) {
-            bindings[i](f.boxes(), judgeClearances(values[i].p, values[i].q, values[i].r));
+            bindings[i](f.boxes().wheels, judgeClearances(values[i].p, values[i].q, values[i].r));
             for (std::size_t w = 0; w < 4; ++w) {
                 if (w <= i) {
                     expectWheel(f, kAllWheels[w], values[w]);
@@ -146,7 +146,7 @@ private Q_SLOTS:
     void gradesTheUnroundedValue() {
         const float p = 14.96f; // shown as 15.0, graded below 15
         Form4& f = m_ctx->forms().get<Form4>();
-        M_Form2FLJG(f.boxes(), judgeClearances(p, 40.0f, 25.0f));
+        M_Form2FLJG(f.boxes().wheels, judgeClearances(p, 40.0f, 25.0f));
         QCOMPARE(gradeBox(f, WheelPosition::FL, ClearanceKind::Hikikomi).BackColor(), ColourAdequate);
     }
 
@@ -169,7 +169,7 @@ private Q_SLOTS:
         const std::optional<CellJudgement> none = judgeClearances(p, q, r);
         QVERIFY(!none.has_value());
         Form4& f = m_ctx->forms().get<Form4>();
-        M_Form2RRJG(f.boxes(), none);
+        M_Form2RRJG(f.boxes().wheels, none);
         expectUntouched(f, WheelPosition::RR);
     }
 
@@ -202,14 +202,14 @@ private Q_SLOTS:
         const WheelBoxes& fl = f.boxes().wheel(WheelPosition::FL);
         testing::WriteRecorder recorder({&fl.rows[0].grade, &fl.rows[1].grade, &fl.rows[2].grade},
                                         {&fl.comment});
-        M_Form2FLJG(f.boxes(), judgeCell(ClearanceCell::fromNumber(cell)));
+        M_Form2FLJG(f.boxes().wheels, judgeCell(ClearanceCell::fromNumber(cell)));
         QCOMPARE(recorder.writes(), writes);
         expectUntouched(f, WheelPosition::FR);
     }
 
     void commentKeepsItsLineBreaks() {
         Form4& f = m_ctx->forms().get<Form4>();
-        M_Form2FRJG(f.boxes(), judgeClearances(20.0f, 40.0f, 25.0f));
+        M_Form2FRJG(f.boxes().wheels, judgeClearances(20.0f, 40.0f, 25.0f));
         Label& c = comment(f, WheelPosition::FR);
         QVERIFY(c.Caption().startsWith(QStringLiteral("\r\n")));
         QVERIFY(c.Caption().endsWith(QStringLiteral("\r\n【要確認】")));

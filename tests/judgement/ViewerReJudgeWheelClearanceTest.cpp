@@ -17,7 +17,7 @@ namespace {
 
 constexpr Rgb Black{0, 0, 0};
 
-using Binding = void (*)(const ResultBoxes&, const std::optional<ViewerWheelJudgement>&);
+using Binding = void (*)(const WheelBoxSet&, const std::optional<ViewerWheelJudgement>&);
 
 const std::pair<WheelPosition, Binding> Bindings[] = {
     {WheelPosition::FL, &M_Form7FLJG},
@@ -42,7 +42,7 @@ bool judge(Form7& f, std::size_t wheel, const QString& p, const QString& q, cons
     box(f, w, ClearanceKind::Joubu, u"New"_s).setText(q);
     box(f, w, ClearanceKind::Zengo, u"New"_s).setText(r);
     const std::optional<ViewerWheelJudgement> j = judgeWheelTexts(p, q, r);
-    Bindings[wheel].second(f.boxes(), j);
+    Bindings[wheel].second(f.boxes().wheels, j);
     return j.has_value();
 }
 

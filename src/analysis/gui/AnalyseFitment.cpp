@@ -6,8 +6,6 @@
 #include "analysis/FitmentAnalysis.h"
 #include "common/NumberText.h"
 #include "common/WheelTypes.h"
-#include "input/gui/Form2.h"
-#include "input/gui/Form2Fields.h"
 #include "judgement/gui/JudgeWheelClearance.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
@@ -55,10 +53,10 @@ void writeOutcome(const ResultBoxes& out, const FitmentOutcome& o) {
         box.setBackColor(g.back);
         comment.setCaption(g.caption);
     }
-    using Binding = void (*)(const ResultBoxes&, const std::optional<CellJudgement>&);
+    using Binding = void (*)(const WheelBoxSet&, const std::optional<CellJudgement>&);
     const Binding bindings[4] = {M_Form2FLJG, M_Form2FRJG, M_Form2RLJG, M_Form2RRJG};
     for (std::size_t w = 0; w < 4; ++w) {
-        bindings[w](out, o.wheels[w]);
+        bindings[w](out.wheels, o.wheels[w]);
     }
     // Front before, front after, rear before, rear after.
     for (std::size_t i = 0; i < 4; ++i) {
@@ -86,31 +84,27 @@ void showRunFailure(AppContext& ctx, QWidget* owner, const QString& detail) {
 
 } // namespace
 
-void AnalyseFitment(AppContext& ctx) {
-    Form2* input = ctx.forms().loaded<Form2>();
-    if (input == nullptr) {
-        return;
-    }
+void AnalyseFitment(AppContext& ctx, FitmentInput& input) {
+    Form& window = input.inputWindow();
     try {
-        const Form2Fields& fields = input->fields();
-        const std::optional<FitmentOutcome> outcome = analyseInput(fields.record());
+        const std::optional<FitmentOutcome> outcome = analyseInput(input.inputRecord());
         if (!outcome) {
-            showMissingInputWarning(ctx, input);
+            showMissingInputWarning(ctx, &window);
             return;
         }
         for (std::size_t i = 0; i < outcome->measuredTexts.size(); ++i) {
-            fields.clearance(static_cast<WheelPosition>(i / 3), static_cast<ClearanceKind>(i % 3))
-                .setText(outcome->measuredTexts[i]);
+            input.rewriteClearance(static_cast<WheelPosition>(i / 3), static_cast<ClearanceKind>(i % 3),
+                                   outcome->measuredTexts[i]);
         }
         // The first touch loads the result window, after the rewrite.
         writeOutcome(ctx.forms().get<Form4>().boxes(), *outcome);
     } catch (const std::exception& e) {
         // No half-filled result is ever shown; the inputs stay where the user typed them.
         ctx.forms().unload<Form4>();
-        showRunFailure(ctx, input, QString::fromLocal8Bit(e.what()));
+        showRunFailure(ctx, &window, QString::fromLocal8Bit(e.what()));
         return;
     }
-    input->Unload();
+    window.Unload();
     ctx.forms().get<Form4>().show();
 }
 

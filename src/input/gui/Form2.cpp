@@ -120,7 +120,7 @@ void Form2::connectReactions() {
         connect(&same.box, &QCheckBox::toggled, this, [this, &same] { sameAsFrontChanged(same); });
     }
     connect(&control<CommandButton>(QStringLiteral("Command1")), &QPushButton::clicked, this,
-            [this] { AnalyseFitment(context()); });
+            [this] { AnalyseFitment(context(), *this); });
     connect(&control<CommandButton>(QStringLiteral("Command2")), &QPushButton::clicked, this,
             &Form2::Command2_Click);
     const std::pair<const char16_t*, void (Form2::*)()> items[] = {
@@ -133,6 +133,14 @@ void Form2::connectReactions() {
     for (const auto& [name, handler] : items) {
         connect(&control<QAction>(QString::fromUtf16(name)), &QAction::triggered, this, handler);
     }
+}
+
+InputRecord Form2::inputRecord() const {
+    return m_fields->record();
+}
+
+void Form2::rewriteClearance(WheelPosition wheel, ClearanceKind kind, const QString& text) {
+    m_fields->clearance(wheel, kind).setText(text);
 }
 
 MainWindow::Question Form2::returnQuestion() const {

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 
+#include "analysis/gui/AnalyseFitment.h"
 #include "input/FieldHelp.h"
 #include "input/gui/Form2Fields.h"
 #include "results/gui/MainWindow.h"
@@ -18,7 +19,7 @@ class TextBox;
 // and the input file reach them through its fields, found once when the window is built. Every reaction
 // runs on every change of its control, whoever makes it, so the window's own writes set off the same
 // checks and help as the user's.
-class Form2 : public MainWindow {
+class Form2 : public MainWindow, public FitmentInput {
     Q_OBJECT
 public:
     explicit Form2(AppContext& context);
@@ -29,6 +30,10 @@ public:
     const Form2Fields& fields() const { return *m_fields; }
 
     Question returnQuestion() const override;
+
+    InputRecord inputRecord() const override;
+    void rewriteClearance(WheelPosition wheel, ClearanceKind kind, const QString& text) override;
+    Form& inputWindow() override { return *this; }
 
     // Selects the whole text of a box, so that the next key typed replaces it.
     static void SelectText(TextBox& box);

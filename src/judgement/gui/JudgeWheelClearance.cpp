@@ -2,17 +2,17 @@
 
 #include <array>
 
+#include "judgement/gui/WheelBoxes.h"
 #include "platform/Controls.h"
-#include "results/gui/ResultBoxes.h"
 
 namespace kl {
 
-void JudgeWheelClearance(const ResultBoxes& result, WheelPosition wheel,
+void JudgeWheelClearance(const WheelBoxSet& wheels, WheelPosition wheel,
                          const std::optional<CellJudgement>& j) {
     if (!j) {
         return;
     }
-    const WheelBoxes& boxes = result.wheel(wheel);
+    const WheelBoxes& boxes = wheels[static_cast<std::size_t>(wheel)];
     const std::array<const BandGrade*, 3> grades{&j->hikikomi, &j->joubu, &j->zengo};
 
     // The order of the writes is part of the behaviour: texts, NG text colours, back colours, comment.
@@ -33,17 +33,17 @@ void JudgeWheelClearance(const ResultBoxes& result, WheelPosition wheel,
     }
 }
 
-void M_Form2FLJG(const ResultBoxes& result, const std::optional<CellJudgement>& judgement) {
-    JudgeWheelClearance(result, WheelPosition::FL, judgement);
+void M_Form2FLJG(const WheelBoxSet& wheels, const std::optional<CellJudgement>& judgement) {
+    JudgeWheelClearance(wheels, WheelPosition::FL, judgement);
 }
-void M_Form2FRJG(const ResultBoxes& result, const std::optional<CellJudgement>& judgement) {
-    JudgeWheelClearance(result, WheelPosition::FR, judgement);
+void M_Form2FRJG(const WheelBoxSet& wheels, const std::optional<CellJudgement>& judgement) {
+    JudgeWheelClearance(wheels, WheelPosition::FR, judgement);
 }
-void M_Form2RLJG(const ResultBoxes& result, const std::optional<CellJudgement>& judgement) {
-    JudgeWheelClearance(result, WheelPosition::RL, judgement);
+void M_Form2RLJG(const WheelBoxSet& wheels, const std::optional<CellJudgement>& judgement) {
+    JudgeWheelClearance(wheels, WheelPosition::RL, judgement);
 }
-void M_Form2RRJG(const ResultBoxes& result, const std::optional<CellJudgement>& judgement) {
-    JudgeWheelClearance(result, WheelPosition::RR, judgement);
+void M_Form2RRJG(const WheelBoxSet& wheels, const std::optional<CellJudgement>& judgement) {
+    JudgeWheelClearance(wheels, WheelPosition::RR, judgement);
 }
 
 } // namespace kl

@@ -4,21 +4,20 @@
 
 #include "common/WheelTypes.h"
 #include "judgement/ClearanceRules.h"
+#include "judgement/gui/WheelBoxes.h"
 
 namespace kl {
-
-struct ResultBoxes;
 
 // Writes one wheel's judgement by the rule table, its grades, colours and comment, into that wheel's four
 // controls of the result window. Writes nothing for a wheel without a judgement (a new clearance that is
 // not a finite number).
-void JudgeWheelClearance(const ResultBoxes& result, WheelPosition wheel,
+void JudgeWheelClearance(const WheelBoxSet& wheels, WheelPosition wheel,
                          const std::optional<CellJudgement>& judgement);
 
 // One binding per wheel.
-void M_Form2FLJG(const ResultBoxes& result, const std::optional<CellJudgement>& judgement);
-void M_Form2FRJG(const ResultBoxes& result, const std::optional<CellJudgement>& judgement);
-void M_Form2RLJG(const ResultBoxes& result, const std::optional<CellJudgement>& judgement);
-void M_Form2RRJG(const ResultBoxes& result, const std::optional<CellJudgement>& judgement);
+void M_Form2FLJG(const WheelBoxSet& wheels, const std::optional<CellJudgement>& judgement);
+void M_Form2FRJG(const WheelBoxSet& wheels, const std::optional<CellJudgement>& judgement);
+void M_Form2RLJG(const WheelBoxSet& wheels, const std::optional<CellJudgement>& judgement);
+void M_Form2RRJG(const WheelBoxSet& wheels, const std::optional<CellJudgement>& judgement);
 
 } // namespace kl

@@ -1,13 +1,13 @@
 #include "ReJudgeWheelClearance.h"
 
+#include "judgement/gui/WheelBoxes.h"
 #include "platform/Controls.h"
-#include "results/gui/ResultBoxes.h"
 
 namespace kl {
 
-void ReJudgeWheelClearance(const ResultBoxes& viewer, WheelPosition wheel,
+void ReJudgeWheelClearance(const WheelBoxSet& wheels, WheelPosition wheel,
                            const std::optional<ViewerWheelJudgement>& j) {
-    const WheelBoxes& boxes = viewer.wheel(wheel);
+    const WheelBoxes& boxes = wheels[static_cast<std::size_t>(wheel)];
     if (!j) {
         for (const ResultRowBoxes& row : boxes.rows) {
             row.grade.setText(QString());
@@ -32,17 +32,17 @@ void ReJudgeWheelClearance(const ResultBoxes& viewer, WheelPosition wheel,
     boxes.comment.setForeColor(j->commentFore);
 }
 
-void M_Form7FLJG(const ResultBoxes& viewer, const std::optional<ViewerWheelJudgement>& judgement) {
-    ReJudgeWheelClearance(viewer, WheelPosition::FL, judgement);
+void M_Form7FLJG(const WheelBoxSet& wheels, const std::optional<ViewerWheelJudgement>& judgement) {
+    ReJudgeWheelClearance(wheels, WheelPosition::FL, judgement);
 }
-void M_Form7FRJG(const ResultBoxes& viewer, const std::optional<ViewerWheelJudgement>& judgement) {
-    ReJudgeWheelClearance(viewer, WheelPosition::FR, judgement);
+void M_Form7FRJG(const WheelBoxSet& wheels, const std::optional<ViewerWheelJudgement>& judgement) {
+    ReJudgeWheelClearance(wheels, WheelPosition::FR, judgement);
 }
-void M_Form7RLJG(const ResultBoxes& viewer, const std::optional<ViewerWheelJudgement>& judgement) {
-    ReJudgeWheelClearance(viewer, WheelPosition::RL, judgement);
+void M_Form7RLJG(const WheelBoxSet& wheels, const std::optional<ViewerWheelJudgement>& judgement) {
+    ReJudgeWheelClearance(wheels, WheelPosition::RL, judgement);
 }
-void M_Form7RRJG(const ResultBoxes& viewer, const std::optional<ViewerWheelJudgement>& judgement) {
-    ReJudgeWheelClearance(viewer, WheelPosition::RR, judgement);
+void M_Form7RRJG(const WheelBoxSet& wheels, const std::optional<ViewerWheelJudgement>& judgement) {
+    ReJudgeWheelClearance(wheels, WheelPosition::RR, judgement);
 }
 
 } // namespace kl

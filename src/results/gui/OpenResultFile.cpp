@@ -36,7 +36,7 @@ void reGradeDiameter(const AxleBoxes& a, const std::optional<ViewerDiameterGrade
     a.comment.setCaption(g->caption);
 }
 
-using WheelBinding = void (*)(const ResultBoxes&, const std::optional<ViewerWheelJudgement>&);
+using WheelBinding = void (*)(const WheelBoxSet&, const std::optional<ViewerWheelJudgement>&);
 
 const WheelBinding WheelBindings[] = {&M_Form7FLJG, &M_Form7FRJG, &M_Form7RLJG, &M_Form7RRJG};
 
@@ -53,7 +53,7 @@ void ReGradeViewer(Form7& viewer) {
         reGradeDiameter(boxes.axles[a], grades.diameters[a]);
     }
     for (std::size_t w = 0; w < grades.wheels.size(); ++w) {
-        WheelBindings[w](boxes, grades.wheels[w]);
+        WheelBindings[w](boxes.wheels, grades.wheels[w]);
     }
     boxes.verdict.setText(grades.verdict.text);
     boxes.verdict.setBackColor(grades.verdict.back);

@@ -5,6 +5,7 @@
 #include <QStringView>
 
 #include "common/WheelTypes.h"
+#include "judgement/gui/WheelBoxes.h"
 
 namespace kl {
 
@@ -12,24 +13,10 @@ class Form;
 class Label;
 class TextBox;
 
-// One row of the result table: the figure before the change, after it, and its grade.
-struct ResultRowBoxes {
-    TextBox& before; // Old
-    TextBox& after;  // New
-    TextBox& grade;  // JG
-};
-
 // One axle's tyre diameter row and its comment.
 struct AxleBoxes {
     ResultRowBoxes row;
     Label& comment; // JGCOM
-};
-
-// One wheel's three clearance rows, its inner-side shift and its comment.
-struct WheelBoxes {
-    std::array<ResultRowBoxes, 3> rows; // pull-in, upper, fore-aft
-    TextBox& shift;                     // ZOUKA
-    Label& comment;                     // Total_JGCOM
 };
 
 // One axle's wheel and tyre combination, before and after the change.
@@ -43,7 +30,7 @@ struct CombinationBoxes {
 struct ResultBoxes {
     std::array<CombinationBoxes, 2> combinations; // front, rear
     std::array<AxleBoxes, 2> axles;               // front, rear
-    std::array<WheelBoxes, 4> wheels;             // FL, FR, RL, RR
+    WheelBoxSet wheels;                           // FL, FR, RL, RR
     TextBox& verdict;
 
     const WheelBoxes& wheel(WheelPosition w) const { return wheels[static_cast<std::size_t>(w)]; }
