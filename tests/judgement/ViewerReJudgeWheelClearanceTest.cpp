@@ -7,6 +7,7 @@
 #include "platform/Controls.h"
 #include "results/gui/Form7.h"
 #include "support/TestEnvironment.h"
+#include "support/WindowTest.h"
 
 using namespace Qt::StringLiterals;
 using namespace kl;
@@ -46,26 +47,17 @@ bool judge(AppContext& ctx, Form7& f, std::size_t wheel, const QString& p, const
 
 } // namespace
 
-class ViewerReJudgeWheelClearanceTest : public QObject {
+class ViewerReJudgeWheelClearanceTest : public testing::WindowTest {
     Q_OBJECT
 
-    std::unique_ptr<testing::FormTestContext> m_test;
     AppContext* m_ctx = nullptr;
 
     Form7& viewer() { return m_ctx->forms().get<Form7>(); }
 
 private Q_SLOTS:
-    void initTestCase() { testing::prepareWidgetTests(); }
-
     void init() {
-        m_test = std::make_unique<testing::FormTestContext>();
+        testing::WindowTest::init();
         m_ctx = m_test->ctx.get();
-    }
-
-    void cleanup() {
-        m_test.reset();
-        const QString left = testing::leftoverForm();
-        QVERIFY2(left.isEmpty(), qPrintable(left));
     }
 
     void eachBindingWritesItsOwnWheel_data() {
