@@ -10,6 +10,7 @@
 #include "results/gui/Form4.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TestEnvironment.h"
+#include "support/WindowTest.h"
 
 using namespace kl;
 using testing::need;
@@ -126,10 +127,9 @@ QString text(Form4& f, const QString& name) {
 
 } // namespace
 
-class AnalyseFitmentTest : public QObject {
+class AnalyseFitmentTest : public testing::WindowTest {
     Q_OBJECT
 
-    std::unique_ptr<testing::FormTestContext> m_test;
     AppContext* m_ctx = nullptr;
     testing::ScriptedMessageBoxes* m_boxes = nullptr;
 
@@ -149,19 +149,11 @@ class AnalyseFitmentTest : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() { testing::prepareWidgetTests(); }
-
     void init() {
-        m_test = std::make_unique<testing::FormTestContext>();
+        testing::WindowTest::init();
         m_ctx = m_test->ctx.get();
         m_boxes = &m_test->boxes;
         input().show();
-    }
-
-    void cleanup() {
-        m_test.reset();
-        const QString left = testing::leftoverForm();
-        QVERIFY2(left.isEmpty(), qPrintable(left));
     }
 
     void completeRunFillsTheResultWindow() {

@@ -3,14 +3,15 @@
 #include <QFontInfo>
 #include <QScrollBar>
 
-#include "ModalSteps.h"
 #include "app/TermsOfUse.h"
 #include "app/gui/AboutBoxes.h"
 #include "app/gui/frmUse_permission.h"
 #include "platform/Controls.h"
 #include "platform/ImageBox.h"
 #include "platform/Resources.h"
+#include "support/ModalSteps.h"
 #include "support/TestEnvironment.h"
+#include "support/WindowTest.h"
 
 using namespace kl;
 using namespace kl::testing;
@@ -68,11 +69,8 @@ const QString FolderKey = u"SOFTWARE\\Microsoft\\Shared Tools Location"_s;
 
 Q_DECLARE_METATYPE(Box)
 
-class AboutBoxesTest : public QObject {
+class AboutBoxesTest : public WindowTest {
     Q_OBJECT
-
-    std::unique_ptr<FormTestContext> m_test;
-    AppContext& ctx() { return *m_test->ctx; }
 
     AboutBox& open(Box box) {
         if (box == Box::Input) {
@@ -94,14 +92,6 @@ class AboutBoxesTest : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() { prepareWidgetTests(); }
-    void init() { m_test = std::make_unique<FormTestContext>(); }
-    void cleanup() {
-        m_test.reset();
-        const QString left = leftoverForm();
-        QVERIFY2(left.isEmpty(), qPrintable(u"window left loaded: "_s + left));
-    }
-
     void layoutAfterLoading_data() { addBoxes(); }
     void layoutAfterLoading() {
         QFETCH(Box, box);

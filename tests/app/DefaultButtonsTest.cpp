@@ -9,6 +9,7 @@
 #include "results/gui/Form4.h"
 #include "results/gui/Form7.h"
 #include "support/TestEnvironment.h"
+#include "support/WindowTest.h"
 #include "support/XDesktop.h"
 
 using namespace kl;
@@ -53,20 +54,10 @@ Form& openWindow(AppContext& ctx, const QString& name) {
 
 // Every window draws its default button as the default one (the look that says Enter presses it), except
 // while the focus is on another button, which then takes Enter and the look, as in any dialog.
-class DefaultButtonsTest : public QObject {
+class DefaultButtonsTest : public WindowTest {
     Q_OBJECT
 
-    std::unique_ptr<FormTestContext> m_test;
-
 private Q_SLOTS:
-    void initTestCase() { prepareWidgetTests(); }
-    void init() { m_test = std::make_unique<FormTestContext>(); }
-    void cleanup() {
-        m_test.reset();
-        const QString left = leftoverForm();
-        QVERIFY2(left.isEmpty(), qPrintable(u"window left loaded: "_s + left));
-    }
-
     void defaultButtonLooksDefault_data() {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("defaultButton");

@@ -1,11 +1,12 @@
 #include <QtTest>
 
-#include "ModalSteps.h"
 #include "app/gui/NoticeDialogs.h"
 #include "platform/Controls.h"
 #include "platform/ImageBox.h"
 #include "platform/Resources.h"
+#include "support/ModalSteps.h"
 #include "support/TestEnvironment.h"
+#include "support/WindowTest.h"
 
 using namespace kl;
 using namespace kl::testing;
@@ -61,11 +62,8 @@ QRect pixels(const QRect& t) {
 
 Q_DECLARE_METATYPE(Dialog)
 
-class NoticeDialogsTest : public QObject {
+class NoticeDialogsTest : public WindowTest {
     Q_OBJECT
-
-    std::unique_ptr<FormTestContext> m_test;
-    AppContext& ctx() { return *m_test->ctx; }
 
     Form& open(Dialog d) {
         switch (d) {
@@ -98,14 +96,6 @@ class NoticeDialogsTest : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() { prepareWidgetTests(); }
-    void init() { m_test = std::make_unique<FormTestContext>(); }
-    void cleanup() {
-        m_test.reset();
-        const QString left = leftoverForm();
-        QVERIFY2(left.isEmpty(), qPrintable(u"window left loaded: "_s + left));
-    }
-
     void layoutAndPictures_data() { addDialogs(); }
     void layoutAndPictures() {
         QFETCH(Dialog, dialog);

@@ -9,6 +9,7 @@
 #include "platform/Controls.h"
 #include "platform/ImageBox.h"
 #include "support/TestEnvironment.h"
+#include "support/WindowTest.h"
 #include "support/XDesktop.h"
 
 using namespace kl;
@@ -66,21 +67,10 @@ QRegion cardArea(const frmSplash& splash) {
 
 } // namespace
 
-class StartUpTest : public QObject {
+class StartUpTest : public WindowTest {
     Q_OBJECT
 
-    std::unique_ptr<FormTestContext> m_test;
-    AppContext& ctx() { return *m_test->ctx; }
-
 private Q_SLOTS:
-    void initTestCase() { prepareWidgetTests(); }
-    void init() { m_test = std::make_unique<FormTestContext>(); }
-    void cleanup() {
-        m_test.reset();
-        const QString left = leftoverForm();
-        QVERIFY2(left.isEmpty(), qPrintable(u"window left loaded: "_s + left));
-    }
-
     void splashIsPaintedBeforeThePauseAndGoneBeforeTheMenuShows() {
         PaintCounter counter;
         qApp->installEventFilter(&counter);

@@ -8,6 +8,7 @@
 #include "results/gui/Form4.h"
 #include "results/gui/Form7.h"
 #include "support/TestEnvironment.h"
+#include "support/WindowTest.h"
 
 using namespace kl;
 using namespace kl::testing;
@@ -59,13 +60,11 @@ bool marked(const QObject& o) {
 
 } // namespace
 
-class TopMenuTest : public QObject {
+class TopMenuTest : public WindowTest {
     Q_OBJECT
 
-    std::unique_ptr<FormTestContext> m_test;
     bool m_ended = false;
 
-    AppContext& ctx() { return *m_test->ctx; }
     Form1& menu() { return ctx().forms().get<Form1>(); }
 
     void press(const QString& button) {
@@ -79,16 +78,10 @@ class TopMenuTest : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() { prepareWidgetTests(); }
     void init() {
-        m_test = std::make_unique<FormTestContext>();
+        WindowTest::init();
         m_ended = false;
         ctx().forms().setOnNoneLoaded([this] { m_ended = true; });
-    }
-    void cleanup() {
-        m_test.reset();
-        const QString left = leftoverForm();
-        QVERIFY2(left.isEmpty(), qPrintable(u"window left loaded: "_s + left));
     }
 
     void loadStepShowsPicturesAndCaption() {

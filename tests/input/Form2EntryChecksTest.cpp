@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "Form2Testing.h"
+#include "support/WindowTest.h"
 
 using namespace Qt::Literals::StringLiterals;
 using kl::Form2;
@@ -45,23 +46,13 @@ void apply(TextBox& box, const QString& step) {
 
 } // namespace
 
-class Form2EntryChecksTest : public QObject {
+class Form2EntryChecksTest : public WindowTest {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FormTestContext> m_test;
-
     Form2& window() { return m_test->ctx->forms().get<Form2>(); }
 
 private Q_SLOTS:
-    void initTestCase() { prepareWidgetTests(); }
-    void init() { m_test = std::make_unique<FormTestContext>(); }
-    void cleanup() {
-        m_test.reset();
-        const QString left = leftoverForm();
-        QVERIFY2(left.isEmpty(), qPrintable(left));
-    }
-
     void keysAndPastes_data() {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QStringList>("steps");

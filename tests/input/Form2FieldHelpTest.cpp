@@ -11,6 +11,7 @@
 #include "app/gui/ShellRoutes.h"
 #include "platform/ImageBox.h"
 #include "platform/TempFiles.h"
+#include "support/WindowTest.h"
 
 using namespace Qt::Literals::StringLiterals;
 using kl::Form2;
@@ -64,12 +65,10 @@ public:
 
 } // namespace
 
-class Form2FieldHelpTest : public QObject {
+class Form2FieldHelpTest : public WindowTest {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FormTestContext> m_test;
-
     Form2& window() { return m_test->ctx->forms().get<Form2>(); }
 
     static void focus(Form2& f, const QString& field) {
@@ -97,14 +96,6 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { prepareWidgetTests(); }
-    void init() { m_test = std::make_unique<FormTestContext>(); }
-    void cleanup() {
-        m_test.reset();
-        const QString left = leftoverForm();
-        QVERIFY2(left.isEmpty(), qPrintable(left));
-    }
-
     void everyField_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("textStart");

@@ -11,6 +11,7 @@
 
 #include "Form2Testing.h"
 #include "input/InputFile.h"
+#include "support/WindowTest.h"
 
 using namespace Qt::Literals::StringLiterals;
 using kl::CheckBox;
@@ -153,11 +154,10 @@ private:
 
 } // namespace
 
-class Form2InputFileTest : public QObject {
+class Form2InputFileTest : public WindowTest {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FormTestContext> m_test;
     std::unique_ptr<QTemporaryDir> m_dir;
 
     Form2& window() { return m_test->ctx->forms().get<Form2>(); }
@@ -178,17 +178,15 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { prepareWidgetTests(); }
     void init() {
-        m_test = std::make_unique<FormTestContext>();
+        WindowTest::init();
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
     }
+
     void cleanup() {
-        m_test.reset();
+        WindowTest::cleanup();
         m_dir.reset();
-        const QString left = leftoverForm();
-        QVERIFY2(left.isEmpty(), qPrintable(left));
     }
 
     void saveWritesTheWindowByteForByte() {

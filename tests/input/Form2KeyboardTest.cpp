@@ -6,6 +6,7 @@
 
 #include "Form2Testing.h"
 #include "results/gui/Form4.h"
+#include "support/WindowTest.h"
 
 using namespace Qt::Literals::StringLiterals;
 using kl::ComboBox;
@@ -60,20 +61,10 @@ void clearances(const QStringList& values) {
 
 } // namespace
 
-class Form2KeyboardTest : public QObject {
+class Form2KeyboardTest : public WindowTest {
     Q_OBJECT
 
-    std::unique_ptr<FormTestContext> m_test;
-
 private Q_SLOTS:
-    void initTestCase() { prepareWidgetTests(); }
-    void init() { m_test = std::make_unique<FormTestContext>(); }
-    void cleanup() {
-        m_test.reset();
-        const QString left = leftoverForm();
-        QVERIFY2(left.isEmpty(), qPrintable(left));
-    }
-
     // Fill the window in tab order by keyboard alone, save, clear, load back and press Enter for a result.
     void fillSaveClearLoadAndAnalyse() {
         QTemporaryDir dir;

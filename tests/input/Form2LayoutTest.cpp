@@ -9,6 +9,7 @@
 #include "Form2Testing.h"
 #include "platform/ImageBox.h"
 #include "support/FrameChecks.h"
+#include "support/WindowTest.h"
 
 using namespace Qt::Literals::StringLiterals;
 using kl::CheckBox;
@@ -42,28 +43,29 @@ QStringList tempPictureFiles() {
 
 } // namespace
 
-class Form2LayoutTest : public QObject {
+class Form2LayoutTest : public WindowTest {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FormTestContext> m_test;
     kl::AppContext* m_ctx = nullptr;
 
     Form2& window() { return m_ctx->forms().get<Form2>(); }
 
 private Q_SLOTS:
-    void initTestCase() { prepareWidgetTests(); }
+    void initTestCase() {
+        WindowTest::initTestCase();
+        const QString missing = missingLayoutFont();
+        QVERIFY2(missing.isEmpty(), qPrintable(missing));
+    }
 
     void init() {
-        m_test = std::make_unique<FormTestContext>();
+        WindowTest::init();
         m_ctx = m_test->ctx.get();
     }
 
     void cleanup() {
-        m_test.reset();
+        WindowTest::cleanup();
         m_ctx = nullptr;
-        const QString left = leftoverForm();
-        QVERIFY2(left.isEmpty(), qPrintable(left));
     }
 
     // The whole window, control by control, in twips inside each control's container.

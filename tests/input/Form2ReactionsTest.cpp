@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "Form2Testing.h"
+#include "support/WindowTest.h"
 
 using namespace Qt::Literals::StringLiterals;
 using kl::CheckBox;
@@ -31,12 +32,10 @@ QString governedText(Form2& f, const QString& name) {
 
 } // namespace
 
-class Form2ReactionsTest : public QObject {
+class Form2ReactionsTest : public WindowTest {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FormTestContext> m_test;
-
     Form2& window() { return m_test->ctx->forms().get<Form2>(); }
     QString helpText() { return window().control<kl::Label>(u"Label_Kaisetsu"_s).Caption(); }
 
@@ -68,14 +67,6 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { prepareWidgetTests(); }
-    void init() { m_test = std::make_unique<FormTestContext>(); }
-    void cleanup() {
-        m_test.reset();
-        const QString left = leftoverForm();
-        QVERIFY2(left.isEmpty(), qPrintable(left));
-    }
-
     // 25 typed, then "±": the box shows 0, is locked and the list keeps the focus. "＋" unlocks it with its
     // 0 selected, so typing replaces it; "－" keeps the text, selected, with the focus in the box.
     void directionLocksAndOpensTheOffset() {

@@ -12,6 +12,7 @@
 #include "results/gui/Form4.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TestEnvironment.h"
+#include "support/WindowTest.h"
 #include "support/WriteRecorder.h"
 
 using namespace kl;
@@ -34,10 +35,9 @@ struct WheelValues {
 
 } // namespace
 
-class JudgeWheelClearanceTest : public QObject {
+class JudgeWheelClearanceTest : public testing::WindowTest {
     Q_OBJECT
 
-    std::unique_ptr<testing::FormTestContext> m_test;
     AppContext* m_ctx = nullptr;
     testing::ScriptedMessageBoxes* m_boxes = nullptr;
 
@@ -106,18 +106,10 @@ class JudgeWheelClearanceTest : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() { testing::prepareWidgetTests(); }
-
     void init() {
-        m_test = std::make_unique<testing::FormTestContext>();
+        testing::WindowTest::init();
         m_ctx = m_test->ctx.get();
         m_boxes = &m_test->boxes;
-    }
-
-    void cleanup() {
-        m_test.reset();
-        const QString left = testing::leftoverForm();
-        QVERIFY2(left.isEmpty(), qPrintable(left));
     }
 
     void eachBindingWritesOnlyItsOwnWheel() {

@@ -8,6 +8,7 @@
 #include "results/gui/Form7.h"
 #include "results/gui/ResultBoxes.h"
 #include "support/TestEnvironment.h"
+#include "support/WindowTest.h"
 #include "support/WriteRecorder.h"
 
 using namespace Qt::StringLiterals;
@@ -48,26 +49,17 @@ bool judge(Form7& f, std::size_t wheel, const QString& p, const QString& q, cons
 
 } // namespace
 
-class ViewerReJudgeWheelClearanceTest : public QObject {
+class ViewerReJudgeWheelClearanceTest : public testing::WindowTest {
     Q_OBJECT
 
-    std::unique_ptr<testing::FormTestContext> m_test;
     AppContext* m_ctx = nullptr;
 
     Form7& viewer() { return m_ctx->forms().get<Form7>(); }
 
 private Q_SLOTS:
-    void initTestCase() { testing::prepareWidgetTests(); }
-
     void init() {
-        m_test = std::make_unique<testing::FormTestContext>();
+        testing::WindowTest::init();
         m_ctx = m_test->ctx.get();
-    }
-
-    void cleanup() {
-        m_test.reset();
-        const QString left = testing::leftoverForm();
-        QVERIFY2(left.isEmpty(), qPrintable(left));
     }
 
     void eachBindingWritesItsOwnWheel_data() {

@@ -10,6 +10,7 @@
 #include "platform/ImageBox.h"
 #include "platform/Layout.h"
 #include "support/TestEnvironment.h"
+#include "support/WindowTest.h"
 
 using namespace kl;
 using namespace Qt::StringLiterals;
@@ -102,22 +103,12 @@ public:
 
 } // namespace
 
-class WindowBaseTest : public QObject {
+class WindowBaseTest : public testing::WindowTest {
     Q_OBJECT
-
-    std::unique_ptr<testing::FormTestContext> m_test;
 
     SampleForm& window() { return m_test->ctx->forms().get<SampleForm>(); }
 
 private Q_SLOTS:
-    void initTestCase() { testing::prepareWidgetTests(); }
-    void init() { m_test = std::make_unique<testing::FormTestContext>(); }
-    void cleanup() {
-        m_test.reset();
-        const QString left = testing::leftoverForm();
-        QVERIFY2(left.isEmpty(), qPrintable(u"window left loaded: "_s + left));
-    }
-
     void controlsStandWhereTheirTableSays() {
         SampleForm& f = window();
         auto& frame = testing::need<Frame>(f, u"Frame1"_s);

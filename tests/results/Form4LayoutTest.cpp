@@ -21,18 +21,13 @@
 #include "support/FrameChecks.h"
 #include "support/MenuChecks.h"
 #include "support/TestEnvironment.h"
+#include "support/WindowTest.h"
 
 using namespace Qt::StringLiterals;
 using kl::Label;
 using kl::TextBox;
 
 namespace {
-
-struct Session {
-    kl::testing::FormTestContext test;
-    kl::AppContext& ctx = *test.ctx;
-    kl::Form4& window() { return ctx.forms().get<kl::Form4>(); }
-};
 
 const QStringList WheelCodes{u"FL"_s, u"FR"_s, u"RL"_s, u"RR"_s};
 const QStringList Kinds{u"Hikikomi"_s, u"Joubu"_s, u"Zengo"_s};
@@ -242,22 +237,21 @@ QString mismatch(QWidget& window, const Expected& e) {
 
 } // namespace
 
-class Form4LayoutTest : public QObject {
+class Form4LayoutTest : public kl::testing::WindowTest {
     Q_OBJECT
 
-private Q_SLOTS:
-    void initTestCase() { kl::testing::prepareWidgetTests(); }
+    kl::Form4& window() { return ctx().forms().get<kl::Form4>(); }
 
-    void cleanup() {
-        kl::testing::flushUnloads();
-        const QString left = kl::testing::leftoverForm();
-        QVERIFY2(left.isEmpty(), qPrintable(left));
+private Q_SLOTS:
+    void initTestCase() {
+        kl::testing::WindowTest::initTestCase();
+        const QString missing = kl::testing::missingLayoutFont();
+        QVERIFY2(missing.isEmpty(), qPrintable(missing));
     }
 
     // Every control in its container, place, size, font and text, and no control the layout lacks.
     void wholeLayout() {
-        Session s;
-        kl::Form4& w = s.window();
+        kl::Form4& w = window();
         QStringList listed;
         for (const Expected& e : ::wholeLayout()) {
             const QString wrong = mismatch(w, e);
@@ -283,8 +277,7 @@ private Q_SLOTS:
     void headingsLieInTheGapOfTheirFrame() {
         QFETCH(QString, frame);
         QFETCH(QString, heading);
-        Session s;
-        kl::Form4& w = s.window();
+        kl::Form4& w = window();
         const auto& picture = w.control<kl::ImageBox>(heading);
         QVERIFY(picture.hasPicture());
         const QString across = kl::testing::topEdgeAcross(w.control<kl::Frame>(frame), picture);
@@ -326,8 +319,7 @@ private Q_SLOTS:
         QFETCH(int, alignment);
         QFETCH(bool, locked);
 
-        Session s;
-        auto& box = kl::testing::need<TextBox>(s.window(), name);
+        auto& box = kl::testing::need<TextBox>(window(), name);
         QCOMPARE(box.Text(), QString());
         QVERIFY(box.BackColor() == kl::ColourWhite);
         QCOMPARE(box.palette().color(QPalette::Base), QColor(255, 255, 255));
@@ -339,8 +331,7 @@ private Q_SLOTS:
 
     // Locked boxes can still be selected and copied.
     void lockedBoxIsSelectable() {
-        Session s;
-        auto& box = kl::testing::need<TextBox>(s.window(), u"F4_FC_RL_Joubu_New_TXT"_s);
+        auto& box = kl::testing::need<TextBox>(window(), u"F4_FC_RL_Joubu_New_TXT"_s);
         box.setText(u"12.5"_s);
         box.selectAll();
         QCOMPARE(box.selectedText(), u"12.5"_s);
@@ -361,8 +352,7 @@ private Q_SLOTS:
     void commentStartsFresh() {
         QFETCH(QString, name);
 
-        Session s;
-        auto& label = kl::testing::need<Label>(s.window(), name);
+        auto& label = kl::testing::need<Label>(window(), name);
         QCOMPARE(label.Caption(), QString());
         QVERIFY2(!label.ForeColor().has_value(), qPrintable(name));
         QVERIFY(label.wordWrap());
@@ -382,8 +372,7 @@ private Q_SLOTS:
     void redCommentKeepsItsBorder() {
         QFETCH(QString, name);
 
-        Session s;
-        auto& label = kl::testing::need<Label>(s.window(), name);
+        auto& label = kl::testing::need<Label>(window(), name);
         const QColor border = label.palette().color(QPalette::ButtonText);
         label.setCaption(u"■■■■■■■■"_s);
         label.setForeColor(kl::ColourNgText);
@@ -406,9 +395,8 @@ private Q_SLOTS:
 
     // A comment that needs more lines than its label has loses its end, review tag and all.
     void everyCommentFitsItsLabel() {
-        Session s;
         for (const QString& wheel : WheelCodes) {
-            auto& label = kl::testing::need<Label>(s.window(), u"F4_FC_%1_Total_JGCOM_LBL"_s.arg(wheel));
+            auto& label = kl::testing::need<Label>(window(), u"F4_FC_%1_Total_JGCOM_LBL"_s.arg(wheel));
             for (int id = 1; id <= 81; ++id) {
                 label.setCaption(kl::commentText(id));
                 QVERIFY2(label.heightForWidth(label.width()) <= label.height(),
@@ -419,12 +407,11 @@ private Q_SLOTS:
 
     // Captions are black on the frame's own colour.
     void captionsAreBlackAndTransparent() {
-        Session s;
         for (const Expected& e : ::wholeLayout()) {
             if (e.kind != std::string_view("kl::Label") || e.twips.width() != 0) {
                 continue;
             }
-            auto& label = kl::testing::need<Label>(s.window(), e.name);
+            auto& label = kl::testing::need<Label>(window(), e.name);
             QVERIFY2(label.palette().color(QPalette::WindowText) == QColor(0, 0, 0), qPrintable(e.name));
             QVERIFY2(!label.autoFillBackground(), qPrintable(e.name));
         }
@@ -432,10 +419,9 @@ private Q_SLOTS:
 
     // The unit labels sit right of every before, after and shift box, one per box.
     void unitLabelsBesideEveryBox() {
-        Session s;
         QSet<QString> boxesWithUnit;
         for (int i = 0; i < 32; ++i) {
-            auto& unit = kl::testing::need<Label>(s.window(), u"Label_mm_%1"_s.arg(i));
+            auto& unit = kl::testing::need<Label>(window(), u"Label_mm_%1"_s.arg(i));
             for (TextBox* box : unit.parentWidget()->findChildren<TextBox*>(Qt::FindDirectChildrenOnly)) {
                 const QRect g = box->geometry();
                 if (g.y() == unit.y() && unit.x() > g.right() && unit.x() - g.right() <= kl::twips(100)) {
@@ -448,9 +434,8 @@ private Q_SLOTS:
 
     // In each frame no caption overlaps another control, with the fonts this machine substitutes.
     void captionsOverlapNothing() {
-        Session s;
         for (const QString& frameName : {u"Frame0"_s, u"Frame1"_s}) {
-            auto& frame = kl::testing::need<QWidget>(s.window(), frameName);
+            auto& frame = kl::testing::need<QWidget>(window(), frameName);
             const QList<QWidget*> children = frame.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
             for (QWidget* a : children) {
                 if (qobject_cast<Label*>(a) == nullptr || qobject_cast<kl::ImageBox*>(a) != nullptr) {
@@ -478,8 +463,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QColor, colour);
 
-        Session s;
-        auto& swatch = kl::testing::need<TextBox>(s.window(), name);
+        auto& swatch = kl::testing::need<TextBox>(window(), name);
         QCOMPARE(swatch.BackColor().toColor(), colour);
         QCOMPARE(swatch.palette().color(QPalette::Base), colour);
         QCOMPARE(swatch.Text(), QString());
@@ -487,8 +471,7 @@ private Q_SLOTS:
     }
 
     void notesAreOutOfSight() {
-        Session s;
-        kl::Form4& w = s.window();
+        kl::Form4& w = window();
         auto& frame0 = kl::testing::need<QWidget>(w, u"Frame0"_s);
         auto& frame2 = kl::testing::need<QWidget>(w, u"Frame2"_s);
         QVERIFY(frame2.x() >= frame0.width());
@@ -511,9 +494,8 @@ private Q_SLOTS:
         QVERIFY(temp.isValid());
         const QByteArray savedTmp = qgetenv("TMPDIR");
         qputenv("TMPDIR", QFile::encodeName(temp.path()));
-        Session s;
-        s.ctx.programFolder = u"/opt/kavor"_s;
-        kl::Form4& w = s.window();
+        ctx().programFolder = u"/opt/kavor"_s;
+        kl::Form4& w = window();
         qputenv("TMPDIR", savedTmp);
 
         const std::pair<QString, QSize> pictures[] = {{u"Image4"_s, {312, 36}},
@@ -536,8 +518,7 @@ private Q_SLOTS:
     void loadStepGoesOnWithoutPictures() {
         const QByteArray savedTmp = qgetenv("TMPDIR");
         qputenv("TMPDIR", "/nonexistent/kavor-lintep");
-        Session s;
-        kl::Form4& w = s.window();
+        kl::Form4& w = window();
         qputenv("TMPDIR", savedTmp);
 
         for (const QString& name : {u"Image4"_s, u"Image1"_s, u"Image9"_s, u"Image5"_s}) {
@@ -549,8 +530,7 @@ private Q_SLOTS:
 
     // Fixed size, no minimise or maximise button, the program's icon, centred with the focus on "O K".
     void windowWhenShown() {
-        Session s;
-        kl::Form4& w = s.window();
+        kl::Form4& w = window();
         QCOMPARE(w.client().size(), QSize(kl::twips(11820), kl::twips(7755)));
         QVERIFY(w.menuBar() != nullptr);
         QCOMPARE(w.client().y(), w.menuBar()->geometry().bottom() + 1);
@@ -571,9 +551,8 @@ private Q_SLOTS:
     // Mode text, then the date and time in the system's short formats, kept current while the window is
     // open.
     void statusBar() {
-        Session s;
-        s.test.clock.time = QDateTime(QDate(2005, 11, 23), QTime(14, 5, 0));
-        kl::Form4& w = s.window();
+        test().clock.time = QDateTime(QDate(2005, 11, 23), QTime(14, 5, 0));
+        kl::Form4& w = window();
         kl::StatusBar* bar = w.statusBar();
         QVERIFY(bar != nullptr);
         QCOMPARE(bar->objectName(), u"sbStatusBar"_s);
@@ -587,7 +566,7 @@ private Q_SLOTS:
             QVERIFY(kl::testing::need<QWidget>(w, panel).width() >= kl::twips(1440));
         }
 
-        s.test.clock.time = QDateTime(QDate(2005, 11, 24), QTime(0, 1, 0));
+        test().clock.time = QDateTime(QDate(2005, 11, 24), QTime(0, 1, 0));
         QTRY_COMPARE_WITH_TIMEOUT(bar->panelText(3), locale.toString(QTime(0, 1, 0), QLocale::ShortFormat),
                                   3000);
         QCOMPARE(bar->panelText(2), locale.toString(QDate(2005, 11, 24), QLocale::ShortFormat));
@@ -613,8 +592,7 @@ private Q_SLOTS:
             {u"mnuHelp"_s, u"mnuHelpAbout"_s, u"ﾊﾞｰｼﾞｮﾝ情報(&A)"_s, {}},
         };
 
-        Session s;
-        kl::Form4& w = s.window();
+        kl::Form4& w = window();
         kl::testing::compareMenus(w, QStringList({u"mnuFile=ﾌｧｲﾙ(&F)"_s, u"mnuHelp=ﾍﾙﾌﾟ(&H)"_s}), expected);
     }
 
@@ -641,8 +619,7 @@ private Q_SLOTS:
         QFETCH(int, okClicks);
         QFETCH(int, backClicks);
 
-        Session s;
-        kl::Form4& w = s.window();
+        kl::Form4& w = window();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QSignalSpy ok(&kl::testing::need<QPushButton>(w, u"F4_Command1"_s), &QAbstractButton::clicked);
@@ -673,8 +650,7 @@ private Q_SLOTS:
         expected << u"F4_RESULT_TXT"_s << u"F4_Command2"_s << u"Notice_Blue_TXT"_s << u"Notice_Yellow_TXT"_s
                  << u"Text4"_s << u"Notice_Red_TXT"_s << u"Text1"_s << u"Text2"_s << u"Text3"_s;
 
-        Session s;
-        kl::Form4& w = s.window();
+        kl::Form4& w = window();
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QCOMPARE(w.focusWidget()->objectName(), u"F4_Command1"_s);
@@ -690,19 +666,18 @@ private Q_SLOTS:
     }
 
     void unloadThenGetGivesFreshWindow() {
-        Session s;
-        QPointer<kl::Form4> first = &s.window();
+        QPointer<kl::Form4> first = &window();
         first->control<TextBox>(u"F4_RESULT_TXT"_s).setText(u"N G"_s);
         first->control<TextBox>(u"F4_FC_FL_Zengo_JG_TXT"_s).setForeColor(kl::ColourNgText);
         first->control<Label>(u"F4_FC_RR_Total_JGCOM_LBL"_s).setCaption(u"要再検討"_s);
         first->setWindowTitle(u"changed"_s);
 
-        s.ctx.forms().unload<kl::Form4>();
+        ctx().forms().unload<kl::Form4>();
         kl::testing::flushUnloads();
         QVERIFY(first.isNull());
-        QVERIFY(s.ctx.forms().loaded<kl::Form4>() == nullptr);
+        QVERIFY(ctx().forms().loaded<kl::Form4>() == nullptr);
 
-        kl::Form4& second = s.window();
+        kl::Form4& second = window();
         QCOMPARE(second.control<TextBox>(u"F4_RESULT_TXT"_s).Text(), QString());
         QVERIFY(!second.control<TextBox>(u"F4_FC_FL_Zengo_JG_TXT"_s).ForeColor().has_value());
         QCOMPARE(second.control<Label>(u"F4_FC_RR_Total_JGCOM_LBL"_s).Caption(), QString());

@@ -22,6 +22,7 @@
 #include "results/gui/OpenResultFile.h"
 #include "support/MenuChecks.h"
 #include "support/TestEnvironment.h"
+#include "support/WindowTest.h"
 
 using namespace Qt::StringLiterals;
 using kl::Label;
@@ -32,13 +33,6 @@ namespace {
 
 const QColor ViewerColour(239, 187, 141);
 const QColor White(255, 255, 255);
-
-struct Session {
-    kl::testing::FormTestContext test;
-    kl::AppContext& ctx = *test.ctx;
-    kl::Form7& viewer() { return ctx.forms().get<kl::Form7>(); }
-    kl::Form4& result() { return ctx.forms().get<kl::Form4>(); }
-};
 
 QString rectText(const QRect& r) {
     return u"%1,%2 %3x%4"_s.arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
@@ -207,30 +201,30 @@ public:
 
 } // namespace
 
-class Form7LayoutTest : public QObject {
+class Form7LayoutTest : public kl::testing::WindowTest {
     Q_OBJECT
 
-private Q_SLOTS:
-    void initTestCase() { kl::testing::prepareWidgetTests(); }
+    kl::Form7& viewer() { return ctx().forms().get<kl::Form7>(); }
+    kl::Form4& result() { return ctx().forms().get<kl::Form4>(); }
 
-    void cleanup() {
-        kl::testing::flushUnloads();
-        const QString left = kl::testing::leftoverForm();
-        QVERIFY2(left.isEmpty(), qPrintable(left));
+private Q_SLOTS:
+    void initTestCase() {
+        kl::testing::WindowTest::initTestCase();
+        const QString missing = kl::testing::missingLayoutFont();
+        QVERIFY2(missing.isEmpty(), qPrintable(missing));
     }
 
     // The viewer is the result window under "F7_", control for control, but for its listed differences.
     void resultWindowWithItsDifferences() {
-        Session s;
-        const std::map<QString, QWidget*> result = namedControls(s.result());
-        const std::map<QString, QWidget*> viewer = namedControls(s.viewer());
+        const std::map<QString, QWidget*> resultControls = namedControls(result());
+        const std::map<QString, QWidget*> viewerControls = namedControls(viewer());
 
         QStringList resultNames;
-        for (const auto& [name, control] : result) {
+        for (const auto& [name, control] : resultControls) {
             resultNames << viewerName(name);
         }
         QStringList viewerNames;
-        for (const auto& [name, control] : viewer) {
+        for (const auto& [name, control] : viewerControls) {
             viewerNames << name;
         }
         resultNames.sort();
@@ -239,16 +233,17 @@ private Q_SLOTS:
 
         const std::vector<Difference> differences = viewerDifferences();
         int checked = 0;
-        for (const auto& [name, control] : result) {
+        for (const auto& [name, control] : resultControls) {
             const QString v = viewerName(name);
             const std::map<QString, QString> expected = properties(*control);
-            const std::map<QString, QString> actual = properties(*viewer.at(v));
+            const std::map<QString, QString> actual = properties(*viewerControls.at(v));
             for (const auto& [property, value] : expected) {
                 const auto differs =
                     std::find_if(differences.begin(), differences.end(), [&](const Difference& d) {
                         return d.control == v && d.property == property;
                     });
-                const QString want = differs != differences.end() ? differs->expected(*viewer.at(v)) : value;
+                const QString want =
+                    differs != differences.end() ? differs->expected(*viewerControls.at(v)) : value;
                 QVERIFY2(actual.at(property) == want,
                          qPrintable(u"%1.%2: %3, not %4"_s.arg(v, property, actual.at(property), want)));
                 checked += differs != differences.end() ? 1 : 0;
@@ -259,10 +254,9 @@ private Q_SLOTS:
 
     // The window around the controls: caption stored with it, its colour, status text, the default button.
     void windowDifferences() {
-        Session s;
-        s.ctx.programFolder = u"/opt/kavor"_s;
-        kl::Form7& w = s.viewer();
-        kl::Form4& r = s.result();
+        ctx().programFolder = u"/opt/kavor"_s;
+        kl::Form7& w = viewer();
+        kl::Form4& r = result();
         QCOMPARE(w.windowTitle(), u"Kavor Lintep 2005 Viewer - 解析結果ビューワモード"_s);
         QCOMPARE(w.client().palette().color(QPalette::Window), ViewerColour);
         // The menu bar and the status bar keep the system's colour.
@@ -294,8 +288,7 @@ private Q_SLOTS:
     }
     void graphicalButtonsHaveAFlatFace() {
         QFETCH(QString, button);
-        Session s;
-        kl::Form7& w = s.viewer();
+        kl::Form7& w = viewer();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QImage face = kl::testing::need<QPushButton>(w, button).grab().toImage();
@@ -312,8 +305,7 @@ private Q_SLOTS:
     // A freshly loaded viewer: every data, grade and verdict box empty on white in the default text
     // colour, every comment empty on white, and the focus on "O K" when shown.
     void freshState() {
-        Session s;
-        kl::Form7& w = s.viewer();
+        kl::Form7& w = viewer();
         for (const QString& name : dataBoxNames() + gradeBoxNames() + QStringList{u"F7_RESULT_TXT"_s}) {
             auto& box = kl::testing::need<TextBox>(w, name);
             QVERIFY2(box.Text().isEmpty(), qPrintable(name));
@@ -331,7 +323,7 @@ private Q_SLOTS:
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QCOMPARE(QApplication::focusWidget()->objectName(), u"F7_Command1"_s);
-        QVERIFY(s.test.boxes.asked.empty());
+        QVERIFY(test().boxes.asked.empty());
     }
 
     // The help file path first, then the pictures 171, 102, 125 and 126, each through a temporary file
@@ -396,16 +388,14 @@ private Q_SLOTS:
             {u"mnuHelp"_s, u"mnuHelpAbout"_s, u"ﾊﾞｰｼﾞｮﾝ情報(&A)"_s, {}},
         };
 
-        Session s;
-        kl::Form7& w = s.viewer();
+        kl::Form7& w = viewer();
         kl::testing::compareMenus(w, QStringList({u"mnufile=ﾌｧｲﾙ(&F)"_s, u"mnuHelp=ﾍﾙﾌﾟ(&H)"_s}), expected);
     }
 
     // The result window's tab order under "F7_", but for the unseen notes boxes, which run backwards.
     void tabOrder() {
-        Session s;
-        kl::Form4& r = s.result();
-        kl::Form7& w = s.viewer();
+        kl::Form4& r = result();
+        kl::Form7& w = viewer();
         QStringList expected;
         for (const QString& name : focusChain(&r.control<QWidget>(u"F4_Command1"_s))) {
             expected << viewerName(name);
@@ -444,8 +434,7 @@ private Q_SLOTS:
         QFETCH(int, okClicks);
         QFETCH(int, clearClicks);
 
-        Session s;
-        kl::Form7& w = s.viewer();
+        kl::Form7& w = viewer();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         // "O K" would leave for the top menu; counting its clicks is enough here.
@@ -462,16 +451,15 @@ private Q_SLOTS:
 
     // Ctrl+O asks for a result file; Ctrl+S belongs to no command here.
     void shortcuts() {
-        Session s;
-        kl::Form7& w = s.viewer();
+        kl::Form7& w = viewer();
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
-        QVERIFY(s.test.fileDialogs.asked.empty());
+        QVERIFY(test().fileDialogs.asked.empty());
         QTest::keyClick(&w, Qt::Key_O, Qt::ControlModifier);
-        QCOMPARE(s.test.fileDialogs.asked.size(), std::size_t(1));
-        QVERIFY(s.test.fileDialogs.asked[0].kind == kl::testing::ScriptedFileDialogs::Kind::Open);
-        QVERIFY(s.test.boxes.asked.empty());
+        QCOMPARE(test().fileDialogs.asked.size(), std::size_t(1));
+        QVERIFY(test().fileDialogs.asked[0].kind == kl::testing::ScriptedFileDialogs::Kind::Open);
+        QVERIFY(test().boxes.asked.empty());
     }
 
     void dataClearOnAnEmptyWindow_data() {
@@ -483,8 +471,7 @@ private Q_SLOTS:
     // Nothing to see changes and nothing is asked.
     void dataClearOnAnEmptyWindow() {
         QFETCH(QString, trigger);
-        Session s;
-        kl::Form7& w = s.viewer();
+        kl::Form7& w = viewer();
         const QStringList before = snapshot(w);
         if (trigger == u"mnuDataClear") {
             w.control<QAction>(trigger).trigger();
@@ -492,7 +479,7 @@ private Q_SLOTS:
             w.control<QPushButton>(trigger).click();
         }
         QCOMPARE(snapshot(w), before);
-        QVERIFY(s.test.boxes.asked.empty());
+        QVERIFY(test().boxes.asked.empty());
     }
 
     void dataClearOnAGradedWindow_data() { dataClearOnAnEmptyWindow_data(); }
@@ -501,8 +488,7 @@ private Q_SLOTS:
     // text colour the grading wrote stays. The unseen notes are left alone.
     void dataClearOnAGradedWindow() {
         QFETCH(QString, trigger);
-        Session s;
-        kl::Form7& w = s.viewer();
+        kl::Form7& w = viewer();
         const QStringList texts{u"ﾎｲｰﾙ：6.5×16 +45  ﾀｲﾔ：205/55-16"_s, u"typed, over it"_s, u"a"_s, u"b"_s,
                                 u"600.0"_s, u"600.0"_s, u"600.0"_s, u"700.0"_s,
                                 // FL NG in red; FR CHECK; RL and RR all OK.
@@ -552,7 +538,7 @@ private Q_SLOTS:
             QCOMPARE(label.palette().color(QPalette::Window), White);
         }
         QCOMPARE(w.control<kl::MemoBox>(u"Text2"_s).Text(), u"note"_s);
-        QVERIFY(s.test.boxes.asked.empty());
+        QVERIFY(test().boxes.asked.empty());
     }
 };
 

@@ -14,7 +14,9 @@
 #include "results/gui/Form4.h"
 #include "results/gui/Form7.h"
 #include "results/gui/MainWindowCommands.h"
+#include "support/ModalSteps.h"
 #include "support/TestEnvironment.h"
+#include "support/WindowTest.h"
 
 using namespace kl;
 using namespace kl::testing;
@@ -25,17 +27,6 @@ namespace {
 enum class Window { Input, Result, Viewer };
 
 const QString ExitText = u"全てのプログラムを終了しようとしています。 全終了しますか？\u3000\u3000"_s;
-
-// Runs `step` once the next modal window is up; whatever it leaves open of that window is unloaded after it.
-void whenModal(std::function<void()> step) {
-    QTimer::singleShot(0, qApp, [step = std::move(step)] {
-        const QPointer<Form> modal = qobject_cast<Form*>(QApplication::activeModalWidget());
-        step();
-        if (modal) {
-            modal->Unload();
-        }
-    });
-}
 
 // Writes an executable script that stands in for a CHM viewer: it notes its argument and stays running.
 QString writeFakeViewer(const QString& path, const QString& log) {
@@ -76,13 +67,10 @@ public:
 
 Q_DECLARE_METATYPE(Window)
 
-class MainWindowCommandsTest : public QObject {
+class MainWindowCommandsTest : public WindowTest {
     Q_OBJECT
 
-    std::unique_ptr<FormTestContext> m_test;
     bool m_ended = false;
-
-    AppContext& ctx() { return *m_test->ctx; }
 
     Form& open(Window w) {
         Form* f = nullptr;
@@ -142,17 +130,11 @@ class MainWindowCommandsTest : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() { prepareWidgetTests(); }
     void init() {
-        m_test = std::make_unique<FormTestContext>();
+        WindowTest::init();
         m_ended = false;
         ctx().programFolder = u"/opt/kavor"_s;
         ctx().forms().setOnNoneLoaded([this] { m_ended = true; });
-    }
-    void cleanup() {
-        m_test.reset();
-        const QString left = leftoverForm();
-        QVERIFY2(left.isEmpty(), qPrintable(u"window left loaded: "_s + left));
     }
 
     void questions_data() {

@@ -1,4 +1,5 @@
 #include <csignal>
+#include <memory>
 #include <sys/resource.h>
 
 #include <QAction>
@@ -13,6 +14,7 @@
 #include "platform/Controls.h"
 #include "results/gui/Form4.h"
 #include "support/TestEnvironment.h"
+#include "support/WindowTest.h"
 
 using namespace Qt::StringLiterals;
 using kl::TextBox;
@@ -84,13 +86,27 @@ QByteArray expectedFile() {
     return file;
 }
 
-struct Session {
-    kl::testing::FormTestContext test;
-    kl::AppContext& ctx = *test.ctx;
-    QTemporaryDir dir;
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
 
-    kl::Form4& window() { return ctx.forms().get<kl::Form4>(); }
-    QString path(const QString& name) const { return dir.filePath(name); }
+bool writeAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+const QByteArray OldFile = QByteArray("\"old\"\r\n").repeated(36);
+
+} // namespace
+
+class SaveResultFileTest : public kl::testing::WindowTest {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    kl::Form4& window() { return ctx().forms().get<kl::Form4>(); }
+    QString path(const QString& name) const { return m_dir->filePath(name); }
 
     void fillBoxes() {
         for (const auto& [name, text] : Boxes) {
@@ -107,32 +123,17 @@ struct Session {
         return all;
     }
     void save() { window().control<QAction>(u"mnuFileSave"_s).trigger(); }
-};
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-const QByteArray OldFile = QByteArray("\"old\"\r\n").repeated(36);
-
-} // namespace
-
-class SaveResultFileTest : public QObject {
-    Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { kl::testing::prepareWidgetTests(); }
+    void init() {
+        kl::testing::WindowTest::init();
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+    }
 
     void cleanup() {
-        kl::testing::flushUnloads();
-        const QString left = kl::testing::leftoverForm();
-        QVERIFY2(left.isEmpty(), qPrintable(left));
+        kl::testing::WindowTest::cleanup();
+        m_dir.reset();
     }
 
     void savesTheBoxesInFileOrder_data() {
@@ -144,53 +145,50 @@ private Q_SLOTS:
     void savesTheBoxesInFileOrder() {
         QFETCH(bool, byShortcut);
 
-        Session s;
-        kl::Form4& w = s.window();
-        s.fillBoxes();
-        const QStringList before = s.texts();
-        const QString target = s.path(u"result.rdw"_s);
+        kl::Form4& w = window();
+        fillBoxes();
+        const QStringList before = texts();
+        const QString target = path(u"result.rdw"_s);
         QVERIFY(writeAll(target, OldFile + OldFile));
-        s.test.fileDialogs.answers.push_back(target);
+        test().fileDialogs.answers.push_back(target);
 
         if (byShortcut) {
             w.show();
             QVERIFY(QTest::qWaitForWindowActive(&w));
             QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
         } else {
-            s.save();
+            save();
         }
 
-        QCOMPARE(s.test.fileDialogs.asked.size(), std::size_t(1));
-        const auto& asked = s.test.fileDialogs.asked.front();
+        QCOMPARE(test().fileDialogs.asked.size(), std::size_t(1));
+        const auto& asked = test().fileDialogs.asked.front();
         QVERIFY(asked.kind == kl::testing::ScriptedFileDialogs::Kind::Save);
         QCOMPARE(asked.request.filter, u"ResultData(*.rdw)"_s);
         QCOMPARE(asked.request.presetName, u"*.rdw"_s);
         QCOMPARE(asked.owner, &w);
         QCOMPARE(readAll(target), expectedFile());
-        QVERIFY(s.test.boxes.asked.empty());
-        QCOMPARE(s.texts(), before);
-        QCOMPARE(s.ctx.forms().loaded<kl::Form4>(), &w);
+        QVERIFY(test().boxes.asked.empty());
+        QCOMPARE(texts(), before);
+        QCOMPARE(ctx().forms().loaded<kl::Form4>(), &w);
     }
 
     // A name typed without an extension is saved as typed.
     void nameWithoutExtension() {
-        Session s;
-        s.fillBoxes();
-        s.test.fileDialogs.answers.push_back(s.path(u"result"_s));
-        s.save();
-        QCOMPARE(QDir(s.dir.path()).entryList(QDir::Files), QStringList{u"result"_s});
-        QCOMPARE(readAll(s.path(u"result"_s)), expectedFile());
+        fillBoxes();
+        test().fileDialogs.answers.push_back(path(u"result"_s));
+        save();
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{u"result"_s});
+        QCOMPARE(readAll(path(u"result"_s)), expectedFile());
     }
 
     void cancelWritesNothing() {
-        Session s;
-        s.fillBoxes();
-        const QStringList before = s.texts();
-        s.save();
-        QCOMPARE(s.test.fileDialogs.asked.size(), std::size_t(1));
-        QCOMPARE(QDir(s.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
-        QVERIFY(s.test.boxes.asked.empty());
-        QCOMPARE(s.texts(), before);
+        fillBoxes();
+        const QStringList before = texts();
+        save();
+        QCOMPARE(test().fileDialogs.asked.size(), std::size_t(1));
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QVERIFY(test().boxes.asked.empty());
+        QCOMPARE(texts(), before);
     }
 
     void failedSaveKeepsTheOldFile_data() {
@@ -203,17 +201,16 @@ private Q_SLOTS:
     void failedSaveKeepsTheOldFile() {
         QFETCH(QString, failure);
 
-        Session s;
-        s.fillBoxes();
-        const QStringList before = s.texts();
-        QString target = s.path(u"result.rdw"_s);
+        fillBoxes();
+        const QStringList before = texts();
+        QString target = path(u"result.rdw"_s);
         QString kept = target;
         if (failure == u"folder") {
-            kept = s.path(u"not-a-folder"_s);
+            kept = path(u"not-a-folder"_s);
             target = kept + u"/result.rdw"_s;
         }
         QVERIFY(writeAll(kept, OldFile));
-        s.test.fileDialogs.answers.push_back(target);
+        test().fileDialogs.answers.push_back(target);
 
         if (failure == u"partway") {
             // The largest file this process may write is made smaller than the result: a disk that fills up.
@@ -223,18 +220,18 @@ private Q_SLOTS:
             rlimit small = saved;
             small.rlim_cur = 100;
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-            s.save();
+            save();
             setrlimit(RLIMIT_FSIZE, &saved);
             std::signal(SIGXFSZ, oldHandler);
         } else {
-            s.save();
+            save();
         }
 
         QCOMPARE(readAll(kept), OldFile);
-        QCOMPARE(QDir(s.dir.path()).entryList(QDir::Files | QDir::Hidden),
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QFileInfo(kept).fileName()});
-        QCOMPARE(s.test.boxes.asked.size(), std::size_t(1));
-        const auto& box = s.test.boxes.asked.front();
+        QCOMPARE(test().boxes.asked.size(), std::size_t(1));
+        const auto& box = test().boxes.asked.front();
         QCOMPARE(box.title, u"Kavor Lintep 2005"_s);
         QVERIFY(box.icon == MsgIcon::Exclamation);
         QVERIFY(box.buttons == kl::platform::MsgButtons::Ok);
@@ -242,30 +239,29 @@ private Q_SLOTS:
                                      u"\n理由："_s),
                  qPrintable(box.text));
         QVERIFY(box.text.size() > box.text.indexOf(u"理由："_s) + 3);
-        QCOMPARE(s.test.boxes.owners.front(), &s.window());
-        QCOMPARE(s.texts(), before);
+        QCOMPARE(test().boxes.owners.front(), &window());
+        QCOMPARE(texts(), before);
     }
 
     // A character code page 932 cannot hold would be written as something else: the save is refused.
     void unrepresentableCharacterIsRefused() {
-        Session s;
-        s.fillBoxes();
-        auto& edited = s.window().control<TextBox>(u"F4_WTF_Kumiawase_New_TXT"_s);
+        fillBoxes();
+        auto& edited = window().control<TextBox>(u"F4_WTF_Kumiawase_New_TXT"_s);
         edited.setFocus();
         edited.end(false);
         // Typed through the input method, as Japanese text is.
         QInputMethodEvent typed;
         typed.setCommitString(u" 〜€"_s);
         QApplication::sendEvent(&edited, &typed);
-        const QString target = s.path(u"result.rdw"_s);
+        const QString target = path(u"result.rdw"_s);
         QVERIFY(writeAll(target, OldFile));
-        s.test.fileDialogs.answers.push_back(target);
+        test().fileDialogs.answers.push_back(target);
 
-        s.save();
+        save();
 
         QCOMPARE(readAll(target), OldFile);
-        QCOMPARE(s.test.boxes.asked.size(), std::size_t(1));
-        const auto& box = s.test.boxes.asked.front();
+        QCOMPARE(test().boxes.asked.size(), std::size_t(1));
+        const auto& box = test().boxes.asked.front();
         QCOMPARE(box.text, u"解析結果を保存できませんでした。\u3000\u3000\n\n「〜」(U+301C) "
                            u"はファイルに書き込めない文字です。"
                            u"この文字を除いてから、もう一度保存して下さい。"_s);

@@ -9,6 +9,7 @@
 #include "results/gui/Form4.h"
 #include "results/gui/Form7.h"
 #include "support/TestEnvironment.h"
+#include "support/WindowTest.h"
 
 using namespace Qt::Literals::StringLiterals;
 using kl::platform::MsgButtons;
@@ -51,12 +52,10 @@ double differingShare(const QImage& a, const QImage& b) {
 
 Q_DECLARE_METATYPE(Window)
 
-class ScreenPrintTest : public QObject {
+class ScreenPrintTest : public kl::testing::WindowTest {
     Q_OBJECT
 
 private:
-    std::unique_ptr<kl::testing::FormTestContext> m_test;
-
     kl::testing::ScriptedMessageBoxes& boxes() { return m_test->boxes; }
     kl::testing::ScriptedPrinters& printers() { return m_test->printers; }
 
@@ -94,17 +93,10 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { kl::testing::prepareWidgetTests(); }
-
-    void init() { m_test = std::make_unique<kl::testing::FormTestContext>(); }
-
     void cleanup() {
         m_test->ctx->forms().unloadAll();
         kl::testing::flushUnloads();
-        m_test.reset();
-        kl::testing::flushUnloads();
-        const QString left = kl::testing::leftoverForm();
-        QVERIFY2(left.isEmpty(), qPrintable(left));
+        kl::testing::WindowTest::cleanup();
     }
 
     // The notice with the printer's settings comes first, then the dialog; Cancel there prints nothing

@@ -1,5 +1,6 @@
 #include "TestEnvironment.h"
 
+#include <QFontDatabase>
 #include <QStyleFactory>
 
 #include "app/gui/ShellRoutes.h"
@@ -10,6 +11,16 @@ namespace kl::testing {
 void prepareWidgetTests() {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     installFontSubstitutions();
+}
+
+QString missingLayoutFont() {
+    // Captions sized to their text, and the checks that texts fit their boxes, hold with this face's widths.
+    const QString family = QStringLiteral("IPAPGothic");
+    if (QFontDatabase::families().contains(family)) {
+        return {};
+    }
+    return family + QStringLiteral(" is not installed: the layout checks measure text with it. Install the "
+                                   "Debian package fonts-ipafont-gothic (scripts/setup.sh does).");
 }
 
 QString leftoverForm() {

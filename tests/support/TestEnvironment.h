@@ -24,6 +24,9 @@ namespace kl::testing {
 // Same look in every window test: Fusion style and the Japanese font substitute.
 void prepareWidgetTests();
 
+// Empty when the font that the layouts' sizes are measured with is installed; else what to install.
+QString missingLayoutFont();
+
 // Runs the deferred deletions of unloaded windows.
 inline void flushUnloads() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
