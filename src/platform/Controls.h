@@ -33,6 +33,11 @@ bool isHeavyOnlyFace(const QString& family);
 // The system's window background colour: the normal back colour of lists and text boxes.
 Rgb systemWindowColour();
 
+// The grey of the rules drawn across the about and notice boxes.
+inline constexpr Rgb ColourLineGrey{128, 128, 128};
+// The warm beige of the splash window's card, which the viewer window wears too.
+inline constexpr Rgb ColourCard{239, 187, 141};
+
 // A text box: Text, BackColor and ForeColor as the windows use them.
 class TextBox : public QLineEdit {
     Q_OBJECT

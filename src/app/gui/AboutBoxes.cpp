@@ -13,7 +13,6 @@ namespace kl {
 namespace {
 
 constexpr Rgb VersionBlue{128, 128, 255};
-constexpr Rgb LineGrey{128, 128, 128};
 constexpr int VersionStoredWidth = 60;
 
 } // namespace
@@ -63,7 +62,7 @@ AboutBox::AboutBox(AppContext& context, const AboutBoxDesign& design)
                         .top = 3550,
                         .width = 6411,
                         .height = 0,
-                        .fore = LineGrey},
+                        .fore = ColourLineGrey},
                        {.name = okName(),
                         .kind = ControlKind::CommandButton,
                         .left = 4350,
