@@ -1,5 +1,7 @@
 #include "EntryChecks.h"
 
+#include "common/ProgramTitle.h"
+
 namespace kl {
 
 namespace {
@@ -131,7 +133,7 @@ KeyVerdict NumericKeyFilter(int key, Qt::KeyboardModifiers modifiers, QStringVie
 }
 
 QString entryCheckTitle() {
-    return QStringLiteral("Kavor Lintep 2005");
+    return programTitle();
 }
 
 QString KeyFilterMessage(QStringView fieldLine) {

@@ -3,6 +3,7 @@
 #include "app/ProgramVersion.h"
 #include "app/gui/SysInfo.h"
 #include "app/gui/frmUse_permission.h"
+#include "common/ProgramTitle.h"
 #include "platform/Controls.h"
 #include "platform/basRes.h"
 
@@ -115,8 +116,7 @@ void AboutBox::showTermsOfUse() {
 }
 
 frmAbout::frmAbout(AppContext& context)
-    : AboutBox(context,
-               {.caption = u"Kavor Lintep 2005"_s, .prefix = {}, .versionRight = 6260, .versionTop = 950}) {}
+    : AboutBox(context, {.caption = programTitle(), .prefix = {}, .versionRight = 6260, .versionTop = 950}) {}
 
 void frmAbout::Form_Load() {
     loadPictures(*this,

@@ -11,6 +11,7 @@
 
 #include "analysis/gui/AnalyseFitment.h"
 #include "common/NumberText.h"
+#include "common/ProgramTitle.h"
 #include "common/WholeFile.h"
 #include "input/EntryChecks.h"
 #include "input/InputFile.h"
@@ -25,8 +26,6 @@
 namespace kl {
 
 namespace {
-
-const QString kTitle = QStringLiteral("Kavor Lintep 2005");
 
 // The grey of a rear wheel's controls while it is the same as the front one.
 constexpr Rgb kSameAsFrontGrey{190, 190, 190};
@@ -136,8 +135,7 @@ void Form2::connectReactions() {
 }
 
 MainWindow::Question Form2::returnQuestion() const {
-    return {QStringLiteral("入力モードを閉じてトップメニューへ戻ります。 よろしいですか？"),
-            QStringLiteral("Kavor Lintep 2005")};
+    return {QStringLiteral("入力モードを閉じてトップメニューへ戻ります。 よろしいですか？"), programTitle()};
 }
 
 void Form2::Form_Load() {
@@ -247,9 +245,7 @@ void Form2::showFieldHelp(const FieldHelp& help) {
 }
 
 void Form2::warn(const QString& text) {
-    context().platform().messageBoxes.show(
-        {text, kTitle, platform::MsgIcon::Exclamation, platform::MsgButtons::Ok, platform::MsgAnswer::Ok},
-        this);
+    context().platform().messageBoxes.show(platform::notice(text, platform::MsgIcon::Exclamation), this);
 }
 
 void Form2::pastedTextCheck(TextBox& box) {
