@@ -1,7 +1,5 @@
 #include "EntryChecks.h"
 
-#include "common/ProgramTitle.h"
-
 namespace kl {
 
 namespace {
@@ -130,10 +128,6 @@ KeyVerdict NumericKeyFilter(int key, Qt::KeyboardModifiers modifiers, QStringVie
         }
     }
     return KeyVerdict::Pass;
-}
-
-QString entryCheckTitle() {
-    return programTitle();
 }
 
 QString KeyFilterMessage(QStringView fieldLine) {

@@ -243,8 +243,4 @@ const FieldHelp& sameAsFrontHelp() {
     return help;
 }
 
-QString initialHelpCaption() {
-    return QStringLiteral("項目の選択またはクリックすることによって、ここに解説が自動的に表示されます。");
-}
-
 } // namespace kl
