@@ -28,8 +28,7 @@ WheelTyreSize readSize(const SizeTexts& tyre, const SizeTexts& wheel) {
     s.sectionWidth = value(tyre.sectionWidth);
     s.aspectRatio = value(tyre.aspectRatio);
     const double amount = leadingNumberValue(wheel.offset);
-    // The second direction, "－", makes the offset negative.
-    const bool minus = wheel.direction == 1;
+    const bool minus = wheel.direction == kDirectionMinus;
     s.offset = static_cast<float>(minus ? amount * -1.0 : amount);
     return s;
 }

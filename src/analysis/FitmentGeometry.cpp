@@ -87,7 +87,7 @@ DiameterGrade gradeRoundedDeviation(float e) {
 DiameterGrade GradeDiameterDeviation(float outerBefore, float outerAfter) {
     const float raw = static_cast<float>((d(outerAfter) / d(outerBefore) - 1.0) * 100.0);
     // The bands see the deviation as shown: rounded through the one-decimal form and read back.
-    const float e = static_cast<float>(readOneDecimal(formatOneDecimal(d(raw))));
+    const float e = static_cast<float>(LeadingNumber(formatOneDecimal(d(raw))));
     return gradeRoundedDeviation(e);
 }
 

@@ -19,6 +19,7 @@ inline constexpr Rgb ColourCaution{250, 250, 145};
 inline constexpr Rgb ColourNgBack{250, 145, 175};
 inline constexpr Rgb ColourNgText{250, 0, 0};
 inline constexpr Rgb ColourWhite{255, 255, 255};
+inline constexpr Rgb ColourBlack{0, 0, 0};
 
 // Captions of the colour legend, one per background tier.
 inline QString paletteCaptionAmple() {

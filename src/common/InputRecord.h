@@ -116,6 +116,11 @@ static_assert(partOf(InputField::BeforeRearOffset) == SizePart::Offset);
 static_assert(wheelOf(InputField::RRJoubu) == WheelPosition::RR &&
               kindOf(InputField::RRJoubu) == ClearanceKind::Joubu);
 
+// The items of an offset-direction list, by list index.
+inline constexpr int kDirectionPlus = 0;  // "＋"
+inline constexpr int kDirectionMinus = 1; // "－", a negative offset
+inline constexpr int kDirectionZero = 2;  // "±", no offset
+
 // One wheel-and-tyre size as the window holds it: the texts of its lists and of its offset box, and the
 // chosen item of its offset-direction list (-1 while none is chosen).
 struct SizeTexts {

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 namespace kl {
@@ -187,10 +188,67 @@ QString formatOneDecimal(double value) {
     return signedText(value, fixedText(std::fabs(value), 15, 1, false));
 }
 
-double readOneDecimal(const QString& text) {
-    const bool negative = text.startsWith(u'-');
-    const double magnitude = leadingNumberValue(negative ? text.mid(1) : text);
+namespace {
+
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
+} // namespace
+
+std::optional<double> plainDecimalNumber(QStringView text) {
+    qsizetype begin = 0;
+    bool negative = false;
+    if (!text.isEmpty() && (text[0] == u'+' || text[0] == u'-')) {
+        negative = text[0] == u'-';
+        ++begin;
+    }
+    std::string digits;
+    bool seenPoint = false;
+    bool seenDigit = false;
+    bool nonZeroWhole = false;
+    bool nonZero = false;
+    for (qsizetype i = begin; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c >= u'0' && c <= u'9') {
+            seenDigit = true;
+            nonZero = nonZero || c != u'0';
+            nonZeroWhole = nonZeroWhole || (!seenPoint && c != u'0');
+        } else if (c == u'.' && !seenPoint) {
+            seenPoint = true;
+        } else {
+            return std::nullopt;
+        }
+        digits.push_back(static_cast<char>(c.unicode()));
+    }
+    if (!seenDigit) {
+        return std::nullopt;
+    }
+    // from_chars, never strtod: the user's locale may use a comma for the point.
+    double magnitude = 0.0;
+    const auto [ptr, error] = std::from_chars(digits.data(), digits.data() + digits.size(), magnitude);
+    if (error == std::errc::result_out_of_range || (error == std::errc() && magnitude == 0.0 && nonZero)) {
+        if (nonZeroWhole) {
+            return std::nullopt; // beyond any double
+        }
+        // Too small to hold, yet not zero: it still lies on its side of every limit.
+        magnitude = std::numeric_limits<double>::denorm_min();
+    } else if (error != std::errc() || ptr != digits.data() + digits.size()) {
+        return std::nullopt;
+    }
     return negative ? -magnitude : magnitude;
+}
+
+std::optional<double> numberInText(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && isBlank(text[end - 1])) {
+        --end;
+    }
+    return plainDecimalNumber(QStringView(text).sliced(begin, end - begin));
 }
 
 } // namespace kl

@@ -130,10 +130,6 @@ KeyVerdict NumericKeyFilter(int key, Qt::KeyboardModifiers modifiers, QStringVie
     return KeyVerdict::Pass;
 }
 
-QString entryCheckTitle() {
-    return QStringLiteral("Kavor Lintep 2005");
-}
-
 QString KeyFilterMessage(QStringView fieldLine) {
     QString text = QStringLiteral("\r\n半角数字( 0～9 )及び小数点( . )のみ入力可能です。\r\n\r\n");
     text += fieldLine;

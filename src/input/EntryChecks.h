@@ -38,8 +38,8 @@ enum class KeyVerdict {
 // is ignored.
 KeyVerdict NumericKeyFilter(int key, Qt::KeyboardModifiers modifiers, QStringView text);
 
-// The message boxes of the two checks; both OK only, exclamation icon, this title.
-QString entryCheckTitle();
+// The texts of the two checks' message boxes; both OK only, with the exclamation icon and the program's
+// title.
 QString KeyFilterMessage(QStringView fieldLine);
 QString PasteCheckMessage();
 

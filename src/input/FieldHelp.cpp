@@ -1,7 +1,8 @@
 #include "FieldHelp.h"
 
 #include <array>
-#include <initializer_list>
+
+#include "common/Concat.h"
 
 namespace kl {
 
@@ -11,14 +12,6 @@ QString breaks(int n) {
     QString s;
     for (int i = 0; i < n; ++i) {
         s += QStringLiteral("\r\n");
-    }
-    return s;
-}
-
-QString cat(std::initializer_list<QStringView> parts) {
-    QString s;
-    for (QStringView p : parts) {
-        s += p;
     }
     return s;
 }
@@ -248,10 +241,6 @@ const FieldHelp& fieldHelp(InputField field) {
 const FieldHelp& sameAsFrontHelp() {
     static const FieldHelp help{PictureSet::None, sameAsFrontText()};
     return help;
-}
-
-QString initialHelpCaption() {
-    return QStringLiteral("項目の選択またはクリックすることによって、ここに解説が自動的に表示されます。");
 }
 
 } // namespace kl

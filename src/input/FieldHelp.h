@@ -56,7 +56,4 @@ const FieldHelp& fieldHelp(InputField field);
 // The help of both same-as-front boxes.
 const FieldHelp& sameAsFrontHelp();
 
-// The panel's text before any field has had the focus.
-QString initialHelpCaption();
-
 } // namespace kl

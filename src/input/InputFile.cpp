@@ -125,30 +125,11 @@ std::vector<QString> splitValues(const QString& text) {
 // A value read as a single-precision number: the whole value must be a plain decimal number (a sign,
 // digits, at most one point) within the range of the type; anything else is not read.
 std::optional<float> readNumber(const QString& value) {
-    qsizetype i = 0;
-    if (i < value.size() && (value[i] == u'-' || value[i] == u'+')) {
-        ++i;
-    }
-    bool digit = false;
-    bool point = false;
-    for (; i < value.size(); ++i) {
-        const QChar c = value[i];
-        if (c >= u'0' && c <= u'9') {
-            digit = true;
-        } else if (c == u'.' && !point) {
-            point = true;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!digit) {
+    const std::optional<double> number = plainDecimalNumber(value);
+    if (!number || std::fabs(*number) > FLT_MAX) {
         return std::nullopt;
     }
-    const double number = LeadingNumber(value);
-    if (!std::isfinite(number) || std::fabs(number) > FLT_MAX) {
-        return std::nullopt;
-    }
-    return static_cast<float>(number);
+    return static_cast<float>(*number);
 }
 
 } // namespace

@@ -1,11 +1,8 @@
 #pragma once
 
-namespace kl {
+#include "common/InputRecord.h"
 
-// The direction items, by list index.
-inline constexpr int kDirectionPlus = 0;  // "＋"
-inline constexpr int kDirectionMinus = 1; // "－", a negative offset
-inline constexpr int kDirectionZero = 2;  // "±", no offset
+namespace kl {
 
 // What a change of choice in an offset-direction list does to its offset box.
 enum class DirectionAction {

@@ -1,12 +1,11 @@
 #include "judgement/ViewerJudgement.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
-#include <string>
 
 #include <QStringList>
 
+#include "common/NumberText.h"
 #include "judgement/ClearanceRules.h"
 
 namespace kl {
@@ -17,68 +16,6 @@ QString notAnalysedMarker() {
 
 QString notEvaluatedGrade() {
     return QStringLiteral(u"－");
-}
-
-namespace {
-
-bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t';
-}
-
-bool isDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
-
-} // namespace
-
-std::optional<double> numberInText(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin])) {
-        ++begin;
-    }
-    while (end > begin && isBlank(text[end - 1])) {
-        --end;
-    }
-    bool negative = false;
-    if (begin < end && (text[begin] == u'+' || text[begin] == u'-')) {
-        negative = text[begin] == u'-';
-        ++begin;
-    }
-    std::string digits;
-    bool seenPoint = false;
-    bool seenDigit = false;
-    bool nonZeroWhole = false;
-    bool nonZero = false;
-    for (qsizetype i = begin; i < end; ++i) {
-        const QChar c = text[i];
-        if (isDigit(c)) {
-            seenDigit = true;
-            nonZero = nonZero || c != u'0';
-            nonZeroWhole = nonZeroWhole || (!seenPoint && c != u'0');
-        } else if (c == u'.' && !seenPoint) {
-            seenPoint = true;
-        } else {
-            return std::nullopt;
-        }
-        digits.push_back(static_cast<char>(c.unicode()));
-    }
-    if (!seenDigit) {
-        return std::nullopt;
-    }
-    // from_chars, never strtod: the user's locale may use a comma for the point.
-    double magnitude = 0.0;
-    const auto [ptr, error] = std::from_chars(digits.data(), digits.data() + digits.size(), magnitude);
-    if (error == std::errc::result_out_of_range || (error == std::errc() && magnitude == 0.0 && nonZero)) {
-        if (nonZeroWhole) {
-            return std::nullopt; // beyond any double
-        }
-        // Too small to hold, yet not zero: it still lies on its side of every limit.
-        magnitude = std::numeric_limits<double>::denorm_min();
-    } else if (error != std::errc() || ptr != digits.data() + digits.size()) {
-        return std::nullopt;
-    }
-    return negative ? -magnitude : magnitude;
 }
 
 namespace {

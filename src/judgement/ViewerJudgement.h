@@ -14,15 +14,6 @@ QString notAnalysedMarker(); // "未解析"
 // The grade of a clearance the basic edition did not evaluate: U+FF0D, not the ASCII minus.
 QString notEvaluatedGrade(); // "－"
 
-inline constexpr Rgb ColourBlack{0, 0, 0};
-
-// The value of a text that is a plain decimal number: an optional sign, digits with an optional point
-// ("12", "-3.0", "+.5", "5."), blanks (spaces, tabs) around it. Anything else is no number: the empty
-// text, "未解析", a word, an exponent, a thousands separator, a number too large for a double.
-// A value too small for a double keeps its sign as the smallest double, so it still compares as
-// above or below zero.
-std::optional<double> numberInText(const QString& text);
-
 // One grade box as the viewer writes it.
 struct ViewerGradeWrite {
     QString text; // "OK", "CHECK", "NG" or "－"

@@ -115,7 +115,7 @@ public:
 
     State validate(QString& input, int& pos) const override {
         const int limit = m_box.m_maxLength;
-        if (m_box.m_programWrite || limit <= 0 || input.size() <= limit) {
+        if (isProgramWrite() || limit <= 0 || input.size() <= limit) {
             return Acceptable;
         }
         // What the edit put in: the part of the new text between what it kept of the old one.
@@ -138,6 +138,11 @@ public:
     }
 
 private:
+    // QLineEdit::setText clears the undo and redo history before it checks the new text, whichever
+    // pointer it is called through; every edit of the user's (typing, pasting, deleting, undoing) leaves
+    // a step to undo or redo. A read-only box takes no edit of the user's at all.
+    bool isProgramWrite() const { return !m_box.isUndoAvailable() && !m_box.isRedoAvailable(); }
+
     TextBox& m_box;
 };
 
@@ -149,12 +154,6 @@ TextBox::TextBox(QWidget* parent, const QString& name) : QLineEdit(parent) {
     QLineEdit::setMaxLength(std::numeric_limits<int>::max());
     setBackColor(ColourWhite);
     connect(this, &QLineEdit::textChanged, this, [this](const QString& t) { m_accepted = t; });
-}
-
-void TextBox::setText(const QString& t) {
-    m_programWrite = true;
-    QLineEdit::setText(t);
-    m_programWrite = false;
 }
 
 void TextBox::setMaxLength(int length) {

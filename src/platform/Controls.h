@@ -33,15 +33,19 @@ bool isHeavyOnlyFace(const QString& family);
 // The system's window background colour: the normal back colour of lists and text boxes.
 Rgb systemWindowColour();
 
-// A text box: Text, BackColor and ForeColor as the windows use them.
+// The grey of the rules drawn across the about and notice boxes.
+inline constexpr Rgb ColourLineGrey{128, 128, 128};
+// The warm beige of the splash window's card, which the viewer window wears too.
+inline constexpr Rgb ColourCard{239, 187, 141};
+
+// A text box: Text, BackColor and ForeColor as the windows use them. The program writes its text with
+// QLineEdit's own setText, through any pointer to the box; those writes are never cut to MaxLength.
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
     explicit TextBox(QWidget* parent, const QString& name);
 
     QString Text() const { return text(); }
-    // The program's own writes are never cut to MaxLength; only typing and pasting are.
-    void setText(const QString& t);
 
     // The most characters the user can type or paste into the box; 0 is no limit.
     void setMaxLength(int length);
@@ -65,7 +69,6 @@ private:
     bool m_imeOff = false;
     std::optional<Rgb> m_fore;
     int m_maxLength = 0;
-    bool m_programWrite = false;
     QString m_accepted; // the text before the edit being checked
 };
 

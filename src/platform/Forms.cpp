@@ -416,12 +416,9 @@ void runCommand(Form& window, const std::function<void()>& command) {
         command();
     } catch (const MissingControl& missing) {
         window.context().platform().messageBoxes.show(
-            {.text = QStringLiteral("この操作を完了できませんでした。　　\r\n（コントロール ") +
-                     QString::fromUtf8(missing.what()) + QStringLiteral(" がありません）"),
-             .title = QStringLiteral("Kavor Lintep 2005"),
-             .icon = platform::MsgIcon::Critical,
-             .buttons = platform::MsgButtons::Ok,
-             .defaultButton = platform::MsgAnswer::Ok},
+            platform::notice(QStringLiteral("この操作を完了できませんでした。　　\r\n（コントロール ") +
+                                 QString::fromUtf8(missing.what()) + QStringLiteral(" がありません）"),
+                             platform::MsgIcon::Critical),
             &window);
     }
 }

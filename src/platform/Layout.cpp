@@ -81,7 +81,7 @@ QWidget* makeLabel(QWidget* parent, const ControlSpec& row) {
     if (row.fore) {
         l->setForeColor(*row.fore);
     } else if (!row.singleBorder) {
-        l->setForeColor(Rgb{0, 0, 0});
+        l->setForeColor(ColourBlack);
     }
     if (row.back) {
         l->setBackColor(*row.back);

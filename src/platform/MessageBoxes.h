@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "common/ProgramTitle.h"
+
 class QWidget;
 
 namespace kl::platform {
@@ -17,6 +19,12 @@ struct MessageBoxRequest {
     MsgButtons buttons = MsgButtons::Ok;
     MsgAnswer defaultButton = MsgAnswer::Ok;
 };
+
+// A box with only "OK", as every notice and warning of the program is: the text and icon given, under
+// the program's title unless the box carries one of its own.
+inline MessageBoxRequest notice(const QString& text, MsgIcon icon, const QString& title = programTitle()) {
+    return {text, title, icon, MsgButtons::Ok, MsgAnswer::Ok};
+}
 
 // Every message box of the program goes through this, so tests can answer it.
 class MessageBoxes {

@@ -8,11 +8,29 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "results/PrintSettings.h"
-
 namespace kl::platform {
 
 namespace {
+
+struct PaperSizeCode {
+    QPageSize::PageSizeId id;
+    int code;
+};
+
+// B4 and B5 are the Japanese sizes, as on the printers the program was made for.
+constexpr PaperSizeCode kPaperSizeCodes[] = {
+    {QPageSize::A3, 8},     {QPageSize::A4, 9},     {QPageSize::A5, 11},
+    {QPageSize::JisB4, 12}, {QPageSize::JisB5, 13}, {QPageSize::Custom, 256},
+};
+
+bool isNamedSizeCode(int code) {
+    for (const PaperSizeCode& p : kPaperSizeCodes) {
+        if (p.code == code) {
+            return true;
+        }
+    }
+    return false;
+}
 
 bool isInstalled(const QString& printerName) {
     return !printerName.isEmpty() && QPrinterInfo::availablePrinterNames().contains(printerName);
@@ -115,6 +133,22 @@ QPrinter* QtPrinters::printer() {
     return m_printer.get();
 }
 
+int paperSizeCode(QPageSize::PageSizeId id) {
+    for (const PaperSizeCode& p : kPaperSizeCodes) {
+        if (p.id == id) {
+            return p.code;
+        }
+    }
+    // Other sizes keep their Windows number, which never falls on a size of the table; should one ever
+    // do so, the size is still reported as unknown rather than as a size it is not.
+    const int code = QPageSize::windowsId(id);
+    return isNamedSizeCode(code) ? 0 : code;
+}
+
+int orientationCode(QPageLayout::Orientation orientation) {
+    return orientation == QPageLayout::Landscape ? kOrientationLandscape : kOrientationPortrait;
+}
+
 std::optional<PrinterState> QtPrinters::currentPrinter() {
     const QPrinter* p = printer();
     if (p == nullptr) {
@@ -165,11 +199,12 @@ std::optional<PrintFailure> QtPrinters::printImage(const QImage& image, const Pr
                                 .arg(name)
                                 .arg(settings.copies)};
     }
-    if (settings.orientationCode != 1 && settings.orientationCode != 2) {
+    if (settings.orientationCode != kOrientationPortrait &&
+        settings.orientationCode != kOrientationLandscape) {
         return failure(QStringLiteral("プリンタ「%1」は指定の用紙方向を受け付けませんでした。"), name);
     }
     const QPageLayout::Orientation orientation =
-        settings.orientationCode == 2 ? QPageLayout::Landscape : QPageLayout::Portrait;
+        settings.orientationCode == kOrientationLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
     if (!p.setPageOrientation(orientation)) {
         return failure(QStringLiteral("プリンタ「%1」は指定の用紙方向を受け付けませんでした。"), name);
     }

@@ -3,6 +3,8 @@
 #include <memory>
 #include <optional>
 
+#include <QPageLayout>
+#include <QPageSize>
 #include <QString>
 
 class QImage;
@@ -11,8 +13,15 @@ class QWidget;
 
 namespace kl::platform {
 
-// The program's printer as it stands: its name, and its paper size and orientation as the codes of
-// PrintSettings (paperSizeCode, orientationCode).
+// The printer's settings in the numbering of the Windows printer settings the program was made for.
+// The paper-size code of a page size: A3 8, A4 9, A5 11, JIS B4 12, JIS B5 13, a custom size 256; any
+// other size gets its own code outside these (0 when it has none).
+int paperSizeCode(QPageSize::PageSizeId id);
+inline constexpr int kOrientationPortrait = 1;
+inline constexpr int kOrientationLandscape = 2;
+int orientationCode(QPageLayout::Orientation orientation);
+
+// The program's printer as it stands: its name, and its paper size and orientation as the codes above.
 struct PrinterState {
     QString deviceName;
     int paperSizeCode = 0;
@@ -22,7 +31,7 @@ struct PrinterState {
 // What the user chose in the print dialog.
 struct PrintChoice {
     int copies = 1;
-    int orientationCode = 1; // 1 portrait, 2 landscape
+    int orientationCode = kOrientationPortrait;
 };
 
 struct PrintFailure {

@@ -8,56 +8,30 @@ namespace kl {
 
 namespace {
 
-struct PaperSize {
-    QPageSize::PageSizeId id;
+struct PaperSizeText {
     int code;
     const char16_t* text;
 };
 
 // B4 and B5 are the Japanese sizes, as on the printers the program was made for.
-constexpr std::array<PaperSize, 6> PaperSizes{{
-    {QPageSize::A3, 8, u"A3 (297mm x 420mm)"},
-    {QPageSize::A4, 9, u"A4 (210mm x 297mm)"},
-    {QPageSize::A5, 11, u"A5 (148mm x 210mm)"},
-    {QPageSize::JisB4, 12, u"B4 (250mm x 354mm)"},
-    {QPageSize::JisB5, 13, u"B5 (182mm x 257mm)"},
-    {QPageSize::Custom, 256, u"ユーザー定義のサイズ"},
+constexpr std::array<PaperSizeText, 6> PaperSizes{{
+    {8, u"A3 (297mm x 420mm)"},
+    {9, u"A4 (210mm x 297mm)"},
+    {11, u"A5 (148mm x 210mm)"},
+    {12, u"B4 (250mm x 354mm)"},
+    {13, u"B5 (182mm x 257mm)"},
+    {256, u"ユーザー定義のサイズ"},
 }};
-
-bool isTableCode(int code) {
-    for (const PaperSize& p : PaperSizes) {
-        if (p.code == code) {
-            return true;
-        }
-    }
-    return false;
-}
 
 } // namespace
 
-int paperSizeCode(QPageSize::PageSizeId id) {
-    for (const PaperSize& p : PaperSizes) {
-        if (p.id == id) {
-            return p.code;
-        }
-    }
-    // Other sizes keep their Windows number, which never falls on a size of the table; should one ever
-    // do so, the size is still reported as unknown rather than as a size it is not.
-    const int code = QPageSize::windowsId(id);
-    return isTableCode(code) ? 0 : code;
-}
-
 QString paperSizeText(int code) {
-    for (const PaperSize& p : PaperSizes) {
+    for (const PaperSizeText& p : PaperSizes) {
         if (p.code == code) {
             return QString::fromUtf16(p.text);
         }
     }
     return QStringLiteral("不明なサイズ");
-}
-
-int orientationCode(QPageLayout::Orientation orientation) {
-    return orientation == QPageLayout::Landscape ? 2 : 1;
 }
 
 QString orientationWord(int code) {

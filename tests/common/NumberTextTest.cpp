@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -105,9 +106,9 @@ TEST(NumberText, OneDecimalFormRoundsHalfAwayFromZeroAndNeverShowsMinusZero) {
 }
 
 TEST(NumberText, OneDecimalReadsBackWithItsSign) {
-    EXPECT_DOUBLE_EQ(readOneDecimal(QStringLiteral("-3.1")), -3.1);
-    EXPECT_DOUBLE_EQ(readOneDecimal(QStringLiteral("15.0")), 15.0);
-    EXPECT_DOUBLE_EQ(readOneDecimal(QStringLiteral("0.0")), 0.0);
+    EXPECT_DOUBLE_EQ(LeadingNumber(QStringLiteral("-3.1")), -3.1);
+    EXPECT_DOUBLE_EQ(LeadingNumber(QStringLiteral("15.0")), 15.0);
+    EXPECT_DOUBLE_EQ(LeadingNumber(QStringLiteral("0.0")), 0.0);
 }
 
 TEST(NumberText, NonFiniteValuesAreNamedNotPrintedAsDigits) {
@@ -137,6 +138,61 @@ TEST(NumberText, NumberTextKeepsTheDigitsOfItsPrecision) {
     EXPECT_EQ(NumberText(123.456789f).toStdString(), "123.4568");
     EXPECT_EQ(NumberText(123.456789).toStdString(), "123.456789");
     EXPECT_EQ(NumberText(0.1 + 0.2).toStdString(), "0.3");
+}
+
+struct NumberCase {
+    const char16_t* text;
+    bool isNumber;
+    double value;
+};
+
+TEST(ViewerNumbers, PlainDecimalsWithSignAndBlanksAreNumbers) {
+    const std::vector<NumberCase> cases{
+        {u"12.5", true, 12.5},  {u"-3.0", true, -3.0}, {u"15", true, 15},   {u"0.0", true, 0},
+        {u" 15.0 ", true, 15},  {u"\t7\t", true, 7},   {u"+.5", true, 0.5}, {u"5.", true, 5},
+        {u"007.50", true, 7.5}, {u"-0.1", true, -0.1}, {u"", false, 0},     {u"   ", false, 0},
+        {u"未解析", false, 0},  {u"abc", false, 0},    {u"12a", false, 0},  {u"1e3", false, 0},
+        {u"1,000", false, 0},   {u".", false, 0},      {u"-", false, 0},    {u"- 5", false, 0},
+        {u"1.2.3", false, 0},   {u"１２", false, 0},   {u"--1", false, 0},  {u"5 5", false, 0},
+        {u"未解析 ", false, 0}, {u"12.5mm", false, 0}, {u"0x10", false, 0}, {u"inf", false, 0},
+    };
+    for (const NumberCase& c : cases) {
+        const std::optional<double> v = numberInText(QString::fromUtf16(c.text));
+        ASSERT_EQ(v.has_value(), c.isNumber) << QString::fromUtf16(c.text).toStdString();
+        if (c.isNumber) {
+            EXPECT_DOUBLE_EQ(*v, c.value) << QString::fromUtf16(c.text).toStdString();
+        }
+    }
+}
+
+TEST(ViewerNumbers, MinusZeroIsZeroAndExtremesKeepTheirSide) {
+    const std::optional<double> minusZero = numberInText(QStringLiteral("-0.0"));
+    ASSERT_TRUE(minusZero);
+    EXPECT_EQ(*minusZero, 0.0);
+
+    // Beyond a double: no number. Below its smallest step: still above or below zero.
+    EXPECT_FALSE(numberInText(QStringLiteral("1") + QString(400, u'0')));
+    const QString tiny = QStringLiteral("0.") + QString(400, u'0') + QStringLiteral("1");
+    ASSERT_TRUE(numberInText(tiny));
+    EXPECT_GT(*numberInText(tiny), 0.0);
+    ASSERT_TRUE(numberInText(u'-' + tiny));
+    EXPECT_LT(*numberInText(u'-' + tiny), 0.0);
+    EXPECT_EQ(*numberInText(QStringLiteral("0.") + QString(400, u'0')), 0.0);
+}
+
+// The input file's single-precision lines: the same plain decimals, but blanks make a text no number.
+TEST(InputFileNumbers, APlainDecimalWithoutBlanksIsANumber) {
+    const std::vector<NumberCase> cases{
+        {u"12.5", true, 12.5}, {u"-3.0", true, -3.0}, {u"+.5", true, 0.5}, {u"5.", true, 5},
+        {u" 15.0 ", false, 0}, {u"\t7", false, 0},    {u"7 ", false, 0},   {u"1,5", false, 0},
+    };
+    for (const NumberCase& c : cases) {
+        const std::optional<double> v = plainDecimalNumber(QString::fromUtf16(c.text));
+        ASSERT_EQ(v.has_value(), c.isNumber) << QString::fromUtf16(c.text).toStdString();
+        if (c.isNumber) {
+            EXPECT_DOUBLE_EQ(*v, c.value) << QString::fromUtf16(c.text).toStdString();
+        }
+    }
 }
 
 // Switches LC_NUMERIC to a locale whose decimal point is a comma, as the program's QApplication does

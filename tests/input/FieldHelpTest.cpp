@@ -300,9 +300,4 @@ INSTANTIATE_TEST_SUITE_P(
         SetSteps{PS::None,
                  {{Op::Clear, I::TyreMarking}, {Op::Clear, I::WheelMarking}, {Op::Clear, I::Figure}}}));
 
-TEST(FieldHelp, InitialCaption) {
-    EXPECT_EQ(initialHelpCaption(),
-              u"項目の選択またはクリックすることによって、ここに解説が自動的に表示されます。"_s);
-}
-
 } // namespace

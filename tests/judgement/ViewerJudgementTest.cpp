@@ -29,48 +29,6 @@ QString q(const char16_t* s) {
     return QString::fromUtf16(s);
 }
 
-// ---- numbers in texts ----
-
-struct NumberCase {
-    const char16_t* text;
-    bool isNumber;
-    double value;
-};
-
-TEST(ViewerNumbers, PlainDecimalsWithSignAndBlanksAreNumbers) {
-    const std::vector<NumberCase> cases{
-        {u"12.5", true, 12.5},  {u"-3.0", true, -3.0}, {u"15", true, 15},   {u"0.0", true, 0},
-        {u" 15.0 ", true, 15},  {u"\t7\t", true, 7},   {u"+.5", true, 0.5}, {u"5.", true, 5},
-        {u"007.50", true, 7.5}, {u"-0.1", true, -0.1}, {u"", false, 0},     {u"   ", false, 0},
-        {u"未解析", false, 0},  {u"abc", false, 0},    {u"12a", false, 0},  {u"1e3", false, 0},
-        {u"1,000", false, 0},   {u".", false, 0},      {u"-", false, 0},    {u"- 5", false, 0},
-        {u"1.2.3", false, 0},   {u"１２", false, 0},   {u"--1", false, 0},  {u"5 5", false, 0},
-        {u"未解析 ", false, 0}, {u"12.5mm", false, 0}, {u"0x10", false, 0}, {u"inf", false, 0},
-    };
-    for (const NumberCase& c : cases) {
-        const std::optional<double> v = numberInText(q(c.text));
-        ASSERT_EQ(v.has_value(), c.isNumber) << q(c.text).toStdString();
-        if (c.isNumber) {
-            EXPECT_DOUBLE_EQ(*v, c.value) << q(c.text).toStdString();
-        }
-    }
-}
-
-TEST(ViewerNumbers, MinusZeroIsZeroAndExtremesKeepTheirSide) {
-    const std::optional<double> minusZero = numberInText(QStringLiteral("-0.0"));
-    ASSERT_TRUE(minusZero);
-    EXPECT_EQ(*minusZero, 0.0);
-
-    // Beyond a double: no number. Below its smallest step: still above or below zero.
-    EXPECT_FALSE(numberInText(QStringLiteral("1") + QString(400, u'0')));
-    const QString tiny = QStringLiteral("0.") + QString(400, u'0') + QStringLiteral("1");
-    ASSERT_TRUE(numberInText(tiny));
-    EXPECT_GT(*numberInText(tiny), 0.0);
-    ASSERT_TRUE(numberInText(u'-' + tiny));
-    EXPECT_LT(*numberInText(u'-' + tiny), 0.0);
-    EXPECT_EQ(*numberInText(QStringLiteral("0.") + QString(400, u'0')), 0.0);
-}
-
 // ---- the rule table's cells on texts ----
 
 struct GradeExpect {

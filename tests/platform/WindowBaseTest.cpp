@@ -193,6 +193,18 @@ private Q_SLOTS:
         QCOMPARE(box.Text(), after);
     }
 
+    // A write through the box's QLineEdit side, as code that knows only a line edit makes it, is the
+    // program's too: kept whole, and the user's typing after it is still limited.
+    void aWriteThroughTheLineEditIsKeptWhole() {
+        SampleForm& f = window();
+        QLineEdit* edit = f.findChild<QLineEdit*>(u"Text2"_s);
+        QVERIFY(edit != nullptr);
+        edit->setText(u"0.125"_s);
+        QCOMPARE(edit->text(), u"0.125"_s);
+        QTest::keyClicks(edit, u"7"_s);
+        QCOMPARE(edit->text(), u"0.125"_s);
+    }
+
     void menusAreFoundByName() {
         SampleForm& f = window();
         auto* file = f.findChild<QMenu*>(u"mnuFile"_s);

@@ -19,33 +19,6 @@ QString q(const char16_t* s) {
 
 const char16_t* const Unknown = u"\u4E0D\u660E\u306A\u30B5\u30A4\u30BA"; // 不明なサイズ
 
-TEST(PaperSize, CodesOfTheNamedSizes) {
-    const std::vector<std::pair<QPageSize::PageSizeId, int>> cases{
-        {QPageSize::A3, 8},     {QPageSize::A4, 9},     {QPageSize::A5, 11},
-        {QPageSize::JisB4, 12}, {QPageSize::JisB5, 13}, {QPageSize::Custom, 256},
-        {QPageSize::Letter, 1}, {QPageSize::Legal, 5}, // other sizes keep their own number
-    };
-    for (const auto& [id, code] : cases) {
-        EXPECT_EQ(paperSizeCode(id), code) << qPrintable(QPageSize::name(id));
-    }
-}
-
-TEST(PaperSize, NoOtherSizePassesForOneOfTheNamedOnes) {
-    const std::vector<int> named{8, 9, 11, 12, 13, 256};
-    const std::vector<QPageSize::PageSizeId> namedIds{QPageSize::A3,    QPageSize::A4,    QPageSize::A5,
-                                                      QPageSize::JisB4, QPageSize::JisB5, QPageSize::Custom};
-    for (int i = 0; i <= QPageSize::LastPageSize; ++i) {
-        const auto id = static_cast<QPageSize::PageSizeId>(i);
-        if (std::find(namedIds.begin(), namedIds.end(), id) != namedIds.end()) {
-            continue;
-        }
-        const int code = paperSizeCode(id);
-        EXPECT_EQ(std::find(named.begin(), named.end(), code), named.end())
-            << qPrintable(QPageSize::name(id)) << " -> " << code;
-        EXPECT_EQ(paperSizeText(code), q(Unknown)) << qPrintable(QPageSize::name(id));
-    }
-}
-
 TEST(PaperSize, TextsByCode) {
     const std::vector<std::pair<int, const char16_t*>> cases{
         {8, u"A3 (297mm x 420mm)"},
@@ -67,9 +40,7 @@ TEST(PaperSize, TextsByCode) {
     }
 }
 
-TEST(Orientation, CodesAndWords) {
-    EXPECT_EQ(orientationCode(QPageLayout::Portrait), 1);
-    EXPECT_EQ(orientationCode(QPageLayout::Landscape), 2);
+TEST(Orientation, Words) {
     const std::vector<std::pair<int, const char16_t*>> words{
         {1, u"\u7E26"}, // 縦
         {2, u"\u6A2A"}, // 横

@@ -16,8 +16,6 @@ namespace kl {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Kavor Lintep 2005");
-
 // The result window's writes, in the order the shop's program has always made them.
 void writeOutcome(const ResultBoxes& out, const FitmentOutcome& o) {
     for (std::size_t a = 0; a < 2; ++a) {
@@ -68,17 +66,17 @@ void writeOutcome(const ResultBoxes& out, const FitmentOutcome& o) {
 }
 
 void showMissingInputWarning(AppContext& ctx, QWidget* owner) {
-    ctx.platform().messageBoxes.show({QStringLiteral("項目に未選択または未入力の項目があります。　　"),
-                                      kTitle, platform::MsgIcon::Exclamation, platform::MsgButtons::Ok,
-                                      platform::MsgAnswer::Ok},
-                                     owner);
+    ctx.platform().messageBoxes.show(
+        platform::notice(QStringLiteral("項目に未選択または未入力の項目があります。　　"),
+                         platform::MsgIcon::Exclamation),
+        owner);
 }
 
 void showRunFailure(AppContext& ctx, QWidget* owner, const QString& detail) {
     ctx.platform().messageBoxes.show(
-        {QStringLiteral("解析を完了できませんでした。入力内容はそのまま残っています。　　") +
-             QStringLiteral("\r\n") + QStringLiteral("（") + detail + QStringLiteral("）"),
-         kTitle, platform::MsgIcon::Critical, platform::MsgButtons::Ok, platform::MsgAnswer::Ok},
+        platform::notice(QStringLiteral("解析を完了できませんでした。入力内容はそのまま残っています。　　") +
+                             QStringLiteral("\r\n") + QStringLiteral("（") + detail + QStringLiteral("）"),
+                         platform::MsgIcon::Critical),
         owner);
 }
 

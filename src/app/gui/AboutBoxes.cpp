@@ -3,6 +3,7 @@
 #include "app/ProgramVersion.h"
 #include "app/gui/SysInfo.h"
 #include "app/gui/frmUse_permission.h"
+#include "common/ProgramTitle.h"
 #include "platform/Controls.h"
 #include "platform/basRes.h"
 
@@ -13,7 +14,6 @@ namespace kl {
 namespace {
 
 constexpr Rgb VersionBlue{128, 128, 255};
-constexpr Rgb LineGrey{128, 128, 128};
 constexpr int VersionStoredWidth = 60;
 
 } // namespace
@@ -63,7 +63,7 @@ AboutBox::AboutBox(AppContext& context, const AboutBoxDesign& design)
                         .top = 3550,
                         .width = 6411,
                         .height = 0,
-                        .fore = LineGrey},
+                        .fore = ColourLineGrey},
                        {.name = okName(),
                         .kind = ControlKind::CommandButton,
                         .left = 4350,
@@ -116,8 +116,7 @@ void AboutBox::showTermsOfUse() {
 }
 
 frmAbout::frmAbout(AppContext& context)
-    : AboutBox(context,
-               {.caption = u"Kavor Lintep 2005"_s, .prefix = {}, .versionRight = 6260, .versionTop = 950}) {}
+    : AboutBox(context, {.caption = programTitle(), .prefix = {}, .versionRight = 6260, .versionTop = 950}) {}
 
 void frmAbout::Form_Load() {
     loadPictures(*this,

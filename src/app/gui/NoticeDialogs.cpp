@@ -13,7 +13,6 @@ namespace kl {
 
 namespace {
 
-constexpr Rgb LineGrey{128, 128, 128};
 constexpr Rgb HeadingBlue{0, 0, 255};
 
 // The address box lies on the dialog like a label: no border, the dialog's own button-face colour.
@@ -54,7 +53,7 @@ ControlSpec separator(int top, int right) {
             .top = top,
             .width = right - 120,
             .height = 0,
-            .fore = LineGrey};
+            .fore = ColourLineGrey};
 }
 
 ControlSpec okButton(int left, int top) {

@@ -11,11 +11,8 @@ void StartSysInfo(platform::Platform& platform, QWidget* owner) {
         return;
     }
     // No title of its own: the box carries the program's title.
-    platform.messageBoxes.show({.text = sysInfoUnavailableMessage(),
-                                .title = QStringLiteral("Kavor Lintep 2005 Zelmarovinth"),
-                                .icon = platform::MsgIcon::None,
-                                .buttons = platform::MsgButtons::Ok,
-                                .defaultButton = platform::MsgAnswer::Ok},
+    platform.messageBoxes.show(platform::notice(sysInfoUnavailableMessage(), platform::MsgIcon::None,
+                                                QStringLiteral("Kavor Lintep 2005 Zelmarovinth")),
                                owner);
 }
 

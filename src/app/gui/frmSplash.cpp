@@ -10,7 +10,6 @@ namespace kl {
 
 namespace {
 
-constexpr Rgb CardColour{239, 187, 141};
 constexpr int VersionLeft = 6200;
 constexpr int VersionWidth = 885; // the stored caption "Version"
 
@@ -21,7 +20,7 @@ frmSplash::frmSplash(AppContext& context) : Form(context) {
     w.clientWidth = 7455;
     w.clientHeight = 4605;
     w.style = WindowStyle::Splash;
-    w.back = CardColour;
+    w.back = ColourCard;
     w.icon = false;
     setUpWindow(w, {
                        {.name = u"fraMainFrame"_s,
@@ -30,7 +29,7 @@ frmSplash::frmSplash(AppContext& context) : Form(context) {
                         .top = 0,
                         .width = 7380,
                         .height = 4590,
-                        .back = CardColour},
+                        .back = ColourCard},
                        {.name = u"Image5"_s,
                         .kind = ControlKind::Image,
                         .container = u"fraMainFrame"_s,

@@ -11,6 +11,7 @@
 
 #include "analysis/gui/AnalyseFitment.h"
 #include "common/NumberText.h"
+#include "common/ProgramTitle.h"
 #include "common/WholeFile.h"
 #include "input/EntryChecks.h"
 #include "input/InputFile.h"
@@ -25,8 +26,6 @@
 namespace kl {
 
 namespace {
-
-const QString kTitle = QStringLiteral("Kavor Lintep 2005");
 
 // The grey of a rear wheel's controls while it is the same as the front one.
 constexpr Rgb kSameAsFrontGrey{190, 190, 190};
@@ -61,6 +60,20 @@ void fill(ComboBox& list, const QStringList& items) {
 bool isReturnToWindow(Qt::FocusReason reason) {
     return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
            reason == Qt::MenuBarFocusReason;
+}
+
+// The wheel's fields of a rear size (rim diameter and width, offset direction and offset) while it is, or
+// is not, the same as the front: disabled and grey, or enabled in the system's window colour.
+void showSameAsFront(const SizeBlockFields& b, bool same) {
+    QWidget* const governed[] = {&b.direction, &b.rimDiameter, &b.rimWidth, &b.offset};
+    for (QWidget* w : governed) {
+        w->setEnabled(!same);
+    }
+    const Rgb back = same ? kSameAsFrontGrey : systemWindowColour();
+    b.direction.setBackColor(back);
+    b.rimDiameter.setBackColor(back);
+    b.rimWidth.setBackColor(back);
+    b.offset.setBackColor(back);
 }
 
 } // namespace
@@ -144,8 +157,7 @@ void Form2::rewriteClearance(WheelPosition wheel, ClearanceKind kind, const QStr
 }
 
 MainWindow::Question Form2::returnQuestion() const {
-    return {QStringLiteral("入力モードを閉じてトップメニューへ戻ります。 よろしいですか？"),
-            QStringLiteral("Kavor Lintep 2005")};
+    return {QStringLiteral("入力モードを閉じてトップメニューへ戻ります。 よろしいですか？"), programTitle()};
 }
 
 void Form2::Form_Load() {
@@ -255,9 +267,7 @@ void Form2::showFieldHelp(const FieldHelp& help) {
 }
 
 void Form2::warn(const QString& text) {
-    context().platform().messageBoxes.show(
-        {text, kTitle, platform::MsgIcon::Exclamation, platform::MsgButtons::Ok, platform::MsgAnswer::Ok},
-        this);
+    context().platform().messageBoxes.show(platform::notice(text, platform::MsgIcon::Exclamation), this);
 }
 
 void Form2::pastedTextCheck(TextBox& box) {
@@ -293,26 +303,14 @@ void Form2::offsetDirectionChanged(SizeBlock block) {
 
 void Form2::sameAsFrontChanged(const SameAsFrontFields& sameAsFront) {
     const SizeBlockFields& b = m_fields->block(sameAsFront.block);
-    ComboBox& direction = b.direction;
-    ComboBox& rimDiameter = b.rimDiameter;
-    ComboBox& rimWidth = b.rimWidth;
-    TextBox& offset = b.offset;
-    QWidget* const governed[] = {&direction, &rimDiameter, &rimWidth, &offset};
     const bool same = sameAsFront.box.Value() == 1;
-    for (QWidget* w : governed) {
-        w->setEnabled(!same);
-    }
-    const Rgb back = same ? kSameAsFrontGrey : systemWindowColour();
-    direction.setBackColor(back);
-    rimDiameter.setBackColor(back);
-    rimWidth.setBackColor(back);
-    offset.setBackColor(back);
+    showSameAsFront(b, same);
     if (same) {
         // Unticking restores nothing: the fields stay empty.
-        direction.setListIndex(-1);
-        rimDiameter.setListIndex(-1);
-        rimWidth.setListIndex(-1);
-        offset.setText(QString());
+        b.direction.setListIndex(-1);
+        b.rimDiameter.setListIndex(-1);
+        b.rimWidth.setListIndex(-1);
+        b.offset.setText(QString());
     }
 }
 
@@ -349,20 +347,7 @@ void Form2::mnuDataClear_Click() {
 void Form2::Command2_Click() {
     clearValues();
     for (const SameAsFrontFields& same : m_fields->sameAsFront) {
-        const SizeBlockFields& b = m_fields->block(same.block);
-        ComboBox& rimDiameter = b.rimDiameter;
-        ComboBox& rimWidth = b.rimWidth;
-        ComboBox& direction = b.direction;
-        TextBox& offset = b.offset;
-        for (QWidget* w : {static_cast<QWidget*>(&rimDiameter), static_cast<QWidget*>(&rimWidth),
-                           static_cast<QWidget*>(&direction), static_cast<QWidget*>(&offset)}) {
-            w->setEnabled(true);
-        }
-        const Rgb window = systemWindowColour();
-        rimDiameter.setBackColor(window);
-        rimWidth.setBackColor(window);
-        direction.setBackColor(window);
-        offset.setBackColor(window);
+        showSameAsFront(m_fields->block(same.block), false);
     }
     for (const SameAsFrontFields& same : m_fields->sameAsFront) {
         same.box.setValue(0);

@@ -1,10 +1,10 @@
 #include "Form2Layout.h"
 
 #include <array>
-#include <initializer_list>
 
 #include <QKeySequence>
 
+#include "common/Concat.h"
 #include "platform/Controls.h"
 
 namespace kl {
@@ -12,14 +12,6 @@ namespace kl {
 namespace {
 
 using K = ControlKind;
-
-QString cat(std::initializer_list<QStringView> parts) {
-    QString s;
-    for (QStringView p : parts) {
-        s += p;
-    }
-    return s;
-}
 
 QString blanks(int n) {
     return QString(n, u' ');

@@ -2,6 +2,7 @@
 
 #include <QAction>
 
+#include "common/ProgramTitle.h"
 #include "platform/ImageBox.h"
 #include "platform/basRes.h"
 #include "results/gui/MainWindowCommands.h"
@@ -23,7 +24,7 @@ Form4::Form4(AppContext& context) : MainWindow(context) {
 
 MainWindow::Question Form4::returnQuestion() const {
     return {QStringLiteral("解析結果モードを閉じてトップメニューへ戻ります。 よろしいですか？"),
-            QStringLiteral("Kavor Lintep 2005")};
+            programTitle()};
 }
 
 void Form4::Form_Load() {

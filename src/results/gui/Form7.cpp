@@ -14,8 +14,6 @@
 namespace kl {
 namespace {
 
-constexpr Rgb ViewerBack{239, 187, 141};
-
 // What the viewer changes in the result window's control table, by name.
 struct ControlDifference {
     const char16_t* name;
@@ -26,15 +24,15 @@ const ControlDifference ControlDifferences[] = {
     {u"Frame0",
      [](ControlSpec& r) {
          r.top = 0;
-         r.back = ViewerBack;
+         r.back = ColourCard;
      }},
-    {u"Frame1", [](ControlSpec& r) { r.back = ViewerBack; }},
+    {u"Frame1", [](ControlSpec& r) { r.back = ColourCard; }},
     // Graphical buttons: they take the window's colour.
-    {u"F7_Command1", [](ControlSpec& r) { r.back = ViewerBack; }},
+    {u"F7_Command1", [](ControlSpec& r) { r.back = ColourCard; }},
     {u"F7_Command2",
      [](ControlSpec& r) {
          r.text = QStringLiteral("データクリア");
-         r.back = ViewerBack;
+         r.back = ColourCard;
      }},
     // The viewer's banner, picture 171, is narrower than the result window's.
     {u"Image4", [](ControlSpec& r) { r.width = 4275; }},
@@ -69,7 +67,7 @@ std::vector<ControlSpec> viewerControls() {
 WindowSpec viewerWindowSpec() {
     WindowSpec desc = resultWindowSpec(u"F7");
     desc.caption = QStringLiteral("Kavor Lintep 2005 Viewer - 解析結果ビューワモード");
-    desc.back = ViewerBack;
+    desc.back = ColourCard;
     desc.statusBar->text = QStringLiteral("Mode : Kavor Lintep 2005 Viewer Mode");
 
     const auto item = [](const char* name, const QString& caption, QKeySequence shortcut = {}) {

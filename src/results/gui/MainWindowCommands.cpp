@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 
+#include "common/ProgramTitle.h"
 #include "platform/Forms.h"
 #include "results/gui/MainWindow.h"
 #include "results/gui/ScreenPrint.h"
@@ -49,8 +50,7 @@ void ConfirmReturnToTopMenu(MainWindow& w) {
 }
 
 void ConfirmExitAll(MainWindow& w) {
-    if (!confirm(
-            w, {u"全てのプログラムを終了しようとしています。 全終了しますか？"_s, u"Kavor Lintep 2005"_s})) {
+    if (!confirm(w, {u"全てのプログラムを終了しようとしています。 全終了しますか？"_s, programTitle()})) {
         return;
     }
     AppContext& context = w.context();

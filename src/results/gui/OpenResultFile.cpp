@@ -13,11 +13,11 @@ namespace kl {
 namespace {
 
 void tellUnreadable(AppContext& context, Form7& viewer, const QString& path, const QString& reason) {
-    const platform::MessageBoxRequest message{
-        fileReadFailureMessage(QStringLiteral("解析結果データを読み込めませんでした。"), path, reason),
-        QStringLiteral("Kavor Lintep 2005 Viewer"), platform::MsgIcon::Exclamation, platform::MsgButtons::Ok,
-        platform::MsgAnswer::Ok};
-    context.platform().messageBoxes.show(message, &viewer);
+    context.platform().messageBoxes.show(
+        platform::notice(
+            fileReadFailureMessage(QStringLiteral("解析結果データを読み込めませんでした。"), path, reason),
+            platform::MsgIcon::Exclamation, QStringLiteral("Kavor Lintep 2005 Viewer")),
+        &viewer);
 }
 
 // ReGradeDiameter for one axle.

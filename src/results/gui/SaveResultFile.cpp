@@ -22,10 +22,8 @@ void SaveResultFile(AppContext& context, Form4& window) {
     }
 
     if (const auto failure = writeResultFile(*path, record)) {
-        services.messageBoxes.show({resultSaveFailureMessage(*failure), QStringLiteral("Kavor Lintep 2005"),
-                                    platform::MsgIcon::Exclamation, platform::MsgButtons::Ok,
-                                    platform::MsgAnswer::Ok},
-                                   &window);
+        services.messageBoxes.show(
+            platform::notice(resultSaveFailureMessage(*failure), platform::MsgIcon::Exclamation), &window);
     }
 }
 

@@ -13,9 +13,7 @@ namespace kl {
 namespace {
 
 void warn(platform::MessageBoxes& boxes, Form& window, const QString& text) {
-    boxes.show({text, QStringLiteral("Kavor Lintep 2005"), platform::MsgIcon::Exclamation,
-                platform::MsgButtons::Ok, platform::MsgAnswer::Ok},
-               &window);
+    boxes.show(platform::notice(text, platform::MsgIcon::Exclamation), &window);
 }
 
 } // namespace
@@ -31,11 +29,10 @@ void ScreenPrint(AppContext& context, Form& window) {
         return;
     }
 
-    boxes.show(
-        {printerSettingsNoticeText(printer->deviceName, printer->paperSizeCode, printer->orientationCode),
-         printerSettingsNoticeTitle(), platform::MsgIcon::Information, platform::MsgButtons::Ok,
-         platform::MsgAnswer::Ok},
-        &window);
+    boxes.show(platform::notice(printerSettingsNoticeText(printer->deviceName, printer->paperSizeCode,
+                                                          printer->orientationCode),
+                                platform::MsgIcon::Information, printerSettingsNoticeTitle()),
+               &window);
 
     // Cancel ends the command quietly: the user chose not to print.
     const std::optional<platform::PrintChoice> choice = printers.printDialog(&window);
