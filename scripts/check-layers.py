@@ -121,7 +121,7 @@ def main() -> int:
         print(f"check-layers: {f}", file=sys.stderr)
     if faults:
         return 1
-    print(f"check-layers: the layers hold ({', '.join(sorted(graph)) or 'no window libraries'})")
+    print(f"check-layers: the layers hold (window folders, lowest first: {', '.join(order or sorted(graph))})")
     return 0
 
 
