@@ -50,6 +50,17 @@ QString fileFailureMessage(const QString& headline, const QString& place, const 
 
 } // namespace
 
+bool writeAll(QIODevice& device, const QByteArray& bytes) {
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
 std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     // Unbuffered: a buffered write that fails when the buffer is flushed at commit goes unnoticed by
@@ -57,14 +68,10 @@ std::optional<QString> writeWholeFile(const QString& path, const QByteArray& byt
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return file.errorString();
     }
-    for (qsizetype done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return reason;
-        }
-        done += written;
+    if (!writeAll(file, bytes)) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
     }
     if (!file.commit()) {
         return file.errorString();

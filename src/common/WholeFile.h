@@ -5,7 +5,13 @@
 #include <QByteArray>
 #include <QString>
 
+class QIODevice;
+
 namespace kl {
+
+// Writes all of `bytes` to `device`, going on after a short write. False at the first write that fails;
+// the device's error string then says why.
+bool writeAll(QIODevice& device, const QByteArray& bytes);
 
 // Writes `bytes` as the whole file at `path`, or leaves what was there untouched. Empty on success,
 // otherwise the system's reason.

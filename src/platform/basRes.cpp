@@ -8,6 +8,7 @@
 #include <QImageReader>
 #include <QPixmap>
 
+#include "common/WholeFile.h"
 #include "platform/Forms.h"
 #include "platform/ImageBox.h"
 #include "platform/Platform.h"
@@ -29,17 +30,6 @@ QImage readPicture(QFile& file) {
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     return reader.read();
-}
-
-bool writeAll(QFile& file, const QByteArray& bytes) {
-    for (qsizetype done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0) {
-            return false;
-        }
-        done += written;
-    }
-    return file.flush();
 }
 
 } // namespace
@@ -87,7 +77,7 @@ bool LoadResourcePicture(platform::Platform& platform, int id, ImageBox& first, 
 
     QImage firstImage;
     QImage secondImage;
-    if (file != nullptr && writeAll(*file, *bytes)) {
+    if (file != nullptr && writeAll(*file, *bytes) && file->flush()) {
         firstImage = readPicture(*file);
         // Loaded a second time from the same file, as each control holds a picture of its own.
         if (second != nullptr && !firstImage.isNull()) {

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 
+#include "common/ProgramTitle.h"
 #include "platform/Controls.h"
 #include "platform/ImageBox.h"
 #include "platform/basRes.h"
@@ -118,7 +119,7 @@ Form7::Form7(AppContext& context) : MainWindow(context) {
 
 MainWindow::Question Form7::returnQuestion() const {
     return {QStringLiteral("解析結果ビューワモードを閉じてトップメニューへ戻ります。 よろしいですか？"),
-            QStringLiteral("Kavor Lintep 2005 Viewer")};
+            viewerTitle()};
 }
 
 void Form7::Form_Load() {

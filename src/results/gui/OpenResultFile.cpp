@@ -1,5 +1,6 @@
 #include "OpenResultFile.h"
 
+#include "common/ProgramTitle.h"
 #include "common/WholeFile.h"
 #include "judgement/gui/ReJudgeWheelClearance.h"
 #include "platform/Controls.h"
@@ -16,7 +17,7 @@ void tellUnreadable(AppContext& context, Form7& viewer, const QString& path, con
     context.platform().messageBoxes.show(
         platform::notice(
             fileReadFailureMessage(QStringLiteral("解析結果データを読み込めませんでした。"), path, reason),
-            platform::MsgIcon::Exclamation, QStringLiteral("Kavor Lintep 2005 Viewer")),
+            platform::MsgIcon::Exclamation, viewerTitle()),
         &viewer);
 }
 
