@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -198,6 +199,41 @@ void XDesktop::stop() {
     m_server = -1;
 }
 
+// openbox names its check window before its start-up is over, and a window mapped meanwhile can stay
+// unmanaged and never be exposed (seen on a busy machine). It is ready once it has framed a window of ours;
+// the probe is mapped again until then.
+bool XDesktop::waitUntilManaging(std::chrono::steady_clock::time_point deadline) {
+    xcb_connection_t* c = m_connection;
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    const xcb_window_t probe = xcb_generate_id(c);
+    xcb_create_window(c, XCB_COPY_FROM_PARENT, probe, screen->root, 0, 0, 1, 1, 0,
+                      XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
+    bool framed = false;
+    while (!framed && Clock::now() < deadline) {
+        xcb_unmap_window(c, probe);
+        xcb_map_window(c, probe);
+        xcb_flush(c);
+        const auto retry = std::min(deadline, Clock::now() + std::chrono::milliseconds(250));
+        while (!framed && Clock::now() < retry) {
+            xcb_query_tree_reply_t* tree = xcb_query_tree_reply(c, xcb_query_tree(c, probe), nullptr);
+            framed = tree != nullptr && tree->parent != screen->root;
+            std::free(tree);
+            if (!framed) {
+                if (waitpid(m_windowManager, nullptr, WNOHANG) != 0) {
+                    m_windowManager = -1;
+                    xcb_destroy_window(c, probe);
+                    xcb_flush(c);
+                    return false;
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+        }
+    }
+    xcb_destroy_window(c, probe);
+    xcb_flush(c);
+    return framed;
+}
+
 // A window manager that follows the desktop conventions names its check window on the root window.
 bool XDesktop::waitForWindowManager(int timeoutMs) {
     const char name[] = "_NET_SUPPORTING_WM_CHECK";
@@ -216,7 +252,7 @@ bool XDesktop::waitForWindowManager(int timeoutMs) {
         const bool set = reply != nullptr && xcb_get_property_value_length(reply) > 0;
         std::free(reply);
         if (set) {
-            return true;
+            return waitUntilManaging(deadline);
         }
         if (waitpid(m_windowManager, nullptr, WNOHANG) != 0) {
             m_windowManager = -1;

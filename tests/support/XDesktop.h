@@ -2,6 +2,8 @@
 
 #include <sys/types.h>
 
+#include <chrono>
+
 #include <QImage>
 #include <QString>
 #include <QWidget>
@@ -46,6 +48,7 @@ private:
     XDesktop() = default;
     void stop();
     bool waitForWindowManager(int timeoutMs);
+    bool waitUntilManaging(std::chrono::steady_clock::time_point deadline);
 
     pid_t m_server = -1;
     pid_t m_windowManager = -1;
