@@ -1,3 +1,5 @@
+#include <map>
+
 #include <QtTest>
 
 #include <QPushButton>
@@ -18,36 +20,27 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+template <class T> Form& single(FormRegistry& forms) {
+    return forms.get<T>();
+}
+
 Form& openWindow(AppContext& ctx, const QString& name) {
-    FormRegistry& forms = ctx.forms();
-    if (name == u"Form1") {
-        return forms.get<Form1>();
+    static const std::map<QString, Form& (*)(FormRegistry&)> openers{
+        {u"Form1"_s, &single<Form1>},
+        {u"Form2"_s, &single<Form2>},
+        {u"Form4"_s, &single<Form4>},
+        {u"Form7"_s, &single<Form7>},
+        {u"frmAbout"_s, &single<frmAbout>},
+        {u"frmAbout1"_s, &single<frmAbout1>},
+        {u"frmInformation"_s, &single<frmInformation>},
+        {u"frmCustomizing"_s, &single<frmCustomizing>},
+        {u"frmUserRegistration"_s, &single<frmUserRegistration>},
+    };
+    const auto it = openers.find(name);
+    if (it == openers.end()) {
+        qFatal("no window %s", qPrintable(name));
     }
-    if (name == u"Form2") {
-        return forms.get<Form2>();
-    }
-    if (name == u"Form4") {
-        return forms.get<Form4>();
-    }
-    if (name == u"Form7") {
-        return forms.get<Form7>();
-    }
-    if (name == u"frmAbout") {
-        return forms.get<frmAbout>();
-    }
-    if (name == u"frmAbout1") {
-        return forms.get<frmAbout1>();
-    }
-    if (name == u"frmInformation") {
-        return forms.get<frmInformation>();
-    }
-    if (name == u"frmCustomizing") {
-        return forms.get<frmCustomizing>();
-    }
-    if (name == u"frmUserRegistration") {
-        return forms.get<frmUserRegistration>();
-    }
-    qFatal("no window %s", qPrintable(name));
+    return it->second(ctx.forms());
 }
 
 } // namespace

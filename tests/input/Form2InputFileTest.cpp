@@ -2,7 +2,6 @@
 #include <memory>
 
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 #include <QAction>
 #include <QFile>
@@ -11,6 +10,7 @@
 
 #include "Form2Testing.h"
 #include "input/InputFile.h"
+#include "support/UnreadableFiles.h"
 #include "support/WindowTest.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -389,26 +389,15 @@ private Q_SLOTS:
     }
 
     // A file that cannot be read changes nothing and says so; the entries on the screen are kept.
-    void anUnreadableFileChangesNothing_data() {
-        QTest::addColumn<QString>("name"); // in the test's folder unless absolute
-        QTest::addColumn<QString>("reason");
-        const QString notAFile = u"通常のファイルではありません"_s;
-        QTest::newRow("missing") << u"missing.ipw"_s << u"No such file or directory"_s;
-        QTest::newRow("a folder") << u"folder.ipw"_s << notAFile;
-        // Neither ends: the first is endless, the second would wait for a writer.
-        QTest::newRow("/dev/zero") << u"/dev/zero"_s << notAFile;
-        QTest::newRow("a FIFO") << u"fifo.ipw"_s << notAFile;
-        QTest::newRow("larger than any input file") << u"large.ipw"_s << u"ファイルが大きすぎます"_s;
-    }
+    void anUnreadableFileChangesNothing_data() { addUnreadableFileRows(u"ipw"_s); }
 
     void anUnreadableFileChangesNothing() {
         QFETCH(QString, name);
         QFETCH(QString, reason);
-        QVERIFY(QDir(m_dir->path()).mkdir(u"folder.ipw"_s));
-        QCOMPARE(mkfifo(QFile::encodeName(path(u"fifo.ipw"_s)).constData(), 0600), 0);
-        // A real file in its first bytes, one byte over the bound.
-        QVERIFY(writeFile(path(u"large.ipw"_s),
-                          kWindowFile + QByteArray(kl::kInputFileReadLimit + 1 - kWindowFile.size(), '\n')));
+        // A real file in its first bytes.
+        QVERIFY(makeUnreadableFiles(QDir(m_dir->path()), u"ipw"_s,
+                                    kWindowFile +
+                                        QByteArray(kl::kInputFileReadLimit + 1 - kWindowFile.size(), '\n')));
         Form2& f = window();
         fill(f, kWindow);
         const QStringList before = windowValues(f);

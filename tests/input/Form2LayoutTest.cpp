@@ -43,7 +43,7 @@ QStringList tempPictureFiles() {
 
 } // namespace
 
-class Form2LayoutTest : public WindowTest {
+class Form2LayoutTest : public LayoutTest {
     Q_OBJECT
 
 private:
@@ -52,12 +52,6 @@ private:
     Form2& window() { return m_ctx->forms().get<Form2>(); }
 
 private Q_SLOTS:
-    void initTestCase() {
-        WindowTest::initTestCase();
-        const QString missing = missingLayoutFont();
-        QVERIFY2(missing.isEmpty(), qPrintable(missing));
-    }
-
     void init() {
         WindowTest::init();
         m_ctx = m_test->ctx.get();

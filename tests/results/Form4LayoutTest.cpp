@@ -237,18 +237,12 @@ QString mismatch(QWidget& window, const Expected& e) {
 
 } // namespace
 
-class Form4LayoutTest : public kl::testing::WindowTest {
+class Form4LayoutTest : public kl::testing::LayoutTest {
     Q_OBJECT
 
     kl::Form4& window() { return ctx().forms().get<kl::Form4>(); }
 
 private Q_SLOTS:
-    void initTestCase() {
-        kl::testing::WindowTest::initTestCase();
-        const QString missing = kl::testing::missingLayoutFont();
-        QVERIFY2(missing.isEmpty(), qPrintable(missing));
-    }
-
     // Every control in its container, place, size, font and text, and no control the layout lacks.
     void wholeLayout() {
         kl::Form4& w = window();

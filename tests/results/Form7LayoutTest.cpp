@@ -201,19 +201,13 @@ public:
 
 } // namespace
 
-class Form7LayoutTest : public kl::testing::WindowTest {
+class Form7LayoutTest : public kl::testing::LayoutTest {
     Q_OBJECT
 
     kl::Form7& viewer() { return ctx().forms().get<kl::Form7>(); }
     kl::Form4& result() { return ctx().forms().get<kl::Form4>(); }
 
 private Q_SLOTS:
-    void initTestCase() {
-        kl::testing::WindowTest::initTestCase();
-        const QString missing = kl::testing::missingLayoutFont();
-        QVERIFY2(missing.isEmpty(), qPrintable(missing));
-    }
-
     // The viewer is the result window under "F7_", control for control, but for its listed differences.
     void resultWindowWithItsDifferences() {
         const std::map<QString, QWidget*> resultControls = namedControls(result());

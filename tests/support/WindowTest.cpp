@@ -8,6 +8,12 @@ void WindowTest::initTestCase() {
     prepareWidgetTests();
 }
 
+void LayoutTest::initTestCase() {
+    WindowTest::initTestCase();
+    const QString missing = missingLayoutFont();
+    QVERIFY2(missing.isEmpty(), qPrintable(missing));
+}
+
 void WindowTest::init() {
     m_test = std::make_unique<FormTestContext>();
 }

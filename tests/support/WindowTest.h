@@ -26,4 +26,13 @@ protected Q_SLOTS:
     void cleanup();
 };
 
+// A window test that measures texts: it stops at once, saying what to install, when the font the layouts
+// are measured with is missing.
+class LayoutTest : public WindowTest {
+    Q_OBJECT
+
+protected Q_SLOTS:
+    void initTestCase();
+};
+
 } // namespace kl::testing
