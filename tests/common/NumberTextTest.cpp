@@ -3,8 +3,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -146,6 +152,17 @@ struct NumberCase {
     double value;
 };
 
+// Each text is a number of the reader's, with its value, or no number at all.
+template <class Reader> void expectReadings(Reader reader, const std::vector<NumberCase>& cases) {
+    for (const NumberCase& c : cases) {
+        const std::optional<double> v = reader(QString::fromUtf16(c.text));
+        ASSERT_EQ(v.has_value(), c.isNumber) << QString::fromUtf16(c.text).toStdString();
+        if (c.isNumber) {
+            EXPECT_DOUBLE_EQ(*v, c.value) << QString::fromUtf16(c.text).toStdString();
+        }
+    }
+}
+
 TEST(ViewerNumbers, PlainDecimalsWithSignAndBlanksAreNumbers) {
     const std::vector<NumberCase> cases{
         {u"12.5", true, 12.5},  {u"-3.0", true, -3.0}, {u"15", true, 15},   {u"0.0", true, 0},
@@ -156,13 +173,7 @@ TEST(ViewerNumbers, PlainDecimalsWithSignAndBlanksAreNumbers) {
         {u"1.2.3", false, 0},   {u"１２", false, 0},   {u"--1", false, 0},  {u"5 5", false, 0},
         {u"未解析 ", false, 0}, {u"12.5mm", false, 0}, {u"0x10", false, 0}, {u"inf", false, 0},
     };
-    for (const NumberCase& c : cases) {
-        const std::optional<double> v = numberInText(QString::fromUtf16(c.text));
-        ASSERT_EQ(v.has_value(), c.isNumber) << QString::fromUtf16(c.text).toStdString();
-        if (c.isNumber) {
-            EXPECT_DOUBLE_EQ(*v, c.value) << QString::fromUtf16(c.text).toStdString();
-        }
-    }
+    expectReadings(&numberInText, cases);
 }
 
 TEST(ViewerNumbers, MinusZeroIsZeroAndExtremesKeepTheirSide) {
@@ -186,13 +197,26 @@ TEST(InputFileNumbers, APlainDecimalWithoutBlanksIsANumber) {
         {u"12.5", true, 12.5}, {u"-3.0", true, -3.0}, {u"+.5", true, 0.5}, {u"5.", true, 5},
         {u" 15.0 ", false, 0}, {u"\t7", false, 0},    {u"7 ", false, 0},   {u"1,5", false, 0},
     };
-    for (const NumberCase& c : cases) {
-        const std::optional<double> v = plainDecimalNumber(QString::fromUtf16(c.text));
-        ASSERT_EQ(v.has_value(), c.isNumber) << QString::fromUtf16(c.text).toStdString();
-        if (c.isNumber) {
-            EXPECT_DOUBLE_EQ(*v, c.value) << QString::fromUtf16(c.text).toStdString();
-        }
+    expectReadings(&plainDecimalNumber, cases);
+}
+
+// Runs the program at `path` with `args` (the first its own name), its output going nowhere; true when it
+// ends with status 0.
+bool quietlyRuns(const char* path, std::vector<std::string> args) {
+    std::vector<char*> argv;
+    for (std::string& a : args) {
+        argv.push_back(a.data());
     }
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = -1;
+    const int spawned = posix_spawn(&pid, path, &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    return spawned == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 // Switches LC_NUMERIC to a locale whose decimal point is a comma, as the program's QApplication does
@@ -207,9 +231,8 @@ bool useCommaDecimalLocale() {
     const auto dir = std::filesystem::temp_directory_path() / "kl-number-text-locales";
     if (!std::filesystem::exists(dir / "de_DE.UTF-8")) {
         std::filesystem::create_directories(dir);
-        const std::string make =
-            "localedef -i de_DE -f UTF-8 '" + (dir / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
-        if (std::system(make.c_str()) != 0) {
+        if (!quietlyRuns("/usr/bin/localedef",
+                         {"localedef", "-i", "de_DE", "-f", "UTF-8", (dir / "de_DE.UTF-8").string()})) {
             return false;
         }
     }
