@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """Fails when the layers of the tree do not hold.
 
-- The core (every folder of src/ but platform/ and the gui/ folders) includes no gui/ or platform/ header
-  and names no control of a window.
-- The window libraries (one per subsystem's gui/ folder, with platform/ below them all) include each other
-  in no circle, and each includes only the ones below it in the link order of src/CMakeLists.txt
-  (KL_WINDOW_LIBRARIES), so that the static libraries link.
+- The core (every folder of src/ but platform/, windowbase/ and the gui/ folders) includes no window or
+  platform header and names no control of a window.
+- The platform includes no window header.
+- The window libraries (windowbase/, the base every window shares, and one per subsystem's gui/ folder)
+  include each other in no circle, and each includes only the ones it links in src/CMakeLists.txt
+  (its kl_window_library line, followed through the libraries those link), so that the static libraries
+  link.
 
 Usage: check-layers.py [SOURCE_ROOT]   (default: the src/ folder beside this script's folder)
 """
@@ -24,6 +26,19 @@ CONTROL = re.compile(
 )
 
 
+WINDOW_BASE = "windowbase"
+
+
+def is_window(layer: str | None) -> bool:
+    return layer is not None and (layer == WINDOW_BASE or layer.endswith("/gui"))
+
+
+def folder_of_library(lib: str) -> str:
+    """kl_windowbase: windowbase; kl_results_gui: results/gui."""
+    name = lib[3:]
+    return f"{name[:-4]}/gui" if name.endswith("_gui") else name
+
+
 def layer_of(rel: Path) -> str | None:
     """The layer a file of src/ belongs to: 'platform', '<subsystem>/gui', 'core', or None (the program)."""
     parts = rel.parts
@@ -31,6 +46,8 @@ def layer_of(rel: Path) -> str | None:
         return None  # main.cpp: connects everything
     if parts[0] == "platform":
         return "platform"
+    if parts[0] == WINDOW_BASE:
+        return WINDOW_BASE
     if len(parts) >= 3 and parts[1] == "gui":
         return f"{parts[0]}/gui"
     return "core"
@@ -67,15 +84,28 @@ def find_cycle(graph: dict[str, set[str]]) -> list[str] | None:
     return None
 
 
-def window_library_order(root: Path) -> list[str]:
-    """The gui folders in the order src/CMakeLists.txt links their libraries, lowest first."""
+def window_library_links(root: Path) -> dict[str, set[str]]:
+    """Each window folder and the window folders its library links, directly or through the ones it links."""
     cmake = root / "CMakeLists.txt"
     if not cmake.is_file():
-        return []
-    m = re.search(r"set\(KL_WINDOW_LIBRARIES([^)]*)\)", cmake.read_text(encoding="utf-8"))
-    if not m:
-        return []
-    return [f"{lib[3:-4]}/gui" for lib in m.group(1).split() if lib.startswith("kl_") and lib.endswith("_gui")]
+        return {}
+    direct: dict[str, set[str]] = {}
+    for name, links in re.findall(r"^\s*kl_window_library\((\w+)((?:[^)])*)\)", cmake.read_text(encoding="utf-8"),
+                                  re.MULTILINE):
+        words = links.split()
+        linked = words[words.index("LINKS") + 1:] if "LINKS" in words else []
+        direct[folder_of_library(name)] = {folder_of_library(lib) for lib in linked}
+    closed: dict[str, set[str]] = {}
+    for folder in direct:
+        seen: set[str] = set()
+        todo = list(direct[folder])
+        while todo:
+            nxt = todo.pop()
+            if nxt not in seen:
+                seen.add(nxt)
+                todo.extend(direct.get(nxt, ()))
+        closed[folder] = seen
+    return closed
 
 
 def main() -> int:
@@ -96,24 +126,23 @@ def main() -> int:
         code = strip_comments(text)
         for inc in INCLUDE.findall(code):
             target = layer_of(Path(inc))
-            if layer == "core" and target in {"platform"} | {t for t in [target] if t and t.endswith("/gui")}:
+            if layer == "core" and (target == "platform" or is_window(target)):
                 faults.append(f"{rel}: the core includes the {target} header {inc}")
-            if layer.endswith("/gui") and target and target.endswith("/gui") and target != layer:
+            if is_window(layer) and is_window(target) and target != layer:
                 graph.setdefault(layer, set()).add(target)
-            if layer == "platform" and target and target != "platform":
-                if target.endswith("/gui"):
-                    faults.append(f"{rel}: the platform includes the window header {inc}")
+            if layer == "platform" and is_window(target):
+                faults.append(f"{rel}: the platform includes the window header {inc}")
         if layer == "core":
             for m in CONTROL.finditer(text):
                 line = text.count("\n", 0, m.start()) + 1
                 faults.append(f"{rel}:{line}: the core names the control {m.group(0)}")
-    order = window_library_order(root)
+    links = window_library_links(root)
     for lower, uppers in sorted(graph.items()):
         for upper in sorted(uppers):
-            if lower in order and upper in order and order.index(upper) > order.index(lower):
-                faults.append(f"{lower} includes {upper}, which links above it")
-            elif order and (lower not in order or upper not in order):
-                faults.append(f"{lower} or {upper} is no library of KL_WINDOW_LIBRARIES")
+            if lower not in links or upper not in links:
+                faults.append(f"{lower} or {upper} has no kl_window_library line in src/CMakeLists.txt")
+            elif upper not in links[lower]:
+                faults.append(f"{lower} includes {upper}, which it does not link")
     cycle = find_cycle(graph)
     if cycle:
         faults.append("the window libraries include each other in a circle: " + " -> ".join(cycle))
@@ -121,7 +150,7 @@ def main() -> int:
         print(f"check-layers: {f}", file=sys.stderr)
     if faults:
         return 1
-    print(f"check-layers: the layers hold (window folders, lowest first: {', '.join(order or sorted(graph))})")
+    print(f"check-layers: the layers hold (window folders: {', '.join(links or sorted(graph))})")
     return 0
 
 

@@ -26,6 +26,14 @@ expect_fault "a platform header in the core" common/NumberText.cpp '#include "pl
 expect_fault "a control name in the core" input/InputFile.cpp 'const char* const name = "Combo11";' \
   "the core names the control Combo11"
 expect_fault "a lower window library including an upper one" results/gui/Form7.cpp '#include "app/gui/Form1.h"' \
-  "results/gui includes app/gui, which links above it"
+  "results/gui includes app/gui, which it does not link"
+expect_fault "a window library including one it does not link" judgement/gui/JudgeWheelClearance.cpp \
+  '#include "input/gui/Form2.h"' "judgement/gui includes input/gui, which it does not link"
+expect_fault "the window base including a subsystem's window" windowbase/MainWindowCommands.cpp \
+  '#include "results/gui/Form4.h"' "windowbase includes results/gui, which it does not link"
+expect_fault "a window-base header in the core" analysis/FitmentAnalysis.cpp '#include "windowbase/WheelBoxes.h"' \
+  "the core includes the windowbase header"
+expect_fault "a window-base header in the platform" platform/Forms.cpp '#include "windowbase/MainWindow.h"' \
+  "the platform includes the window header"
 expect_fault "a circle" judgement/gui/JudgeWheelClearance.cpp '#include "results/gui/Form4.h"' "in a circle"
 echo "the layer check holds on the tree and catches each wrong include"

@@ -28,8 +28,8 @@
 #include "platform/Forms.h"
 #include "platform/Printers.h"
 #include "results/gui/Form4.h"
-#include "results/gui/ScreenPrint.h"
 #include "support/TestEnvironment.h"
+#include "windowbase/ScreenPrint.h"
 
 using namespace Qt::Literals::StringLiterals;
 using kl::testing::need;

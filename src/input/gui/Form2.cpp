@@ -21,7 +21,7 @@
 #include "platform/Controls.h"
 #include "platform/ImageBox.h"
 #include "platform/basRes.h"
-#include "results/gui/MainWindowCommands.h"
+#include "windowbase/MainWindowCommands.h"
 
 namespace kl {
 

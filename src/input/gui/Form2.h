@@ -9,7 +9,7 @@
 #include "analysis/gui/AnalyseFitment.h"
 #include "input/FieldHelp.h"
 #include "input/gui/Form2Fields.h"
-#include "results/gui/MainWindow.h"
+#include "windowbase/MainWindow.h"
 
 namespace kl {
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "judgement/gui/WheelBoxes.h"
 #include "platform/Controls.h"
+#include "windowbase/WheelBoxes.h"
 
 namespace kl {
 

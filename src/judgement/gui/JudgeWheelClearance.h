@@ -4,7 +4,7 @@
 
 #include "common/WheelTypes.h"
 #include "judgement/ClearanceRules.h"
-#include "judgement/gui/WheelBoxes.h"
+#include "windowbase/WheelBoxes.h"
 
 namespace kl {
 

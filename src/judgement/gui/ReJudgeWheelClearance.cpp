@@ -1,7 +1,7 @@
 #include "ReJudgeWheelClearance.h"
 
-#include "judgement/gui/WheelBoxes.h"
 #include "platform/Controls.h"
+#include "windowbase/WheelBoxes.h"
 
 namespace kl {
 

@@ -5,9 +5,9 @@
 #include "common/ProgramTitle.h"
 #include "platform/ImageBox.h"
 #include "platform/basRes.h"
-#include "results/gui/MainWindowCommands.h"
 #include "results/gui/ResultLayout.h"
 #include "results/gui/SaveResultFile.h"
+#include "windowbase/MainWindowCommands.h"
 
 namespace kl {
 

@@ -8,9 +8,9 @@
 #include "platform/ImageBox.h"
 #include "platform/basRes.h"
 #include "results/ResultFile.h"
-#include "results/gui/MainWindowCommands.h"
 #include "results/gui/OpenResultFile.h"
 #include "results/gui/ResultLayout.h"
+#include "windowbase/MainWindowCommands.h"
 
 namespace kl {
 namespace {

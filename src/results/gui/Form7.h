@@ -4,8 +4,8 @@
 
 #include <QString>
 
-#include "results/gui/MainWindow.h"
 #include "results/gui/ResultBoxes.h"
+#include "windowbase/MainWindow.h"
 
 namespace kl {
 

@@ -5,7 +5,7 @@
 #include <QStringView>
 
 #include "common/WheelTypes.h"
-#include "judgement/gui/WheelBoxes.h"
+#include "windowbase/WheelBoxes.h"
 
 namespace kl {
 

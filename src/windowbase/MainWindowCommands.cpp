@@ -1,12 +1,12 @@
-#include "results/gui/MainWindowCommands.h"
+#include "windowbase/MainWindowCommands.h"
 
 #include <QAbstractButton>
 #include <QAction>
 
 #include "common/ProgramTitle.h"
 #include "platform/Forms.h"
-#include "results/gui/MainWindow.h"
-#include "results/gui/ScreenPrint.h"
+#include "windowbase/MainWindow.h"
+#include "windowbase/ScreenPrint.h"
 
 using namespace Qt::StringLiterals;
 

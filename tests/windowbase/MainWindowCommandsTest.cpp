@@ -13,10 +13,10 @@
 #include "platform/HelpViewer.h"
 #include "results/gui/Form4.h"
 #include "results/gui/Form7.h"
-#include "results/gui/MainWindowCommands.h"
 #include "support/ModalSteps.h"
 #include "support/TestEnvironment.h"
 #include "support/WindowTest.h"
+#include "windowbase/MainWindowCommands.h"
 
 using namespace kl;
 using namespace kl::testing;
