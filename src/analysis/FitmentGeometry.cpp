@@ -13,10 +13,9 @@ double d(float v) {
 } // namespace
 
 float TyreOuterDiameter(const WheelTyreSize& size) {
-    const double p = d(size.sectionWidth) * d(size.aspectRatio);
-    const double q = p / 100.0;
-    const double r = q + q;
-    return static_cast<float>(r + d(size.rimDiameter) * kMmPerInch);
+    const double sidewall = d(size.sectionWidth) * d(size.aspectRatio) / 100.0;
+    const double bothSidewalls = sidewall + sidewall;
+    return static_cast<float>(bothSidewalls + d(size.rimDiameter) * kMmPerInch);
 }
 
 NewClearances computeNewClearances(double hikikomi, double joubu, double zengo, const WheelTyreSize& before,

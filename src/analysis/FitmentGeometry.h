@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "common/GradePalette.h"
+#include "common/WheelTypes.h"
 
 namespace kl {
 
@@ -19,11 +20,7 @@ struct WheelTyreSize {
 // single precision, so figures match the ones the shop has always seen.
 float TyreOuterDiameter(const WheelTyreSize& size);
 
-struct NewClearances {
-    float hikikomi = 0;
-    float joubu = 0;
-    float zengo = 0;
-};
+using NewClearances = Clearances<float>;
 
 // The three clearances of one wheel after the change, from the measured ones (double precision).
 NewClearances computeNewClearances(double hikikomi, double joubu, double zengo, const WheelTyreSize& before,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 #include <QString>
 
@@ -17,6 +18,32 @@ inline constexpr std::array<ClearanceKind, 3> kAllClearanceKinds{ClearanceKind::
                                                                  ClearanceKind::Joubu, ClearanceKind::Zengo};
 
 enum class Axle { Front, Rear };
+inline constexpr std::array<Axle, 2> kBothAxles{Axle::Front, Axle::Rear};
+
+// The place of a wheel, a kind or an axle in an array kept in the order above.
+inline constexpr std::size_t indexOf(WheelPosition w) {
+    return static_cast<std::size_t>(w);
+}
+inline constexpr std::size_t indexOf(ClearanceKind k) {
+    return static_cast<std::size_t>(k);
+}
+inline constexpr std::size_t indexOf(Axle a) {
+    return static_cast<std::size_t>(a);
+}
+
+// One value for each of a wheel's three clearances.
+template <class T> struct Clearances {
+    T hikikomi{};
+    T joubu{};
+    T zengo{};
+
+    T& operator[](ClearanceKind k) {
+        return k == ClearanceKind::Hikikomi ? hikikomi : k == ClearanceKind::Joubu ? joubu : zengo;
+    }
+    const T& operator[](ClearanceKind k) const {
+        return k == ClearanceKind::Hikikomi ? hikikomi : k == ClearanceKind::Joubu ? joubu : zengo;
+    }
+};
 
 inline QString wheelCode(WheelPosition w) {
     switch (w) {

@@ -48,6 +48,10 @@ struct CellJudgement {
     BandGrade zengo;
     const QString& comment; // closed by its review tag; lines joined by CR LF
     bool commentNgText;     // any of the three grades is "NG"
+
+    const BandGrade& grade(ClearanceKind k) const {
+        return k == ClearanceKind::Hikikomi ? hikikomi : k == ClearanceKind::Joubu ? joubu : zengo;
+    }
 };
 CellJudgement judgeCell(const ClearanceCell& cell);
 

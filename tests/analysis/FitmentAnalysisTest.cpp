@@ -60,10 +60,10 @@ TEST(FitmentAnalysis, AnEmptyNeededFieldGivesNoOutcome) {
 TEST(FitmentAnalysis, DirectionIndexOneMakesTheOffsetNegative) {
     const std::optional<FitmentOutcome> o = analyseInput(complete());
     ASSERT_TRUE(o.has_value());
-    EXPECT_EQ(o->sizes[0].offset, 45.0F);
-    EXPECT_EQ(o->sizes[2].offset, -10.0F);
-    EXPECT_EQ(o->sizes[3].offset, 0.0F);
-    EXPECT_EQ(o->combinations[1], QStringLiteral("ﾎｲｰﾙ：7.5×17 -10  ﾀｲﾔ：225/45-17"));
+    EXPECT_EQ(o->axle(Axle::Front).before.offset, 45.0F);
+    EXPECT_EQ(o->axle(Axle::Front).after.offset, -10.0F);
+    EXPECT_EQ(o->axle(Axle::Rear).after.offset, 0.0F);
+    EXPECT_EQ(o->axle(Axle::Front).combinationAfter, QStringLiteral("ﾎｲｰﾙ：7.5×17 -10  ﾀｲﾔ：225/45-17"));
 }
 
 TEST(FitmentAnalysis, ATickedBoxTakesTheRearWheelFromTheFrontAndTheTyreFromItsOwnFields) {
@@ -77,10 +77,10 @@ TEST(FitmentAnalysis, ATickedBoxTakesTheRearWheelFromTheFrontAndTheTyreFromItsOw
     const std::optional<FitmentOutcome> o = analyseInput(r);
     ASSERT_TRUE(o.has_value());
     EXPECT_EQ(o->inputCase.number, 2);
-    EXPECT_EQ(o->sizes[1].rimDiameter, 16.0F);
-    EXPECT_EQ(o->sizes[1].offset, 45.0F);
-    EXPECT_EQ(o->sizes[1].sectionWidth, 195.0F);
-    EXPECT_EQ(o->combinations[2], QStringLiteral("ﾎｲｰﾙ：6.5×16 +45  ﾀｲﾔ：195/65-16"));
+    EXPECT_EQ(o->axle(Axle::Rear).before.rimDiameter, 16.0F);
+    EXPECT_EQ(o->axle(Axle::Rear).before.offset, 45.0F);
+    EXPECT_EQ(o->axle(Axle::Rear).before.sectionWidth, 195.0F);
+    EXPECT_EQ(o->axle(Axle::Rear).combinationBefore, QStringLiteral("ﾎｲｰﾙ：6.5×16 +45  ﾀｲﾔ：195/65-16"));
 }
 
 TEST(FitmentAnalysis, MeasuredClearancesAreRewrittenAsTheirNumbers) {
@@ -90,10 +90,10 @@ TEST(FitmentAnalysis, MeasuredClearancesAreRewrittenAsTheirNumbers) {
     r.clearance(WheelPosition::FL, ClearanceKind::Zengo) = QStringLiteral("007");
     const std::optional<FitmentOutcome> o = analyseInput(r);
     ASSERT_TRUE(o.has_value());
-    EXPECT_EQ(o->measuredTexts[0], QStringLiteral("2.5"));
-    EXPECT_EQ(o->measuredTexts[1], QStringLiteral("1"));
-    EXPECT_EQ(o->measuredTexts[2], QStringLiteral("7"));
-    EXPECT_EQ(o->measured[1], 1.0);
+    EXPECT_EQ(o->wheel(WheelPosition::FL).measuredTexts.hikikomi, QStringLiteral("2.5"));
+    EXPECT_EQ(o->wheel(WheelPosition::FL).measuredTexts.joubu, QStringLiteral("1"));
+    EXPECT_EQ(o->wheel(WheelPosition::FL).measuredTexts.zengo, QStringLiteral("7"));
+    EXPECT_EQ(o->wheel(WheelPosition::FL).measured.joubu, 1.0);
 }
 
 TEST(FitmentAnalysis, TheVerdictIsOkOnlyWhenAllFourteenGradesAre) {
@@ -130,11 +130,11 @@ TEST(FitmentAnalysis, TheOutcomeCarriesEachWheelsJudgement) {
     ASSERT_TRUE(o.has_value());
     const int cells[4] = {1, 37, 51, 4}; // all OK; upper CHECK; fore-aft CHECK; fore-aft NG
     for (std::size_t w = 0; w < 4; ++w) {
-        ASSERT_TRUE(o->wheels[w].has_value()) << w;
-        EXPECT_EQ(o->wheels[w]->comment, cellComment(cells[w])) << w;
+        ASSERT_TRUE(o->wheels[w].judgement.has_value()) << w;
+        EXPECT_EQ(o->wheels[w].judgement->comment, cellComment(cells[w])) << w;
     }
-    EXPECT_EQ(o->wheels[1]->joubu.grade, ClearanceGrade::CHECK);
-    EXPECT_EQ(o->wheels[3]->zengo.grade, ClearanceGrade::NG);
+    EXPECT_EQ(o->wheels[1].judgement->joubu.grade, ClearanceGrade::CHECK);
+    EXPECT_EQ(o->wheels[3].judgement->zengo.grade, ClearanceGrade::NG);
     EXPECT_EQ(gradeTexts(*o)[13], QStringLiteral("NG"));
     EXPECT_EQ(o->verdict.text, QStringLiteral("N G"));
 }

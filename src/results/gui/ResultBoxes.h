@@ -33,7 +33,9 @@ struct ResultBoxes {
     WheelBoxSet wheels;                           // FL, FR, RL, RR
     TextBox& verdict;
 
-    const WheelBoxes& wheel(WheelPosition w) const { return wheels[static_cast<std::size_t>(w)]; }
+    const CombinationBoxes& combination(Axle a) const { return combinations[indexOf(a)]; }
+    const AxleBoxes& axle(Axle a) const { return axles[indexOf(a)]; }
+    const WheelBoxes& wheel(WheelPosition w) const { return wheels[indexOf(w)]; }
 
     // The box of one text of the result file, by its place in the record.
     TextBox& recordBox(int slot) const;
