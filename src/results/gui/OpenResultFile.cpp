@@ -37,10 +37,6 @@ void reGradeDiameter(const AxleBoxes& a, const std::optional<ViewerDiameterGrade
     a.comment.setCaption(g->caption);
 }
 
-using WheelBinding = void (*)(const WheelBoxSet&, const std::optional<ViewerWheelJudgement>&);
-
-const WheelBinding WheelBindings[] = {&M_Form7FLJG, &M_Form7FRJG, &M_Form7RLJG, &M_Form7RRJG};
-
 } // namespace
 
 void ReGradeViewer(Form7& viewer) {
@@ -50,11 +46,11 @@ void ReGradeViewer(Form7& viewer) {
         record[static_cast<std::size_t>(k)] = boxes.recordBox(k).Text();
     }
     const ViewerGrades grades = gradeViewerRecord(record);
-    for (std::size_t a = 0; a < boxes.axles.size(); ++a) {
-        reGradeDiameter(boxes.axles[a], grades.diameters[a]);
+    for (Axle a : kBothAxles) {
+        reGradeDiameter(boxes.axle(a), grades.diameters[indexOf(a)]);
     }
-    for (std::size_t w = 0; w < grades.wheels.size(); ++w) {
-        WheelBindings[w](boxes.wheels, grades.wheels[w]);
+    for (WheelPosition w : kAllWheels) {
+        ReJudgeWheelClearance(boxes.wheels, w, grades.wheels[indexOf(w)]);
     }
     boxes.verdict.setText(grades.verdict.text);
     boxes.verdict.setBackColor(grades.verdict.back);
