@@ -133,8 +133,8 @@ void Form7::Form_Load() {
 void Form7::ClearViewerData() {
     const ResultBoxes& b = boxes();
     const std::array<TextBox*, 14> grades = b.gradeBoxes();
-    for (int k = 0; k < ResultRecordSize; ++k) {
-        b.recordBox(k).setText(QString());
+    for (TextBox* box : b.recordBoxes()) {
+        box->setText(QString());
     }
     b.verdict.setText(QString());
     for (TextBox* grade : grades) {

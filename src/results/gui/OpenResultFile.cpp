@@ -7,6 +7,7 @@
 #include "results/ResultFile.h"
 #include "results/ViewerGrading.h"
 #include "results/gui/Form7.h"
+#include "results/gui/ResultFileDialog.h"
 #include "results/gui/ResultLayout.h"
 
 namespace kl {
@@ -41,11 +42,7 @@ void reGradeDiameter(const AxleBoxes& a, const std::optional<ViewerDiameterGrade
 
 void ReGradeViewer(Form7& viewer) {
     const ResultBoxes& boxes = viewer.boxes();
-    ResultRecord record;
-    for (int k = 0; k < ResultRecordSize; ++k) {
-        record[static_cast<std::size_t>(k)] = boxes.recordBox(k).Text();
-    }
-    const ViewerGrades grades = gradeViewerRecord(record);
+    const ViewerGrades grades = gradeViewerRecord(boxes.record());
     for (Axle a : kBothAxles) {
         reGradeDiameter(boxes.axle(a), grades.diameters[indexOf(a)]);
     }
@@ -57,9 +54,7 @@ void ReGradeViewer(Form7& viewer) {
 }
 
 void OpenResultFile(AppContext& context, Form7& viewer) {
-    const platform::FileDialogRequest request{QString(), QStringLiteral("ResultData(*.rdw)"),
-                                              QStringLiteral("*.rdw")};
-    const std::optional<QString> path = context.platform().fileDialogs.openFile(request, &viewer);
+    const std::optional<QString> path = context.platform().fileDialogs.openFile(resultFileDialog(), &viewer);
     if (!path || path->isEmpty()) {
         return;
     }
@@ -72,8 +67,9 @@ void OpenResultFile(AppContext& context, Form7& viewer) {
     // Every field is read before the first box is written.
     const ResultFileSlots slots = decodeResultFile(file.bytes);
     const ResultBoxes& boxes = viewer.boxes();
-    for (int k = 0; k < ResultRecordSize; ++k) {
-        boxes.recordBox(k).setText(slots[static_cast<std::size_t>(k)]);
+    const std::array<TextBox*, ResultRecordSize> recordBoxes = boxes.recordBoxes();
+    for (std::size_t slot = 0; slot < recordBoxes.size(); ++slot) {
+        recordBoxes[slot]->setText(slots[slot]);
     }
     boxes.verdict.setText(slots[ResultRecordSize]);
 

@@ -13,21 +13,35 @@ QString axleCode(Axle a) {
 
 } // namespace
 
+std::array<TextBox*, ResultRecordSize> ResultBoxes::recordBoxes() const {
+    std::array<TextBox*, ResultRecordSize> boxes{};
+    for (Axle a : kBothAxles) {
+        boxes[combinationSlot(a, false)] = &combination(a).before;
+        boxes[combinationSlot(a, true)] = &combination(a).after;
+        boxes[diameterSlot(a, false)] = &axle(a).row.before;
+        boxes[diameterSlot(a, true)] = &axle(a).row.after;
+    }
+    for (WheelPosition w : kAllWheels) {
+        for (ClearanceKind k : kAllClearanceKinds) {
+            boxes[clearanceSlot(w, k, false)] = &wheel(w).row(k).before;
+            boxes[clearanceSlot(w, k, true)] = &wheel(w).row(k).after;
+        }
+        boxes[shiftSlot(w)] = &wheel(w).shift;
+    }
+    return boxes;
+}
+
 TextBox& ResultBoxes::recordBox(int slot) const {
-    if (slot < 4) {
-        const CombinationBoxes& c = combinations[static_cast<std::size_t>(slot / 2)];
-        return slot % 2 == 0 ? c.before : c.after;
+    return *recordBoxes()[static_cast<std::size_t>(slot)];
+}
+
+ResultRecord ResultBoxes::record() const {
+    const std::array<TextBox*, ResultRecordSize> boxes = recordBoxes();
+    ResultRecord record;
+    for (std::size_t slot = 0; slot < boxes.size(); ++slot) {
+        record[slot] = boxes[slot]->Text();
     }
-    if (slot < 8) {
-        const ResultRowBoxes& r = axles[static_cast<std::size_t>((slot - 4) / 2)].row;
-        return slot % 2 == 0 ? r.before : r.after;
-    }
-    if (slot < 32) {
-        const ResultRowBoxes& r = wheels[static_cast<std::size_t>((slot - 8) / 6)]
-                                      .rows[static_cast<std::size_t>((slot - 8) % 6 / 2)];
-        return slot % 2 == 0 ? r.before : r.after;
-    }
-    return wheels[static_cast<std::size_t>(slot - 32)].shift;
+    return record;
 }
 
 std::array<TextBox*, 14> ResultBoxes::gradeBoxes() const {

@@ -6,6 +6,7 @@
 
 #include "common/WheelTypes.h"
 #include "judgement/gui/WheelBoxes.h"
+#include "results/ResultFile.h"
 
 namespace kl {
 
@@ -37,8 +38,11 @@ struct ResultBoxes {
     const AxleBoxes& axle(Axle a) const { return axles[indexOf(a)]; }
     const WheelBoxes& wheel(WheelPosition w) const { return wheels[indexOf(w)]; }
 
-    // The box of one text of the result file, by its place in the record.
+    // The boxes of the result file's texts, by their places in the record.
+    std::array<TextBox*, ResultRecordSize> recordBoxes() const;
     TextBox& recordBox(int slot) const;
+    // The texts of those boxes as the window shows them.
+    ResultRecord record() const;
     // The 14 grade boxes in the order the verdict reads them: front and rear diameter, then pull-in, upper
     // and fore-aft of FL, FR, RL, RR.
     std::array<TextBox*, 14> gradeBoxes() const;
