@@ -105,7 +105,7 @@ Form2::Form2(AppContext& context) : MainWindow(context) {
     m_fields->help.text.raise();
 
     connectReactions();
-    wireMainWindowCommands(*this, {.topMenu = QStringLiteral("Command3")});
+    wireMainWindowCommands(*this, {.topMenu = form2::kTopMenuButton.toString()});
 }
 
 void Form2::connectReactions() {
@@ -121,7 +121,7 @@ void Form2::connectReactions() {
         same.box.installEventFilter(this);
     }
     for (const TypedBoxLine& line : typedBoxes()) {
-        TextBox& box = *f.typedBox(line.field);
+        TextBox& box = f.typedBox(line.field);
         m_fieldLines.insert(&box, line.fieldLine.toString());
         connect(&box, &QLineEdit::textChanged, this, [this, &box] { pastedTextCheck(box); });
     }
@@ -132,20 +132,18 @@ void Form2::connectReactions() {
     for (const SameAsFrontFields& same : f.sameAsFront) {
         connect(&same.box, &QCheckBox::toggled, this, [this, &same] { sameAsFrontChanged(same); });
     }
-    connect(&control<CommandButton>(QStringLiteral("Command1")), &QPushButton::clicked, this,
-            [this] { AnalyseFitment(context(), *this); });
-    connect(&control<CommandButton>(QStringLiteral("Command2")), &QPushButton::clicked, this,
-            &Form2::Command2_Click);
-    const std::pair<const char16_t*, void (Form2::*)()> items[] = {
-        {u"mnuFileOpen", &Form2::mnuFileOpen_Click},
-        {u"mnuFileSave", &Form2::mnuFileSave_Click},
-        {u"mnuDataClear", &Form2::mnuDataClear_Click},
-        {u"mnuBeforeSameFront", &Form2::mnuBeforeSameFront_Click},
-        {u"mnuAfterSameFront", &Form2::mnuAfterSameFront_Click},
+    connect(&f.okButton, &QPushButton::clicked, this, [this] { AnalyseFitment(context(), *this); });
+    connect(&f.clearButton, &QPushButton::clicked, this, &Form2::Command2_Click);
+    const std::pair<QStringView, void (Form2::*)()> items[] = {
+        {form2::kFileOpenItem, &Form2::mnuFileOpen_Click},
+        {form2::kFileSaveItem, &Form2::mnuFileSave_Click},
+        {form2::kDataClearItem, &Form2::mnuDataClear_Click},
     };
     for (const auto& [name, handler] : items) {
-        connect(&control<QAction>(QString::fromUtf16(name)), &QAction::triggered, this, handler);
+        connect(&control<QAction>(name.toString()), &QAction::triggered, this, handler);
     }
+    connect(&f.sameAsFront[0].menuItem, &QAction::triggered, this, &Form2::mnuBeforeSameFront_Click);
+    connect(&f.sameAsFront[1].menuItem, &QAction::triggered, this, &Form2::mnuAfterSameFront_Click);
 }
 
 InputRecord Form2::inputRecord() const {
@@ -177,21 +175,22 @@ void Form2::Form_Load() {
     }
 
     for (const TypedBoxLine& line : typedBoxes()) {
-        m_fields->typedBox(line.field)->setInputMethodDisabled(true);
+        m_fields->typedBox(line.field).setInputMethodDisabled(true);
     }
 
     // A picture that cannot be shown leaves its place empty; the window loads without it.
     platform::Platform& p = context().platform();
-    const auto picture = [this](const char16_t* name) -> ImageBox& {
-        return control<ImageBox>(QString::fromUtf16(name));
-    };
-    LoadResourcePicture(p, 157, picture(u"Image4"));
-    LoadResourcePicture(p, 101, picture(u"Image2"));
-    LoadResourcePicture(p, 120, picture(u"Image5"), &picture(u"Image6"));
-    LoadResourcePicture(p, 121, picture(u"Image7"), &picture(u"Image8"));
-    LoadResourcePicture(p, 122, picture(u"Image9"));
-    LoadResourcePicture(p, 123, picture(u"Image10"));
-    LoadResourcePicture(p, 124, picture(u"Image11"));
+    const Form2Pictures& pictures = m_fields->pictures;
+    LoadResourcePicture(p, 157, pictures.banner);
+    LoadResourcePicture(p, 101, pictures.logo);
+    // One file each for the front and the rear tyre heading, shown in both frames of its axle.
+    LoadResourcePicture(p, 120, pictures.tyreHeading(SizeBlock::AfterFront),
+                        &pictures.tyreHeading(SizeBlock::BeforeFront));
+    LoadResourcePicture(p, 121, pictures.tyreHeading(SizeBlock::BeforeRear),
+                        &pictures.tyreHeading(SizeBlock::AfterRear));
+    LoadResourcePicture(p, 122, pictures.beforeHeading);
+    LoadResourcePicture(p, 123, pictures.afterHeading);
+    LoadResourcePicture(p, 124, pictures.helpHeading);
 
     setWindowTitle(QStringLiteral("Kavor Lintep 2005 Zelmarovinth - 入力モード"));
     HelpFilePath = context().helpFilePath();
@@ -329,23 +328,13 @@ void Form2::mnuAfterSameFront_Click() {
     toggleSameAsFront(m_fields->sameAsFront[1]);
 }
 
-void Form2::clearValues() {
-    for (const InputFileLine& line : inputFileLines()) {
-        if (TextBox* box = m_fields->typedBox(line.field)) {
-            box->setText(QString());
-        } else {
-            m_fields->list(line.field)->setListIndex(-1);
-        }
-    }
-}
-
 void Form2::mnuDataClear_Click() {
-    clearValues();
+    m_fields->clearValues();
     moveFocus(m_fields->block(SizeBlock::BeforeFront).rimDiameter);
 }
 
 void Form2::Command2_Click() {
-    clearValues();
+    m_fields->clearValues();
     for (const SameAsFrontFields& same : m_fields->sameAsFront) {
         showSameAsFront(m_fields->block(same.block), false);
     }
@@ -360,13 +349,7 @@ void Form2::mnuFileSave_Click() {
     if (!path || path->isEmpty()) {
         return;
     }
-    InputValues values;
-    const auto& lines = inputFileLines();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const TextBox* box = m_fields->typedBox(lines[i].field);
-        values[i] = box != nullptr ? box->Text() : m_fields->list(lines[i].field)->Text();
-    }
-    const QByteArray bytes = writeInputFile(values);
+    const QByteArray bytes = writeInputFile(m_fields->inputValues());
     // Written whole or not at all: a failed save keeps the file that was there.
     if (const std::optional<QString> reason = writeWholeFile(*path, bytes)) {
         warn(fileSaveFailureMessage(QStringLiteral("入力データを保存できませんでした。"), *path, *reason));
@@ -386,22 +369,8 @@ void Form2::mnuFileOpen_Click() {
         return;
     }
 
-    const InputValues values = readInputFile(file.bytes);
-    const auto& lines = inputFileLines();
-    // Line by line, so that each direction's reaction runs before its offset is written.
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (TextBox* box = m_fields->typedBox(lines[i].field)) {
-            box->setText(values[i]);
-            continue;
-        }
-        ComboBox& list = *m_fields->list(lines[i].field);
-        // A value that is not among the items keeps the list's choice; so does the empty direction.
-        const int index = values[i].isEmpty() ? -1 : list.findText(values[i]);
-        if (index >= 0) {
-            list.setListIndex(index);
-        }
-    }
-    control<QWidget>(QStringLiteral("Command1")).setFocus();
+    m_fields->showInputValues(readInputFile(file.bytes));
+    m_fields->okButton.setFocus();
 }
 
 } // namespace kl

@@ -60,7 +60,6 @@ private:
     void fieldGotFocus(QObject* field);
     // Moves the focus as the window's own code does, with the field's help as for a move by the user.
     void moveFocus(QWidget& target);
-    void clearValues();
     void warn(const QString& text);
 
     std::unique_ptr<const Form2Fields> m_fields;
