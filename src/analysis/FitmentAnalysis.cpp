@@ -17,13 +17,13 @@ float checked(float v, const char* what) {
 
 // A size's tyre from its own block, its wheel from `wheel`.
 WheelTyreSize readSize(const SizeTexts& tyre, const SizeTexts& wheel) {
-    const auto value = [](const QString& text) { return static_cast<float>(leadingNumberValue(text)); };
+    const auto value = [](const QString& text) { return static_cast<float>(leadingUnsignedNumber(text)); };
     WheelTyreSize s;
     s.rimDiameter = value(wheel.rimDiameter);
     s.rimWidth = value(wheel.rimWidth);
     s.sectionWidth = value(tyre.sectionWidth);
     s.aspectRatio = value(tyre.aspectRatio);
-    const double amount = leadingNumberValue(wheel.offset);
+    const double amount = leadingUnsignedNumber(wheel.offset);
     const bool minus = wheel.direction == kDirectionMinus;
     s.offset = static_cast<float>(minus ? amount * -1.0 : amount);
     return s;
@@ -51,8 +51,8 @@ std::optional<FitmentOutcome> analyseInput(const InputRecord& record) {
     for (WheelPosition w : kAllWheels) {
         WheelOutcome& wheel = o.wheels[indexOf(w)];
         for (ClearanceKind k : kAllClearanceKinds) {
-            wheel.measured[k] = leadingNumberValue(record.clearance(w, k));
-            wheel.measuredTexts[k] = PlainDoubleText(wheel.measured[k]);
+            wheel.measured[k] = leadingUnsignedNumber(record.clearance(w, k));
+            wheel.measuredTexts[k] = plainDoubleText(wheel.measured[k]);
         }
     }
 

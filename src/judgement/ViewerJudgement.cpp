@@ -10,7 +10,7 @@
 
 namespace kl {
 
-QString notAnalysedMarker() {
+QString NotAnalysedMarker() {
     return QStringLiteral(u"未解析");
 }
 
@@ -84,23 +84,24 @@ constexpr int kBasicEditionCases = 5;
 std::optional<ViewerWheelJudgement> judgeWheelTexts(const QString& hikikomi, const QString& joubu,
                                                     const QString& zengo) {
     // The pull-in is compared as a number in every case, so a pull-in that is none fails them all.
-    const std::optional<double> p = numberInText(hikikomi);
-    if (!p) {
+    const std::optional<double> hikikomiValue = paddedPlainDecimalNumber(hikikomi);
+    if (!hikikomiValue) {
         return std::nullopt;
     }
-    const std::optional<HikikomiBand> h = hikikomiBandOf(bandValue(*p));
+    const std::optional<HikikomiBand> h = hikikomiBandOf(bandValue(*hikikomiValue));
     if (!h) {
         return std::nullopt;
     }
-    if (joubu == notAnalysedMarker() && zengo == notAnalysedMarker()) {
+    if (joubu == NotAnalysedMarker() && zengo == NotAnalysedMarker()) {
         return basicEditionCase(*h);
     }
-    const std::optional<double> q = numberInText(joubu);
-    const std::optional<double> r = numberInText(zengo);
-    if (!q || !r) {
+    const std::optional<double> joubuValue = paddedPlainDecimalNumber(joubu);
+    const std::optional<double> zengoValue = paddedPlainDecimalNumber(zengo);
+    if (!joubuValue || !zengoValue) {
         return std::nullopt;
     }
-    const std::optional<ClearanceCell> cell = findClearanceCell(bandValue(*p), bandValue(*q), bandValue(*r));
+    const std::optional<ClearanceCell> cell =
+        findClearanceCell(bandValue(*hikikomiValue), bandValue(*joubuValue), bandValue(*zengoValue));
     if (!cell) {
         return std::nullopt;
     }

@@ -14,7 +14,7 @@ struct PaperSizeText {
 };
 
 // B4 and B5 are the Japanese sizes, as on the printers the program was made for.
-constexpr std::array<PaperSizeText, 6> PaperSizes{{
+constexpr std::array<PaperSizeText, 6> kPaperSizes{{
     {8, u"A3 (297mm x 420mm)"},
     {9, u"A4 (210mm x 297mm)"},
     {11, u"A5 (148mm x 210mm)"},
@@ -26,7 +26,7 @@ constexpr std::array<PaperSizeText, 6> PaperSizes{{
 } // namespace
 
 QString paperSizeText(int code) {
-    for (const PaperSizeText& p : PaperSizes) {
+    for (const PaperSizeText& p : kPaperSizes) {
         if (p.code == code) {
             return QString::fromUtf16(p.text);
         }

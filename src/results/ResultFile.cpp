@@ -87,7 +87,7 @@ private:
 
 std::variant<QByteArray, UnencodableCharacter> encodeResultFile(const ResultRecord& record) {
     QByteArray file;
-    for (int k = 0; k < ResultRecordSize; ++k) {
+    for (int k = 0; k < kResultRecordSize; ++k) {
         QString text = record[k];
         // Doubled, an inner quote reads back as itself instead of ending the field early.
         text.replace(u'"', QStringLiteral("\"\""));

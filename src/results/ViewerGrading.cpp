@@ -8,8 +8,8 @@
 namespace kl {
 
 std::optional<QString> deviationText(const QString& newDiameter, const QString& oldDiameter) {
-    const std::optional<double> newValue = numberInText(newDiameter);
-    const std::optional<double> oldValue = numberInText(oldDiameter);
+    const std::optional<double> newValue = paddedPlainDecimalNumber(newDiameter);
+    const std::optional<double> oldValue = paddedPlainDecimalNumber(oldDiameter);
     if (!newValue || !oldValue || *oldValue == 0.0) {
         return std::nullopt;
     }
@@ -25,9 +25,9 @@ std::optional<QString> deviationText(const QString& newDiameter, const QString& 
 ViewerDiameterGrade gradeDeviationText(Axle axle, const QString& deviation) {
     // The bands, grades and back colours are the input mode's; they take a float, and every band limit
     // lies far inside a float's range.
-    const double d = numberInText(deviation).value_or(0.0);
+    const double d = paddedPlainDecimalNumber(deviation).value_or(0.0);
     const DiameterGrade shared = gradeRoundedDeviation(static_cast<float>(std::clamp(d, -1e6, 1e6)));
-    constexpr Rgb PureRed{255, 0, 0};
+    constexpr Rgb kPureRed{255, 0, 0};
     const bool ng = shared.band >= 4;
 
     ViewerDiameterGrade g;
@@ -35,7 +35,7 @@ ViewerDiameterGrade gradeDeviationText(Axle axle, const QString& deviation) {
     g.gradeText = shared.gradeText;
     g.gradeFore = ng ? ColourNgText : ColourBlack;
     g.gradeBack = shared.back;
-    g.labelFore = !ng ? ColourBlack : (axle == Axle::Front ? ColourNgText : PureRed);
+    g.labelFore = !ng ? ColourBlack : (axle == Axle::Front ? ColourNgText : kPureRed);
     // The band's message runs up to its colon; the input mode's own figure and closing text follow it.
     const QString message = shared.caption.left(shared.caption.indexOf(u'：') + 1);
     const bool blankBeforePercent = axle == Axle::Rear && shared.band == 5;
@@ -43,7 +43,7 @@ ViewerDiameterGrade gradeDeviationText(Axle axle, const QString& deviation) {
     return g;
 }
 
-Verdict ViewerOverallVerdict(const VerdictGrades& grades) {
+Verdict viewerOverallVerdict(const VerdictGrades& grades) {
     const Verdict plain = OverallVerdict(grades);
     if (plain.text == QStringLiteral("O K")) {
         return plain;
@@ -84,7 +84,7 @@ ViewerGrades gradeViewerRecord(const ResultRecord& record) {
             }
         }
     }
-    g.verdict = ViewerOverallVerdict(grades);
+    g.verdict = viewerOverallVerdict(grades);
     return g;
 }
 

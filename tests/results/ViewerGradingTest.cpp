@@ -179,7 +179,7 @@ TEST(ViewerVerdict, AllOkOrBasicEditionDataWithOkPullIns) {
         {"all empty", VerdictGrades{}, false},
     };
     for (const VerdictCase& c : cases) {
-        const Verdict v = ViewerOverallVerdict(c.grades);
+        const Verdict v = viewerOverallVerdict(c.grades);
         EXPECT_EQ(v.text, c.ok ? QStringLiteral("O K") : QStringLiteral("N G")) << c.what;
         EXPECT_EQ(v.back, c.ok ? ColourAmple : ColourNgBack) << c.what;
     }

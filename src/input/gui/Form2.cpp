@@ -123,7 +123,7 @@ void Form2::connectReactions() {
     for (const TypedBoxLine& line : typedBoxes()) {
         TextBox& box = f.typedBox(line.field);
         m_fieldLines.insert(&box, line.fieldLine.toString());
-        connect(&box, &QLineEdit::textChanged, this, [this, &box] { pastedTextCheck(box); });
+        connect(&box, &QLineEdit::textChanged, this, [this, &box] { PastedTextCheck(box); });
     }
     for (SizeBlock b : kAllSizeBlocks) {
         connect(&f.block(b).direction, &QComboBox::currentIndexChanged, this,
@@ -269,7 +269,7 @@ void Form2::warn(const QString& text) {
     context().platform().messageBoxes.show(platform::notice(text, platform::MsgIcon::Exclamation), this);
 }
 
-void Form2::pastedTextCheck(TextBox& box) {
+void Form2::PastedTextCheck(TextBox& box) {
     if (IsNumericText(box.Text())) {
         return;
     }

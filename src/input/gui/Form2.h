@@ -54,7 +54,7 @@ private:
     void offsetDirectionChanged(SizeBlock block);
     void sameAsFrontChanged(const SameAsFrontFields& same);
     void toggleSameAsFront(const SameAsFrontFields& same);
-    void pastedTextCheck(TextBox& box);
+    void PastedTextCheck(TextBox& box);
     void showFieldHelp(const FieldHelp& help);
     // The help of a field that has taken the focus; nothing for a control without help.
     void fieldGotFocus(QObject* field);

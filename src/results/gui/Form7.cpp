@@ -21,7 +21,7 @@ struct ControlDifference {
     void (*change)(ControlSpec&);
 };
 
-const ControlDifference ControlDifferences[] = {
+const ControlDifference kControlDifferences[] = {
     {u"Frame0",
      [](ControlSpec& r) {
          r.top = 0;
@@ -46,7 +46,7 @@ std::vector<ControlSpec> viewerControls() {
     std::vector<ControlSpec> rows = resultWindowControls(u"F7");
     const QStringList comments = commentLabelNames(u"F7");
     for (ControlSpec& row : rows) {
-        for (const ControlDifference& d : ControlDifferences) {
+        for (const ControlDifference& d : kControlDifferences) {
             if (row.name == QString::fromUtf16(d.name)) {
                 d.change(row);
             }
@@ -113,7 +113,7 @@ Form7::Form7(AppContext& context) : MainWindow(context) {
     connect(&control<QAction>(QStringLiteral("mnuDataClear")), &QAction::triggered, this,
             &Form7::ClearViewerData);
     connect(&control<QAction>(QStringLiteral("mnuFileOpen")), &QAction::triggered, this,
-            [this] { OpenResultFile(this->context(), *this); });
+            [this] { openResultFile(this->context(), *this); });
     wireMainWindowCommands(*this, {.topMenu = QStringLiteral("F7_Command1")});
 }
 

@@ -23,7 +23,7 @@ void tellUnreadable(AppContext& context, Form7& viewer, const QString& path, con
 }
 
 // ReGradeDiameter for one axle.
-void reGradeDiameter(const AxleBoxes& a, const std::optional<ViewerDiameterGrade>& g) {
+void ReGradeDiameter(const AxleBoxes& a, const std::optional<ViewerDiameterGrade>& g) {
     TextBox& grade = a.row.grade;
     if (!g) {
         grade.setText(QString());
@@ -40,11 +40,11 @@ void reGradeDiameter(const AxleBoxes& a, const std::optional<ViewerDiameterGrade
 
 } // namespace
 
-void ReGradeViewer(Form7& viewer) {
+void reGradeViewer(Form7& viewer) {
     const ResultBoxes& boxes = viewer.boxes();
     const ViewerGrades grades = gradeViewerRecord(boxes.record());
     for (Axle a : kBothAxles) {
-        reGradeDiameter(boxes.axle(a), grades.diameters[indexOf(a)]);
+        ReGradeDiameter(boxes.axle(a), grades.diameters[indexOf(a)]);
     }
     for (WheelPosition w : kAllWheels) {
         ReJudgeWheelClearance(boxes.wheels, w, grades.wheels[indexOf(w)]);
@@ -53,7 +53,7 @@ void ReGradeViewer(Form7& viewer) {
     boxes.verdict.setBackColor(grades.verdict.back);
 }
 
-void OpenResultFile(AppContext& context, Form7& viewer) {
+void openResultFile(AppContext& context, Form7& viewer) {
     const std::optional<QString> path = context.platform().fileDialogs.openFile(resultFileDialog(), &viewer);
     if (!path || path->isEmpty()) {
         return;
@@ -67,13 +67,13 @@ void OpenResultFile(AppContext& context, Form7& viewer) {
     // Every field is read before the first box is written.
     const ResultFileSlots slots = decodeResultFile(file.bytes);
     const ResultBoxes& boxes = viewer.boxes();
-    const std::array<TextBox*, ResultRecordSize> recordBoxes = boxes.recordBoxes();
+    const std::array<TextBox*, kResultRecordSize> recordBoxes = boxes.recordBoxes();
     for (std::size_t slot = 0; slot < recordBoxes.size(); ++slot) {
         recordBoxes[slot]->setText(slots[slot]);
     }
-    boxes.verdict.setText(slots[ResultRecordSize]);
+    boxes.verdict.setText(slots[kResultRecordSize]);
 
-    ReGradeViewer(viewer);
+    reGradeViewer(viewer);
 }
 
 } // namespace kl

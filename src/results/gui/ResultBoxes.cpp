@@ -13,8 +13,8 @@ QString axleCode(Axle a) {
 
 } // namespace
 
-std::array<TextBox*, ResultRecordSize> ResultBoxes::recordBoxes() const {
-    std::array<TextBox*, ResultRecordSize> boxes{};
+std::array<TextBox*, kResultRecordSize> ResultBoxes::recordBoxes() const {
+    std::array<TextBox*, kResultRecordSize> boxes{};
     for (Axle a : kBothAxles) {
         boxes[combinationSlot(a, false)] = &combination(a).before;
         boxes[combinationSlot(a, true)] = &combination(a).after;
@@ -36,7 +36,7 @@ TextBox& ResultBoxes::recordBox(int slot) const {
 }
 
 ResultRecord ResultBoxes::record() const {
-    const std::array<TextBox*, ResultRecordSize> boxes = recordBoxes();
+    const std::array<TextBox*, kResultRecordSize> boxes = recordBoxes();
     ResultRecord record;
     for (std::size_t slot = 0; slot < boxes.size(); ++slot) {
         record[slot] = boxes[slot]->Text();

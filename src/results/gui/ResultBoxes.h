@@ -39,7 +39,7 @@ struct ResultBoxes {
     const WheelBoxes& wheel(WheelPosition w) const { return wheels[indexOf(w)]; }
 
     // The boxes of the result file's texts, by their places in the record.
-    std::array<TextBox*, ResultRecordSize> recordBoxes() const;
+    std::array<TextBox*, kResultRecordSize> recordBoxes() const;
     TextBox& recordBox(int slot) const;
     // The texts of those boxes as the window shows them.
     ResultRecord record() const;

@@ -13,8 +13,8 @@
 namespace kl {
 namespace {
 
-constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignVCenter;
-constexpr Qt::Alignment Centre = Qt::AlignCenter;
+constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
+constexpr Qt::Alignment kCentre = Qt::AlignCenter;
 
 const QString Frame0 = QStringLiteral("Frame0");
 const QString Frame1 = QStringLiteral("Frame1");
@@ -99,7 +99,7 @@ struct WheelBlock {
     TableRow rows[3]; // pull-in, upper, fore-aft
 };
 
-constexpr TableRow DiameterRows[] = {
+constexpr TableRow kDiameterRows[] = {
     {1360, u"TD_FA", u"Label0", u"タイヤ外径：前輪", 1300, 10},
     {1660, u"TD_RA", u"Label1", u"後輪", 2180, 11},
 };
@@ -135,8 +135,8 @@ constexpr WheelBlock Wheels[] = {
       {5680, u"FC_RR_Zengo", u"Label17", u"（右）：前後", 1730, 0}}},
 };
 
-constexpr int DiameterCaptionDrop = 80;
-constexpr int ClearanceCaptionDrop = 60;
+constexpr int kDiameterCaptionDrop = 80;
+constexpr int kClearanceCaptionDrop = 60;
 
 QString str(const char16_t* s) {
     return QString::fromUtf16(s);
@@ -150,18 +150,18 @@ void addTableRow(std::vector<ControlSpec>& rows, const QString& prefix, const Ta
     const QString mm = QStringLiteral("mm");
     rows.push_back(caption(str(r.captionName), Frame1, r.captionLeft, r.top + captionDrop, str(r.caption)));
     rows.push_back(
-        box(stem + QStringLiteral("_Old_TXT"), Frame1, 2590, r.top, 800, 285, gothic(9), Right, true));
+        box(stem + QStringLiteral("_Old_TXT"), Frame1, 2590, r.top, 800, 285, gothic(9), kRight, true));
     rows.push_back(caption(arrayName(QStringLiteral("Label_mm"), nextMm++), Frame1, 3445, r.top, mm));
     rows.push_back(caption(arrayName(QStringLiteral("Label_Arrow"), r.arrow), Frame1, 3780, r.top,
                            QStringLiteral("≫"), gothic(11.25)));
     rows.push_back(
-        box(stem + QStringLiteral("_New_TXT"), Frame1, 4050, r.top, 800, 285, gothic(9, true), Right, true));
+        box(stem + QStringLiteral("_New_TXT"), Frame1, 4050, r.top, 800, 285, gothic(9, true), kRight, true));
     rows.push_back(caption(arrayName(QStringLiteral("Label_mm"), nextMm++), Frame1, 4905, r.top, mm));
     rows.push_back(
-        box(stem + QStringLiteral("_JG_TXT"), Frame1, 5450, r.top, 850, 285, gothic(9, true), Centre, true));
+        box(stem + QStringLiteral("_JG_TXT"), Frame1, 5450, r.top, 850, 285, gothic(9, true), kCentre, true));
 }
 
-const QString NotesText = QStringLiteral(
+const QString kNotesText = QStringLiteral(
     "1）上記の他に、ホイールの取付ボルト本数、P.C.D、リム形状等の条件を合致させる必要があります。\r\n"
     "2) インチアップ（またはインチダウン）を行った結果、条件によっては車高が下がる場合があります。"
     "最低地上高に注意して下さい。\r\n"
@@ -206,18 +206,18 @@ std::vector<ControlSpec> resultWindowControls(QStringView prefixView) {
     const QString after = QStringLiteral("変更後");
     rows.push_back(caption(QStringLiteral("Label3"), Frame1, 800, 585, QStringLiteral("前輪 ： 変更前")));
     rows.push_back(
-        box(named(u"WTF_Kumiawase_Old_TXT"), Frame1, 1950, 550, 3900, 265, gothic(8.25), Centre, false));
+        box(named(u"WTF_Kumiawase_Old_TXT"), Frame1, 1950, 550, 3900, 265, gothic(8.25), kCentre, false));
     rows.push_back(caption(arrayName(QStringLiteral("Label_Arrow"), 19), Frame1, 6000, 540, arrow));
     rows.push_back(caption(QStringLiteral("Label6"), Frame1, 6455, 592, after, gothic(9, true)));
     rows.push_back(box(named(u"WTF_Kumiawase_New_TXT"), Frame1, 7100, 550, 3900, 265, gothic(8.25, true),
-                       Centre, false));
+                       kCentre, false));
     rows.push_back(caption(QStringLiteral("Label9"), Frame1, 800, 885, QStringLiteral("後輪 ： 変更前")));
     rows.push_back(
-        box(named(u"WTR_Kumiawase_Old_TXT"), Frame1, 1950, 860, 3900, 245, gothic(8.25), Centre, false));
+        box(named(u"WTR_Kumiawase_Old_TXT"), Frame1, 1950, 860, 3900, 245, gothic(8.25), kCentre, false));
     rows.push_back(caption(arrayName(QStringLiteral("Label_Arrow"), 6), Frame1, 6000, 850, arrow));
     rows.push_back(caption(QStringLiteral("Label8"), Frame1, 6455, 892, after, gothic(9, true)));
     rows.push_back(box(named(u"WTR_Kumiawase_New_TXT"), Frame1, 7100, 860, 3900, 245, gothic(8.25, true),
-                       Centre, false));
+                       kCentre, false));
 
     rows.push_back(caption(QStringLiteral("Label_Old"), Frame1, 2580, 1150, QStringLiteral("【 変更前 】")));
     rows.push_back(caption(QStringLiteral("Label_New"), Frame1, 3990, 1150, QStringLiteral("【 変更後 】"),
@@ -228,8 +228,8 @@ std::vector<ControlSpec> resultWindowControls(QStringView prefixView) {
 
     // The result table: two diameter rows, then three rows per wheel with the wheel's shift at their left.
     int nextMm = 0;
-    for (const TableRow& r : DiameterRows) {
-        addTableRow(rows, prefix, r, DiameterCaptionDrop, nextMm);
+    for (const TableRow& r : kDiameterRows) {
+        addTableRow(rows, prefix, r, kDiameterCaptionDrop, nextMm);
         rows.push_back(comment(named(r.stem) + QStringLiteral("_JGCOM_LBL"), r.top, 285));
     }
     for (const WheelBlock& w : Wheels) {
@@ -238,11 +238,11 @@ std::vector<ControlSpec> resultWindowControls(QStringView prefixView) {
         rows.push_back(caption(str(w.shiftCaptionName), Frame1, 230, w.shiftCaptionTop,
                                QStringLiteral("ﾀｲﾔ内側移動量")));
         rows.push_back(box(QStringLiteral("%1_FC_%2_ZOUKA_New_TXT").arg(prefix, code), Frame1, 300, shiftTop,
-                           1000, 285, gothic(9, true), Right, true));
+                           1000, 285, gothic(9, true), kRight, true));
         rows.push_back(caption(arrayName(QStringLiteral("Label_mm"), w.shiftMm), Frame1, 1350, shiftTop,
                                QStringLiteral("mm")));
         for (const TableRow& r : w.rows) {
-            addTableRow(rows, prefix, r, ClearanceCaptionDrop, nextMm);
+            addTableRow(rows, prefix, r, kClearanceCaptionDrop, nextMm);
         }
         rows.push_back(
             comment(QStringLiteral("%1_FC_%2_Total_JGCOM_LBL").arg(prefix, code), w.rows[0].top, 885));
@@ -287,7 +287,7 @@ std::vector<ControlSpec> resultWindowControls(QStringView prefixView) {
     rows.push_back(caption(QStringLiteral("Label54"), Frame0, 7400, 6960, QStringLiteral("総合判定"),
                            gothic(12.75, true)));
     rows.push_back(
-        box(named(u"RESULT_TXT"), Frame0, 8550, 6880, 1200, 450, gothic(14.25, true), Centre, false));
+        box(named(u"RESULT_TXT"), Frame0, 8550, 6880, 1200, 450, gothic(14.25, true), kCentre, false));
     ControlSpec ok = rect(named(u"Command1"), ControlKind::CommandButton, Frame0, 9950, 6880, 1500, 450);
     ok.font = gothic(11.25, true);
     ok.text = QStringLiteral("O K");
@@ -303,7 +303,7 @@ std::vector<ControlSpec> resultWindowControls(QStringView prefixView) {
     rows.push_back(frame2);
     ControlSpec text1 = rect(QStringLiteral("Text1"), ControlKind::MemoBox, Frame2, 240, 360, 3015, 855);
     text1.font = gothic(9);
-    text1.text = NotesText;
+    text1.text = kNotesText;
     rows.push_back(text1);
     for (const auto& [name, top, height] :
          {std::tuple{u"Text2", 1755, 660}, std::tuple{u"Text3", 2520, 900}}) {
@@ -357,7 +357,7 @@ WindowSpec resultWindowSpec(QStringView prefixView) {
         tab << QStringLiteral("%1_%2_TXT").arg(prefix, stem);
     }
     const QStringList states{QStringLiteral("Old"), QStringLiteral("New"), QStringLiteral("JG")};
-    for (const TableRow& r : DiameterRows) {
+    for (const TableRow& r : kDiameterRows) {
         for (const QString& state : states) {
             tab << QStringLiteral("%1_%2_%3_TXT").arg(prefix, str(r.stem), state);
         }
