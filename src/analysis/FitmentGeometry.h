@@ -55,11 +55,12 @@ struct Verdict {
 };
 // "O K" only when every grade text is exactly "OK".
 template <class Range> Verdict OverallVerdict(const Range& gradeTexts) {
+    using namespace Qt::StringLiterals;
     bool allOk = true;
     for (const QString& t : gradeTexts) {
-        allOk = allOk && t == QStringLiteral("OK");
+        allOk = allOk && t == u"OK"_s;
     }
-    return allOk ? Verdict{QStringLiteral("O K"), ColourAmple} : Verdict{QStringLiteral("N G"), ColourNgBack};
+    return allOk ? Verdict{u"O K"_s, ColourAmple} : Verdict{u"N G"_s, ColourNgBack};
 }
 
 } // namespace kl

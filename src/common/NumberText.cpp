@@ -6,6 +6,8 @@
 #include <limits>
 #include <string>
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 double leadingUnsignedNumber(const QString& text) {
@@ -152,8 +154,7 @@ QString signedText(double value, const std::string& magnitudeText) {
 
 QString plainDecimalText(double value, int significantDigits) {
     if (!std::isfinite(value)) {
-        return std::isnan(value) ? QStringLiteral("NaN")
-                                 : (value < 0 ? QStringLiteral("-Inf") : QStringLiteral("Inf"));
+        return std::isnan(value) ? u"NaN"_s : (value < 0 ? u"-Inf"_s : u"Inf"_s);
     }
     return signedText(value, fixedText(std::fabs(value), significantDigits, -1, true));
 }

@@ -46,27 +46,29 @@ template <class T> struct Clearances {
 };
 
 inline QString wheelCode(WheelPosition w) {
+    using namespace Qt::StringLiterals;
     switch (w) {
     case WheelPosition::FL:
-        return QStringLiteral("FL");
+        return u"FL"_s;
     case WheelPosition::FR:
-        return QStringLiteral("FR");
+        return u"FR"_s;
     case WheelPosition::RL:
-        return QStringLiteral("RL");
+        return u"RL"_s;
     case WheelPosition::RR:
-        return QStringLiteral("RR");
+        return u"RR"_s;
     }
     return {};
 }
 
 inline QString clearanceCode(ClearanceKind k) {
+    using namespace Qt::StringLiterals;
     switch (k) {
     case ClearanceKind::Hikikomi:
-        return QStringLiteral("Hikikomi");
+        return u"Hikikomi"_s;
     case ClearanceKind::Joubu:
-        return QStringLiteral("Joubu");
+        return u"Joubu"_s;
     case ClearanceKind::Zengo:
-        return QStringLiteral("Zengo");
+        return u"Zengo"_s;
     }
     return {};
 }
@@ -79,13 +81,14 @@ inline Axle axleOf(WheelPosition w) {
 enum class ClearanceGrade { OK, CHECK, NG };
 
 inline QString gradeText(ClearanceGrade g) {
+    using namespace Qt::StringLiterals;
     switch (g) {
     case ClearanceGrade::OK:
-        return QStringLiteral("OK");
+        return u"OK"_s;
     case ClearanceGrade::CHECK:
-        return QStringLiteral("CHECK");
+        return u"CHECK"_s;
     case ClearanceGrade::NG:
-        return QStringLiteral("NG");
+        return u"NG"_s;
     }
     return {};
 }

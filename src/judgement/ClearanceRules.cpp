@@ -4,6 +4,8 @@
 
 #include <QtGlobal>
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 // Each band keeps its own explicit test, so a NaN fails them all instead of landing in a
@@ -175,13 +177,13 @@ std::optional<CellJudgement> judgeClearances(float hikikomi, float joubu, float 
 }
 
 QString reviewTagAllOk() {
-    return QStringLiteral(u"【要確認】");
+    return u"【要確認】"_s;
 }
 QString reviewTagCheck() {
-    return QStringLiteral(u"【要詳細検討】");
+    return u"【要詳細検討】"_s;
 }
 QString reviewTagNg() {
-    return QStringLiteral(u"【要再検討】");
+    return u"【要再検討】"_s;
 }
 
 } // namespace kl

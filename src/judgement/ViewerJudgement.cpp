@@ -8,14 +8,16 @@
 #include "common/NumberText.h"
 #include "judgement/ClearanceRules.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 QString NotAnalysedMarker() {
-    return QStringLiteral(u"未解析");
+    return u"未解析"_s;
 }
 
 QString notEvaluatedGrade() {
-    return QStringLiteral(u"－");
+    return u"－"_s;
 }
 
 namespace {
@@ -49,15 +51,15 @@ ViewerGradeWrite gradeWrite(const BandGrade& g) {
 QString basicEditionBandText(HikikomiBand band) {
     switch (band) {
     case HikikomiBand::H1:
-        return QStringLiteral(u"車体内側（ﾌｪﾝﾀﾞｰ内）にタイヤ側面部が収まります。（余裕大）");
+        return u"車体内側（ﾌｪﾝﾀﾞｰ内）にタイヤ側面部が収まります。（余裕大）"_s;
     case HikikomiBand::H2:
-        return QStringLiteral(u"車体内側（ﾌｪﾝﾀﾞｰ内）にタイヤ側面部が収まります。（余裕小）");
+        return u"車体内側（ﾌｪﾝﾀﾞｰ内）にタイヤ側面部が収まります。（余裕小）"_s;
     case HikikomiBand::H3:
-        return QStringLiteral(u"注意！計測誤差等によってはﾀｲﾔが車体外側の可能性も有。");
+        return u"注意！計測誤差等によってはﾀｲﾔが車体外側の可能性も有。"_s;
     case HikikomiBand::H4:
-        return QStringLiteral(u"注意！ほぼﾂﾗｲﾁ状態ですが、ﾀｲﾔが車体外側の可能性も有。");
+        return u"注意！ほぼﾂﾗｲﾁ状態ですが、ﾀｲﾔが車体外側の可能性も有。"_s;
     case HikikomiBand::H5:
-        return QStringLiteral(u"タイヤが車体外側となっており、道交法違反の対象になります。");
+        return u"タイヤが車体外側となっており、道交法違反の対象になります。"_s;
     }
     return {};
 }
@@ -69,10 +71,10 @@ ViewerWheelJudgement basicEditionCase(HikikomiBand band) {
     j.caseNumber = static_cast<int>(band);
     j.grades = {pullIn, notEvaluated, notEvaluated};
     // No review tag: the comment tells what was not evaluated instead.
-    j.comment = QStringList{basicEditionBandText(band), QStringLiteral(u"【引込評価のみ】"),
-                            QStringLiteral(u"読み込んだデータは「Brisolan」の解析結果データです。"),
-                            QStringLiteral(u"「Zelmarovinth」での再解析をご推奨します。")}
-                    .join(QStringLiteral("\r\n"));
+    j.comment = QStringList{basicEditionBandText(band), u"【引込評価のみ】"_s,
+                            u"読み込んだデータは「Brisolan」の解析結果データです。"_s,
+                            u"「Zelmarovinth」での再解析をご推奨します。"_s}
+                    .join(u"\r\n"_s);
     j.commentFore = pullIn.text == gradeText(ClearanceGrade::NG) ? ColourNgText : ColourBlack;
     return j;
 }

@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+using namespace Qt::StringLiterals;
+
 namespace kl::platform {
 
 namespace {
@@ -43,7 +45,7 @@ std::optional<CreatedFile> TempFiles::createUniqueFile(const QString& directory,
     const QDir dir(directory);
     for (int attempt = 0; attempt < kMaxAttempts; ++attempt) {
         const QString number = QString::number(nextNumber(), 16).rightJustified(8, u'0').toUpper();
-        const QString name = prefix + number + QStringLiteral(".tmp");
+        const QString name = prefix + number + u".tmp"_s;
         const QString path = dir.filePath(name);
         const QByteArray encoded = QFile::encodeName(path);
         int fd = -1;

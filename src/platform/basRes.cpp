@@ -15,11 +15,13 @@
 #include "platform/Resources.h"
 #include "platform/TempFiles.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 namespace {
 
-const QString kTempPrefix = QStringLiteral("~rs");
+const QString kTempPrefix = u"~rs"_s;
 
 // Reads the file from its start as a picture of whatever format its bytes are in; its name has no
 // picture extension.

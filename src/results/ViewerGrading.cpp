@@ -5,6 +5,8 @@
 
 #include "common/NumberText.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 std::optional<QString> deviationText(const QString& newDiameter, const QString& oldDiameter) {
@@ -39,13 +41,13 @@ ViewerDiameterGrade gradeDeviationText(Axle axle, const QString& deviation) {
     // The band's message runs up to its colon; the input mode's own figure and closing text follow it.
     const QString message = shared.caption.left(shared.caption.indexOf(u'：') + 1);
     const bool blankBeforePercent = axle == Axle::Rear && shared.band == 5;
-    g.caption = message + deviation + (blankBeforePercent ? QStringLiteral(" %）") : QStringLiteral("%）"));
+    g.caption = message + deviation + (blankBeforePercent ? u" %）"_s : u"%）"_s);
     return g;
 }
 
 Verdict viewerOverallVerdict(const VerdictGrades& grades) {
     const Verdict plain = OverallVerdict(grades);
-    if (plain.text == QStringLiteral("O K")) {
+    if (plain.text == u"O K"_s) {
         return plain;
     }
     // Result data of the basic edition: diameters and pull-ins "OK", upper and fore-aft not evaluated.
@@ -56,7 +58,7 @@ Verdict viewerOverallVerdict(const VerdictGrades& grades) {
         basicOk = basicOk && grades[first] == ok && grades[first + 1] == notEvaluatedGrade() &&
                   grades[first + 2] == notEvaluatedGrade();
     }
-    return basicOk ? Verdict{QStringLiteral("O K"), ColourAmple} : plain;
+    return basicOk ? Verdict{u"O K"_s, ColourAmple} : plain;
 }
 
 ViewerGrades gradeViewerRecord(const ResultRecord& record) {

@@ -16,6 +16,8 @@
 
 #include "common/NumberText.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace kl;
 
 namespace {
@@ -35,8 +37,8 @@ TEST(NumberText, LeadingNumberValueReadsOnlyTheLeadingDecimal) {
             << QString::fromUtf16(c.text).toStdString();
     }
     // Beyond the range of a double: too large to hold, or too small to tell from zero.
-    EXPECT_EQ(leadingUnsignedNumber(QStringLiteral("1") + QString(400, u'0')), HUGE_VAL);
-    EXPECT_EQ(leadingUnsignedNumber(QStringLiteral("0.") + QString(400, u'0') + QStringLiteral("1")), 0.0);
+    EXPECT_EQ(leadingUnsignedNumber(u"1"_s + QString(400, u'0')), HUGE_VAL);
+    EXPECT_EQ(leadingUnsignedNumber(u"0."_s + QString(400, u'0') + u"1"_s), 0.0);
 }
 
 struct DoubleText {
@@ -112,9 +114,9 @@ TEST(NumberText, OneDecimalFormRoundsHalfAwayFromZeroAndNeverShowsMinusZero) {
 }
 
 TEST(NumberText, OneDecimalReadsBackWithItsSign) {
-    EXPECT_DOUBLE_EQ(LeadingNumber(QStringLiteral("-3.1")), -3.1);
-    EXPECT_DOUBLE_EQ(LeadingNumber(QStringLiteral("15.0")), 15.0);
-    EXPECT_DOUBLE_EQ(LeadingNumber(QStringLiteral("0.0")), 0.0);
+    EXPECT_DOUBLE_EQ(LeadingNumber(u"-3.1"_s), -3.1);
+    EXPECT_DOUBLE_EQ(LeadingNumber(u"15.0"_s), 15.0);
+    EXPECT_DOUBLE_EQ(LeadingNumber(u"0.0"_s), 0.0);
 }
 
 TEST(NumberText, NonFiniteValuesAreNamedNotPrintedAsDigits) {
@@ -177,18 +179,18 @@ TEST(ViewerNumbers, PlainDecimalsWithSignAndBlanksAreNumbers) {
 }
 
 TEST(ViewerNumbers, MinusZeroIsZeroAndExtremesKeepTheirSide) {
-    const std::optional<double> minusZero = paddedPlainDecimalNumber(QStringLiteral("-0.0"));
+    const std::optional<double> minusZero = paddedPlainDecimalNumber(u"-0.0"_s);
     ASSERT_TRUE(minusZero);
     EXPECT_EQ(*minusZero, 0.0);
 
     // Beyond a double: no number. Below its smallest step: still above or below zero.
-    EXPECT_FALSE(paddedPlainDecimalNumber(QStringLiteral("1") + QString(400, u'0')));
-    const QString tiny = QStringLiteral("0.") + QString(400, u'0') + QStringLiteral("1");
+    EXPECT_FALSE(paddedPlainDecimalNumber(u"1"_s + QString(400, u'0')));
+    const QString tiny = u"0."_s + QString(400, u'0') + u"1"_s;
     ASSERT_TRUE(paddedPlainDecimalNumber(tiny));
     EXPECT_GT(*paddedPlainDecimalNumber(tiny), 0.0);
     ASSERT_TRUE(paddedPlainDecimalNumber(u'-' + tiny));
     EXPECT_LT(*paddedPlainDecimalNumber(u'-' + tiny), 0.0);
-    EXPECT_EQ(*paddedPlainDecimalNumber(QStringLiteral("0.") + QString(400, u'0')), 0.0);
+    EXPECT_EQ(*paddedPlainDecimalNumber(u"0."_s + QString(400, u'0')), 0.0);
 }
 
 // The input file's single-precision lines: the same plain decimals, but blanks make a text no number.
@@ -244,8 +246,8 @@ TEST(NumberText, TextsKeepThePointInACommaLocale) {
     if (!useCommaDecimalLocale()) {
         GTEST_SKIP() << "no locale with a decimal comma available";
     }
-    EXPECT_DOUBLE_EQ(leadingUnsignedNumber(QStringLiteral("7.5")), 7.5);
-    EXPECT_DOUBLE_EQ(leadingUnsignedNumber(QStringLiteral("1,5")), 1);
+    EXPECT_DOUBLE_EQ(leadingUnsignedNumber(u"7.5"_s), 7.5);
+    EXPECT_DOUBLE_EQ(leadingUnsignedNumber(u"1,5"_s), 1);
     EXPECT_EQ(PlainNumberText(6.5f).toStdString(), "6.5");
     EXPECT_EQ(plainDoubleText(2.5).toStdString(), "2.5");
     EXPECT_EQ(formatOneDecimal(631.9).toStdString(), "631.9");

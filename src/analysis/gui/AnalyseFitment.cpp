@@ -11,6 +11,8 @@
 #include "results/gui/Form4.h"
 #include "results/gui/ResultBoxes.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 namespace {
@@ -61,15 +63,14 @@ void writeOutcome(const ResultBoxes& out, const FitmentOutcome& o) {
 
 void showMissingInputWarning(AppContext& ctx, QWidget* owner) {
     ctx.platform().messageBoxes.show(
-        platform::notice(QStringLiteral("項目に未選択または未入力の項目があります。　　"),
-                         platform::MsgIcon::Exclamation),
+        platform::notice(u"項目に未選択または未入力の項目があります。　　"_s, platform::MsgIcon::Exclamation),
         owner);
 }
 
 void showRunFailure(AppContext& ctx, QWidget* owner, const QString& detail) {
     ctx.platform().messageBoxes.show(
-        platform::notice(QStringLiteral("解析を完了できませんでした。入力内容はそのまま残っています。　　") +
-                             QStringLiteral("\r\n") + QStringLiteral("（") + detail + QStringLiteral("）"),
+        platform::notice(u"解析を完了できませんでした。入力内容はそのまま残っています。　　"_s + u"\r\n"_s +
+                             u"（"_s + detail + u"）"_s,
                          platform::MsgIcon::Critical),
         owner);
 }

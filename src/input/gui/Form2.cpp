@@ -23,6 +23,8 @@
 #include "platform/basRes.h"
 #include "results/gui/MainWindowCommands.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 namespace {
@@ -30,8 +32,7 @@ namespace {
 // The grey of a rear wheel's controls while it is the same as the front one.
 constexpr Rgb kSameAsFrontGrey{190, 190, 190};
 
-const platform::FileDialogRequest kInputFileDialog{QString(), QStringLiteral("InputData(*.ipw)"),
-                                                   QStringLiteral("*.ipw")};
+const platform::FileDialogRequest kInputFileDialog{QString(), u"InputData(*.ipw)"_s, u"*.ipw"_s};
 
 QStringList numberItems(std::initializer_list<double> values) {
     QStringList items;
@@ -79,7 +80,7 @@ void showSameAsFront(const SizeBlockFields& b, bool same) {
 } // namespace
 
 Form2::Form2(AppContext& context) : MainWindow(context) {
-    setObjectName(QStringLiteral("Form2"));
+    setObjectName(u"Form2"_s);
     setUpWindow(form2Window(), form2Controls());
     m_fields = std::make_unique<const Form2Fields>(resolveForm2Fields(*this));
 
@@ -155,12 +156,12 @@ void Form2::rewriteClearance(WheelPosition wheel, ClearanceKind kind, const QStr
 }
 
 MainWindow::Question Form2::returnQuestion() const {
-    return {QStringLiteral("入力モードを閉じてトップメニューへ戻ります。 よろしいですか？"), programTitle()};
+    return {u"入力モードを閉じてトップメニューへ戻ります。 よろしいですか？"_s, programTitle()};
 }
 
 void Form2::Form_Load() {
     for (const SizeBlockFields& b : m_fields->blocks) {
-        fill(b.direction, {QStringLiteral("＋"), QStringLiteral("－"), QStringLiteral("±")});
+        fill(b.direction, {u"＋"_s, u"－"_s, u"±"_s});
     }
     // There are no 11-inch rims to choose.
     const QStringList rimDiameters = numberItems({10, 12, 13, 14, 15, 16, 17, 18, 19, 20});
@@ -192,7 +193,7 @@ void Form2::Form_Load() {
     LoadResourcePicture(p, 123, pictures.afterHeading);
     LoadResourcePicture(p, 124, pictures.helpHeading);
 
-    setWindowTitle(QStringLiteral("Kavor Lintep 2005 Zelmarovinth - 入力モード"));
+    setWindowTitle(u"Kavor Lintep 2005 Zelmarovinth - 入力モード"_s);
     HelpFilePath = context().helpFilePath();
 }
 
@@ -288,7 +289,7 @@ void Form2::offsetDirectionChanged(SizeBlock block) {
     case DirectionAction::Nothing:
         return;
     case DirectionAction::LockAtZero:
-        offset.setText(QStringLiteral("0"));
+        offset.setText(u"0"_s);
         offset.setLocked(true);
         moveFocus(list);
         return;
@@ -352,7 +353,7 @@ void Form2::mnuFileSave_Click() {
     const QByteArray bytes = writeInputFile(m_fields->inputValues());
     // Written whole or not at all: a failed save keeps the file that was there.
     if (const std::optional<QString> reason = writeWholeFile(*path, bytes)) {
-        warn(fileSaveFailureMessage(QStringLiteral("入力データを保存できませんでした。"), *path, *reason));
+        warn(fileSaveFailureMessage(u"入力データを保存できませんでした。"_s, *path, *reason));
     }
 }
 
@@ -364,8 +365,7 @@ void Form2::mnuFileOpen_Click() {
     // A file that cannot be read changes nothing: the entries on the screen are kept.
     const WholeFileRead file = readWholeFile(*path, kInputFileReadLimit);
     if (file.failure) {
-        warn(fileReadFailureMessage(QStringLiteral("入力データを読み込めませんでした。"), *path,
-                                    *file.failure));
+        warn(fileReadFailureMessage(u"入力データを読み込めませんでした。"_s, *path, *file.failure));
         return;
     }
 

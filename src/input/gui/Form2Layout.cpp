@@ -8,6 +8,8 @@
 #include "common/WheelTypes.h"
 #include "platform/Controls.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 namespace {
@@ -110,8 +112,8 @@ constexpr int kInputLeft = 2100;
 constexpr int kInputHeight = 300;
 constexpr int kListWidth = 1700;
 
-const QString kSameAsFrontTip = QStringLiteral(
-    "後輪に装着するホイールが前輪と全く同じ場合はチェックして下さい。 入力が省略でき便利です。");
+const QString kSameAsFrontTip =
+    u"後輪に装着するホイールが前輪と全く同じ場合はチェックして下さい。 入力が省略でき便利です。"_s;
 
 ControlSpec frame(QStringView name, QStringView container, int left, int top, int width, int height,
                   FontSpec font, const QString& caption) {
@@ -189,7 +191,7 @@ ControlSpec button(QStringView name, QStringView caption, int left, int top, int
                    FontSpec font) {
     return {.name = name.toString(),
             .kind = K::CommandButton,
-            .container = QStringLiteral("Frame2_Main"),
+            .container = u"Frame2_Main"_s,
             .left = left,
             .top = top,
             .width = width,
@@ -230,7 +232,7 @@ void addWheelFrame(std::vector<ControlSpec>& rows, const WheelFrame& f) {
                         .width = 1700,
                         .height = 255,
                         .font = gothic(9),
-                        .text = QStringLiteral("前輪ホイールと同じ"),
+                        .text = u"前輪ホイールと同じ"_s,
                         .toolTip = kSameAsFrontTip});
     }
 }
@@ -294,27 +296,27 @@ WindowSpec form2Window() {
     w.clientWidth = 11820;
     w.clientHeight = 7785;
     w.menus = {
-        {QStringLiteral("mnuFile"),
-         QStringLiteral("ﾌｧｲﾙ(&F)"),
+        {u"mnuFile"_s,
+         u"ﾌｧｲﾙ(&F)"_s,
          {item(form2::kFileOpenItem, u"Input Data 読込み(&O)...", QKeySequence(Qt::CTRL | Qt::Key_O)),
           item(form2::kFileSaveItem, u"現入力データ保存(&S)...", QKeySequence(Qt::CTRL | Qt::Key_S)),
           item(u"mnuFileBar0", u"-"), item(form2::kDataClearItem, u"データクリア(&D)"),
           item(u"mnuFileClose", u"トップメニューへ戻る(&C)"), item(u"mnuFileBar1", u"-"),
           item(u"mnuFilePrint", u"印刷(&P)...", QKeySequence(Qt::CTRL | Qt::Key_P)),
           item(u"mnuFileBar2", u"-"), item(u"mnuFileExit", u"終了(&X)")}},
-        {QStringLiteral("mnuSetting"),
-         QStringLiteral("設定(&S)"),
+        {u"mnuSetting"_s,
+         u"設定(&S)"_s,
          {item(form2::kSameAsFrontItems[0], u"《変更前》 前輪ﾎｲｰﾙと同じ項目の有効/無効(&E)"),
           item(form2::kSameAsFrontItems[1], u"【変更後】 前輪ﾎｲｰﾙと同じ項目の有効/無効(&F)")}},
-        {QStringLiteral("mnuHelp"),
-         QStringLiteral("ﾍﾙﾌﾟ(&H)"),
+        {u"mnuHelp"_s,
+         u"ﾍﾙﾌﾟ(&H)"_s,
          {item(u"mnuHelpContents", u"Kavor Lintep 2005 ヘルプ(&H)", QKeySequence(Qt::Key_F1)),
           item(u"mnuCustomizing", u"ショップにてご利用のユーザー様へ(&U)"), item(u"mnuFileBar4", u"-"),
           item(u"mnuInformation", u"Tolvane製品のご案内(&I)"),
           item(u"mnuUserRegistration", u"ユーザー登録について(&R)"), item(u"mnuFileBar6", u"-"),
           item(u"mnuHelpAbout", u"ﾊﾞｰｼﾞｮﾝ情報(&A)")}},
     };
-    w.statusBar = StatusBarSpec{QStringLiteral("Mode : Kavor Lintep 2005 Input Mode"), 0, 2540, 2540};
+    w.statusBar = StatusBarSpec{u"Mode : Kavor Lintep 2005 Input Mode"_s, 0, 2540, 2540};
     w.defaultButton = form2::kOkButton.toString();
     const auto names = [](const auto& views) {
         QStringList list;
@@ -369,14 +371,13 @@ std::vector<ControlSpec> form2Controls() {
     // lines where the figures leave room.
     rows.push_back({.name = form2::kHelpText.toString(),
                     .kind = K::Label,
-                    .container = QStringLiteral("Frame5"),
+                    .container = u"Frame5"_s,
                     .left = 105,
                     .top = 360,
                     .width = 2340,
                     .height = 6675,
                     .font = gothic(9),
-                    .text = QStringLiteral(
-                        "項目の選択またはクリックすることによって、ここに解説が自動的に表示されます。"),
+                    .text = u"項目の選択またはクリックすることによって、ここに解説が自動的に表示されます。"_s,
                     .wordWrap = true});
     return rows;
 }

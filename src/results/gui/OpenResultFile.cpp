@@ -10,15 +10,16 @@
 #include "results/gui/ResultFileDialog.h"
 #include "results/gui/ResultLayout.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 namespace {
 
 void tellUnreadable(AppContext& context, Form7& viewer, const QString& path, const QString& reason) {
     context.platform().messageBoxes.show(
-        platform::notice(
-            fileReadFailureMessage(QStringLiteral("解析結果データを読み込めませんでした。"), path, reason),
-            platform::MsgIcon::Exclamation, viewerTitle()),
+        platform::notice(fileReadFailureMessage(u"解析結果データを読み込めませんでした。"_s, path, reason),
+                         platform::MsgIcon::Exclamation, viewerTitle()),
         &viewer);
 }
 
