@@ -19,12 +19,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0; // a text code page 932 cannot hold is refused, not written
     }
     const kl::ResultFileSlots again = kl::decodeResultFile(*bytes);
-    for (int k = 0; k < kl::ResultRecordSize; ++k) {
+    for (int k = 0; k < kl::kResultRecordSize; ++k) {
         if (again[k] != record[k]) {
             std::abort();
         }
     }
-    if (!again[kl::ResultRecordSize].isEmpty()) {
+    if (!again[kl::kResultRecordSize].isEmpty()) {
         std::abort();
     }
     return 0;

@@ -8,9 +8,11 @@
 #include "platform/Platform.h"
 #include "platform/QtTranslations.h"
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
     // The program ends when no window is loaded, not when the last one is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
     // Qt's own texts in Japanese too; without the file they stay English, which is no reason to stop.

@@ -20,25 +20,37 @@ public:
     explicit FloatingPointFault(const char* what) : std::runtime_error(what) {}
 };
 
-// Everything one analysis finds, in plain values. Arrays of sizes and combinations run before-front,
-// before-rear, after-front, after-rear; per-wheel arrays FL, FR, RL, RR; per-axle arrays front, rear.
+// One axle's sizes before and after the change, and what the analysis finds of them.
+struct AxleOutcome {
+    WheelTyreSize before;
+    WheelTyreSize after;
+    float outerBefore = 0;
+    float outerAfter = 0;
+    DiameterGrade diameter;
+    QString combinationBefore;
+    QString combinationAfter;
+};
+
+// One wheel's measured clearances and what the analysis finds of them.
+struct WheelOutcome {
+    Clearances<double> measured;
+    // The text each measured clearance's box of the data-entry window is rewritten with.
+    Clearances<QString> measuredTexts;
+    NewClearances next;
+    float shift = 0;
+    // The judgement by the rule table; none where a new clearance is not a finite number.
+    std::optional<CellJudgement> judgement;
+};
+
+// Everything one analysis finds, in plain values.
 struct FitmentOutcome {
     InputCase inputCase;
-    std::array<WheelTyreSize, 4> sizes{};
-    // The twelve measured clearances (FL pull-in, upper, fore-aft, then FR, RL, RR) and the text each box
-    // of the data-entry window is rewritten with.
-    std::array<double, 12> measured{};
-    std::array<QString, 12> measuredTexts;
-    std::array<float, 2> outerBefore{};
-    std::array<float, 2> outerAfter{};
-    std::array<NewClearances, 4> next{};
-    std::array<float, 4> shift{};
-    std::array<DiameterGrade, 2> diameter;
-    // Each wheel's judgement by the rule table; none where a new clearance is not a finite number.
-    std::array<std::optional<CellJudgement>, 4> wheels;
-    // Front before, front after, rear before, rear after: the order they are written in.
-    std::array<QString, 4> combinations;
+    std::array<AxleOutcome, 2> axles;   // front, rear
+    std::array<WheelOutcome, 4> wheels; // FL, FR, RL, RR
     Verdict verdict;
+
+    const AxleOutcome& axle(Axle a) const { return axles[indexOf(a)]; }
+    const WheelOutcome& wheel(WheelPosition w) const { return wheels[indexOf(w)]; }
 };
 
 // Runs the whole analysis on a record. Empty when a field the input case needs is empty. Throws

@@ -2,6 +2,8 @@
 
 #include "common/NumberText.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 namespace {
@@ -13,10 +15,9 @@ double d(float v) {
 } // namespace
 
 float TyreOuterDiameter(const WheelTyreSize& size) {
-    const double p = d(size.sectionWidth) * d(size.aspectRatio);
-    const double q = p / 100.0;
-    const double r = q + q;
-    return static_cast<float>(r + d(size.rimDiameter) * kMmPerInch);
+    const double sidewall = d(size.sectionWidth) * d(size.aspectRatio) / 100.0;
+    const double bothSidewalls = sidewall + sidewall;
+    return static_cast<float>(bothSidewalls + d(size.rimDiameter) * kMmPerInch);
 }
 
 NewClearances computeNewClearances(double hikikomi, double joubu, double zengo, const WheelTyreSize& before,
@@ -40,10 +41,10 @@ float InnerSideShift(double hikikomi, const WheelTyreSize& before, const WheelTy
 QString innerSideShiftText(float shift) {
     const QString number = formatOneDecimal(d(shift));
     if (shift > 0) {
-        return QStringLiteral("+") + number;
+        return u"+"_s + number;
     }
     if (shift == 0) {
-        return QStringLiteral("±") + number;
+        return u"±"_s + number;
     }
     return number;
 }
@@ -80,7 +81,7 @@ DiameterGrade gradeRoundedDeviation(float e) {
     g.gradeText = QString::fromUtf16(b.grade);
     g.back = b.back;
     g.ngText = b.ngText;
-    g.caption = QString::fromUtf16(b.message) + PlainNumberText(e) + QStringLiteral(" %）");
+    g.caption = QString::fromUtf16(b.message) + PlainNumberText(e) + u" %）"_s;
     return g;
 }
 
@@ -94,23 +95,22 @@ DiameterGrade GradeDiameterDeviation(float outerBefore, float outerAfter) {
 QString offsetSignText(float offset) {
     QString sign;
     if (offset > 0) {
-        sign = QStringLiteral("+");
+        sign = u"+"_s;
     }
     if (offset < 0) {
         sign = QString();
     }
     if (offset == 0) {
-        sign = QStringLiteral("±");
+        sign = u"±"_s;
     }
     return sign;
 }
 
 QString CombinationText(const WheelTyreSize& s) {
-    return QStringLiteral("ﾎｲｰﾙ：") + PlainNumberText(s.rimWidth) + QStringLiteral("×") +
-           PlainNumberText(s.rimDiameter) + QStringLiteral(" ") + offsetSignText(s.offset) +
-           PlainNumberText(s.offset) + QStringLiteral("  ") + QStringLiteral("ﾀｲﾔ：") +
-           PlainNumberText(s.sectionWidth) + QStringLiteral("/") + PlainNumberText(s.aspectRatio) +
-           QStringLiteral("-") + PlainNumberText(s.rimDiameter);
+    return u"ﾎｲｰﾙ："_s + PlainNumberText(s.rimWidth) + u"×"_s + PlainNumberText(s.rimDiameter) + u" "_s +
+           offsetSignText(s.offset) + PlainNumberText(s.offset) + u"  "_s + u"ﾀｲﾔ："_s +
+           PlainNumberText(s.sectionWidth) + u"/"_s + PlainNumberText(s.aspectRatio) + u"-"_s +
+           PlainNumberText(s.rimDiameter);
 }
 
 } // namespace kl

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "common/GradePalette.h"
+#include "common/WheelTypes.h"
 
 namespace kl {
 
@@ -19,11 +20,7 @@ struct WheelTyreSize {
 // single precision, so figures match the ones the shop has always seen.
 float TyreOuterDiameter(const WheelTyreSize& size);
 
-struct NewClearances {
-    float hikikomi = 0;
-    float joubu = 0;
-    float zengo = 0;
-};
+using NewClearances = Clearances<float>;
 
 // The three clearances of one wheel after the change, from the measured ones (double precision).
 NewClearances computeNewClearances(double hikikomi, double joubu, double zengo, const WheelTyreSize& before,
@@ -58,11 +55,12 @@ struct Verdict {
 };
 // "O K" only when every grade text is exactly "OK".
 template <class Range> Verdict OverallVerdict(const Range& gradeTexts) {
+    using namespace Qt::StringLiterals;
     bool allOk = true;
     for (const QString& t : gradeTexts) {
-        allOk = allOk && t == QStringLiteral("OK");
+        allOk = allOk && t == u"OK"_s;
     }
-    return allOk ? Verdict{QStringLiteral("O K"), ColourAmple} : Verdict{QStringLiteral("N G"), ColourNgBack};
+    return allOk ? Verdict{u"O K"_s, ColourAmple} : Verdict{u"N G"_s, ColourNgBack};
 }
 
 } // namespace kl

@@ -1,5 +1,7 @@
 #include "app/ProgramVersion.h"
 
+using namespace Qt::StringLiterals;
+
 #ifndef KL_VERSION_MAJOR
 #error "The build passes the project's version as KL_VERSION_MAJOR, KL_VERSION_MINOR and KL_VERSION_REVISION"
 #endif
@@ -11,14 +13,11 @@ ProgramVersion programVersion() {
 }
 
 QString splashVersionText(const ProgramVersion& version) {
-    return QStringLiteral("Version %1.%2.%3").arg(version.major).arg(version.minor).arg(version.revision);
+    return u"Version %1.%2.%3"_s.arg(version.major).arg(version.minor).arg(version.revision);
 }
 
 QString aboutVersionText(const ProgramVersion& version) {
-    return QStringLiteral("Version  %1 . %2 . %3")
-        .arg(version.major)
-        .arg(version.minor)
-        .arg(version.revision);
+    return u"Version  %1 . %2 . %3"_s.arg(version.major).arg(version.minor).arg(version.revision);
 }
 
 } // namespace kl

@@ -5,14 +5,16 @@
 #include <QFileInfo>
 #include <QtEndian>
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 RegistryLocation sysInfoPathLocation() {
-    return {QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"), QStringLiteral("PATH")};
+    return {u"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"_s, u"PATH"_s};
 }
 
 RegistryLocation sysInfoFolderLocation() {
-    return {QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"), QStringLiteral("MSINFO")};
+    return {u"SOFTWARE\\Microsoft\\Shared Tools Location"_s, u"MSINFO"_s};
 }
 
 namespace {
@@ -20,7 +22,7 @@ namespace {
 QString dwordText(const QByteArray& buffer) {
     quint32 value = 0;
     std::memcpy(&value, buffer.constData(), sizeof value);
-    return QStringLiteral("&h") + QString::number(qFromLittleEndian(value), 16).toUpper();
+    return u"&h"_s + QString::number(qFromLittleEndian(value), 16).toUpper();
 }
 
 } // namespace
@@ -68,7 +70,7 @@ std::optional<QString> findSysInfoProgram(Registry& registry,
     if (!GetKeyValue(registry, RegistryRoot::LocalMachine, second.key, second.valueName, path)) {
         return std::nullopt;
     }
-    const QString program = path + QStringLiteral("/MSINFO32.EXE");
+    const QString program = path + u"/MSINFO32.EXE"_s;
     if (!fileExists(program)) {
         return std::nullopt;
     }
@@ -76,7 +78,7 @@ std::optional<QString> findSysInfoProgram(Registry& registry,
 }
 
 QString sysInfoUnavailableMessage() {
-    return QString::fromUtf16(u"現時点ではｼｽﾃﾑ情報を使用できません");
+    return u"現時点ではｼｽﾃﾑ情報を使用できません"_s;
 }
 
 } // namespace kl

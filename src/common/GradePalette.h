@@ -23,16 +23,20 @@ inline constexpr Rgb ColourBlack{0, 0, 0};
 
 // Captions of the colour legend, one per background tier.
 inline QString paletteCaptionAmple() {
-    return QStringLiteral("全く問題なし");
+    using namespace Qt::StringLiterals;
+    return u"全く問題なし"_s;
 }
 inline QString paletteCaptionAdequate() {
-    return QStringLiteral("問題なし(変更点留意)");
+    using namespace Qt::StringLiterals;
+    return u"問題なし(変更点留意)"_s;
 }
 inline QString paletteCaptionCaution() {
-    return QStringLiteral("チェックが必要");
+    using namespace Qt::StringLiterals;
+    return u"チェックが必要"_s;
 }
 inline QString paletteCaptionNgBack() {
-    return QStringLiteral("再検討が必要");
+    using namespace Qt::StringLiterals;
+    return u"再検討が必要"_s;
 }
 
 } // namespace kl

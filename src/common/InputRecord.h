@@ -14,6 +14,13 @@ enum class SizeBlock { BeforeFront, BeforeRear, AfterFront, AfterRear };
 inline constexpr std::array<SizeBlock, 4> kAllSizeBlocks{SizeBlock::BeforeFront, SizeBlock::BeforeRear,
                                                          SizeBlock::AfterFront, SizeBlock::AfterRear};
 
+inline constexpr SizeBlock sizeBlockOf(Axle axle, bool after) {
+    if (axle == Axle::Front) {
+        return after ? SizeBlock::AfterFront : SizeBlock::BeforeFront;
+    }
+    return after ? SizeBlock::AfterRear : SizeBlock::BeforeRear;
+}
+
 inline constexpr bool isRearBlock(SizeBlock b) {
     return b == SizeBlock::BeforeRear || b == SizeBlock::AfterRear;
 }

@@ -6,9 +6,11 @@
 #include <limits>
 #include <string>
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
-double leadingNumberValue(const QString& text) {
+double leadingUnsignedNumber(const QString& text) {
     std::string digits;
     bool seenPoint = false;
     for (const QChar c : text) {
@@ -152,8 +154,7 @@ QString signedText(double value, const std::string& magnitudeText) {
 
 QString plainDecimalText(double value, int significantDigits) {
     if (!std::isfinite(value)) {
-        return std::isnan(value) ? QStringLiteral("NaN")
-                                 : (value < 0 ? QStringLiteral("-Inf") : QStringLiteral("Inf"));
+        return std::isnan(value) ? u"NaN"_s : (value < 0 ? u"-Inf"_s : u"Inf"_s);
     }
     return signedText(value, fixedText(std::fabs(value), significantDigits, -1, true));
 }
@@ -162,15 +163,15 @@ QString PlainNumberText(float value) {
     return plainDecimalText(static_cast<double>(value), 7);
 }
 
-QString PlainDoubleText(double value) {
+QString plainDoubleText(double value) {
     return plainDecimalText(value, 15);
 }
 
 double LeadingNumber(const QString& text) {
     if (text.startsWith(u'-')) {
-        return -leadingNumberValue(text.mid(1));
+        return -leadingUnsignedNumber(text.mid(1));
     }
-    return leadingNumberValue(text.startsWith(u'+') ? text.mid(1) : text);
+    return leadingUnsignedNumber(text.startsWith(u'+') ? text.mid(1) : text);
 }
 
 QString NumberText(float value) {
@@ -178,7 +179,7 @@ QString NumberText(float value) {
 }
 
 QString NumberText(double value) {
-    return PlainDoubleText(value);
+    return plainDoubleText(value);
 }
 
 QString formatOneDecimal(double value) {
@@ -239,7 +240,7 @@ std::optional<double> plainDecimalNumber(QStringView text) {
     return negative ? -magnitude : magnitude;
 }
 
-std::optional<double> numberInText(const QString& text) {
+std::optional<double> paddedPlainDecimalNumber(const QString& text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && isBlank(text[begin])) {

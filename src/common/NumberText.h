@@ -14,9 +14,9 @@ namespace kl {
 // number, digits, optionally a point and more digits. Anything else ends it; a text that starts with no
 // digit is 0. Signs are not read: the fields take only digits and a point, and an offset's direction is a
 // list of its own.
-double leadingNumberValue(const QString& text);
+double leadingUnsignedNumber(const QString& text);
 
-// The input file's reading of a text, and of the one-decimal form read back: as leadingNumberValue, but
+// The input file's reading of a text, and of the one-decimal form read back: as leadingUnsignedNumber, but
 // the number may start with a sign ("+" or "-"), since the file's values are signed. "-5" gives -5, ".5"
 // 0.5 and "1,5" 1; a text that starts with no such number is 0.
 double LeadingNumber(const QString& text);
@@ -32,7 +32,7 @@ std::optional<double> plainDecimalNumber(QStringView text);
 // The viewer's reading of a result file's texts: a plain decimal number as plainDecimalNumber reads it,
 // with blanks (spaces, tabs) allowed around it. A text that is not a number, such as "未解析", is told
 // apart from 0, where the data-entry readers would read it as 0.
-std::optional<double> numberInText(const QString& text);
+std::optional<double> paddedPlainDecimalNumber(const QString& text);
 
 // A number as the input window writes it: plain decimal, "." as the point, no trailing zeros, "0" before
 // the point below 1, "-" for a negative value; seven significant digits for a single-precision value,
@@ -48,7 +48,7 @@ QString plainDecimalText(double value, int significantDigits);
 QString PlainNumberText(float value);
 
 // How a measured clearance is rewritten into its box (double precision, fifteen significant digits).
-QString PlainDoubleText(double value);
+QString plainDoubleText(double value);
 
 // The "0.0" form: one decimal place, at least one digit before the point.
 // Rounding is decided here once for every caller: the value is first taken to fifteen significant

@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 namespace {
@@ -19,11 +21,11 @@ WholeFileRead refused(const QString& reason) {
 }
 
 QString notAPlainFile() {
-    return QStringLiteral("通常のファイルではありません");
+    return u"通常のファイルではありません"_s;
 }
 
 QString tooLarge() {
-    return QStringLiteral("ファイルが大きすぎます");
+    return u"ファイルが大きすぎます"_s;
 }
 
 class Descriptor {
@@ -44,8 +46,8 @@ private:
 
 QString fileFailureMessage(const QString& headline, const QString& place, const QString& path,
                            const QString& reason) {
-    return headline + QStringLiteral("\u3000\u3000\n\n") + place + QStringLiteral("：") +
-           QDir::toNativeSeparators(path) + QStringLiteral("\n理由：") + reason;
+    return headline + u"\u3000\u3000\n\n"_s + place + u"："_s + QDir::toNativeSeparators(path) +
+           u"\n理由："_s + reason;
 }
 
 } // namespace
@@ -134,11 +136,11 @@ WholeFileRead readWholeFile(const QString& path, qsizetype limit) {
 }
 
 QString fileSaveFailureMessage(const QString& headline, const QString& path, const QString& reason) {
-    return fileFailureMessage(headline, QStringLiteral("保存先"), path, reason);
+    return fileFailureMessage(headline, u"保存先"_s, path, reason);
 }
 
 QString fileReadFailureMessage(const QString& headline, const QString& path, const QString& reason) {
-    return fileFailureMessage(headline, QStringLiteral("ファイル"), path, reason);
+    return fileFailureMessage(headline, u"ファイル"_s, path, reason);
 }
 
 } // namespace kl

@@ -1,5 +1,7 @@
 #include "EntryChecks.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 namespace {
@@ -131,14 +133,14 @@ KeyVerdict NumericKeyFilter(int key, Qt::KeyboardModifiers modifiers, QStringVie
 }
 
 QString KeyFilterMessage(QStringView fieldLine) {
-    QString text = QStringLiteral("\r\n半角数字( 0～9 )及び小数点( . )のみ入力可能です。\r\n\r\n");
+    QString text = u"\r\n半角数字( 0～9 )及び小数点( . )のみ入力可能です。\r\n\r\n"_s;
     text += fieldLine;
     return text;
 }
 
 QString PasteCheckMessage() {
-    return QStringLiteral("\r\n半角数字( 0～9 )及び小数点( . )のみ入力可能です。\u3000\u3000\r\n\r\n"
-                          "・ コピー＆ペーストの場合は元の値を確認して下さい。\r\n   ");
+    return u"\r\n半角数字( 0～9 )及び小数点( . )のみ入力可能です。\u3000\u3000\r\n\r\n"
+           "・ コピー＆ペーストの場合は元の値を確認して下さい。\r\n   "_s;
 }
 
 } // namespace kl

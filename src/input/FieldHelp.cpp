@@ -4,6 +4,8 @@
 
 #include "common/Concat.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 namespace {
@@ -11,7 +13,7 @@ namespace {
 QString breaks(int n) {
     QString s;
     for (int i = 0; i < n; ++i) {
-        s += QStringLiteral("\r\n");
+        s += u"\r\n"_s;
     }
     return s;
 }

@@ -4,74 +4,76 @@
 
 #include <QtGlobal>
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 // Each band keeps its own explicit test, so a NaN fails them all instead of landing in a
 // catch-all band such as H5 or Z4. An infinite value would pass the open-ended tests as if it were
 // a measurement, so it falls in no band either.
-std::optional<HikikomiBand> hikikomiBandOf(float p) {
-    if (std::isinf(p)) {
+std::optional<HikikomiBand> hikikomiBandOf(float hikikomi) {
+    if (std::isinf(hikikomi)) {
         return std::nullopt;
     }
-    if (p >= 15) {
+    if (hikikomi >= 15) {
         return HikikomiBand::H1;
     }
-    if (p >= 10 && p < 15) {
+    if (hikikomi >= 10 && hikikomi < 15) {
         return HikikomiBand::H2;
     }
-    if (p >= 5 && p < 10) {
+    if (hikikomi >= 5 && hikikomi < 10) {
         return HikikomiBand::H3;
     }
-    if (p >= 0 && p < 5) {
+    if (hikikomi >= 0 && hikikomi < 5) {
         return HikikomiBand::H4;
     }
-    if (p < 0) {
+    if (hikikomi < 0) {
         return HikikomiBand::H5;
     }
     return std::nullopt;
 }
 
-std::optional<JoubuBand> joubuBandOf(float q) {
-    if (std::isinf(q)) {
+std::optional<JoubuBand> joubuBandOf(float joubu) {
+    if (std::isinf(joubu)) {
         return std::nullopt;
     }
-    if (q >= 30) {
+    if (joubu >= 30) {
         return JoubuBand::J1;
     }
-    if (q >= 15 && q < 30) {
+    if (joubu >= 15 && joubu < 30) {
         return JoubuBand::J2;
     }
-    if (q > 0 && q < 15) {
+    if (joubu > 0 && joubu < 15) {
         return JoubuBand::J3;
     }
-    if (q == 0) {
+    if (joubu == 0) {
         return JoubuBand::J4;
     }
     // -15 itself is already J6.
-    if (q < 0 && q > -15) {
+    if (joubu < 0 && joubu > -15) {
         return JoubuBand::J5;
     }
-    if (q <= -15) {
+    if (joubu <= -15) {
         return JoubuBand::J6;
     }
     return std::nullopt;
 }
 
-std::optional<ZengoBand> zengoBandOf(float r) {
-    if (std::isinf(r)) {
+std::optional<ZengoBand> zengoBandOf(float zengo) {
+    if (std::isinf(zengo)) {
         return std::nullopt;
     }
-    if (r >= 20) {
+    if (zengo >= 20) {
         return ZengoBand::Z1;
     }
     // Exactly 5 counts as too close (Z3), exactly 0 as touching (Z4).
-    if (r > 5 && r < 20) {
+    if (zengo > 5 && zengo < 20) {
         return ZengoBand::Z2;
     }
-    if (r > 0 && r <= 5) {
+    if (zengo > 0 && zengo <= 5) {
         return ZengoBand::Z3;
     }
-    if (r <= 0) {
+    if (zengo <= 0) {
         return ZengoBand::Z4;
     }
     return std::nullopt;
@@ -88,10 +90,10 @@ ClearanceCell ClearanceCell::fromNumber(int cell) {
                          static_cast<JoubuBand>(index % 24 / 4 + 1), static_cast<ZengoBand>(index % 4 + 1)};
 }
 
-std::optional<ClearanceCell> findClearanceCell(float p, float q, float r) {
-    const auto h = hikikomiBandOf(p);
-    const auto j = joubuBandOf(q);
-    const auto z = zengoBandOf(r);
+std::optional<ClearanceCell> findClearanceCell(float hikikomi, float joubu, float zengo) {
+    const auto h = hikikomiBandOf(hikikomi);
+    const auto j = joubuBandOf(joubu);
+    const auto z = zengoBandOf(zengo);
     if (!h || !j || !z) {
         return std::nullopt;
     }
@@ -166,8 +168,8 @@ CellJudgement judgeCell(const ClearanceCell& cell) {
                          hikikomi.ngText || joubu.ngText || zengo.ngText};
 }
 
-std::optional<CellJudgement> judgeClearances(float p, float q, float r) {
-    const std::optional<ClearanceCell> cell = findClearanceCell(p, q, r);
+std::optional<CellJudgement> judgeClearances(float hikikomi, float joubu, float zengo) {
+    const std::optional<ClearanceCell> cell = findClearanceCell(hikikomi, joubu, zengo);
     if (!cell) {
         return std::nullopt;
     }
@@ -175,13 +177,13 @@ std::optional<CellJudgement> judgeClearances(float p, float q, float r) {
 }
 
 QString reviewTagAllOk() {
-    return QStringLiteral(u"【要確認】");
+    return u"【要確認】"_s;
 }
 QString reviewTagCheck() {
-    return QStringLiteral(u"【要詳細検討】");
+    return u"【要詳細検討】"_s;
 }
 QString reviewTagNg() {
-    return QStringLiteral(u"【要再検討】");
+    return u"【要再検討】"_s;
 }
 
 } // namespace kl

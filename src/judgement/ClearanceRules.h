@@ -15,9 +15,9 @@ enum class ZengoBand { Z1 = 1, Z2, Z3, Z4 };
 
 // Each band test compares the value exactly with whole-number bounds. A value that is not a finite
 // number falls in no band.
-std::optional<HikikomiBand> hikikomiBandOf(float p);
-std::optional<JoubuBand> joubuBandOf(float q);
-std::optional<ZengoBand> zengoBandOf(float r);
+std::optional<HikikomiBand> hikikomiBandOf(float hikikomi);
+std::optional<JoubuBand> joubuBandOf(float joubu);
+std::optional<ZengoBand> zengoBandOf(float zengo);
 
 struct ClearanceCell {
     HikikomiBand h;
@@ -29,7 +29,7 @@ struct ClearanceCell {
 };
 
 // The one cell whose three band tests hold, or none for a value that is not a finite number.
-std::optional<ClearanceCell> findClearanceCell(float p, float q, float r);
+std::optional<ClearanceCell> findClearanceCell(float hikikomi, float joubu, float zengo);
 
 // What a grade box shows for a band: its text, back colour and whether ColourNgText is written.
 struct BandGrade {
@@ -48,12 +48,16 @@ struct CellJudgement {
     BandGrade zengo;
     const QString& comment; // closed by its review tag; lines joined by CR LF
     bool commentNgText;     // any of the three grades is "NG"
+
+    const BandGrade& grade(ClearanceKind k) const {
+        return k == ClearanceKind::Hikikomi ? hikikomi : k == ClearanceKind::Joubu ? joubu : zengo;
+    }
 };
 CellJudgement judgeCell(const ClearanceCell& cell);
 
 // One wheel's judgement from its three new clearances: the cell that holds them, judged. None for a value
 // that is not a finite number.
-std::optional<CellJudgement> judgeClearances(float p, float q, float r);
+std::optional<CellJudgement> judgeClearances(float hikikomi, float joubu, float zengo);
 
 // JudgementCommentTable: the comment id (1..81, in cell order of first use) and text of each cell.
 int commentIdOfCell(int cell);

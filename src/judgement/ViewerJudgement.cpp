@@ -8,14 +8,16 @@
 #include "common/NumberText.h"
 #include "judgement/ClearanceRules.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
-QString notAnalysedMarker() {
-    return QStringLiteral(u"未解析");
+QString NotAnalysedMarker() {
+    return u"未解析"_s;
 }
 
 QString notEvaluatedGrade() {
-    return QStringLiteral(u"－");
+    return u"－"_s;
 }
 
 namespace {
@@ -49,15 +51,15 @@ ViewerGradeWrite gradeWrite(const BandGrade& g) {
 QString basicEditionBandText(HikikomiBand band) {
     switch (band) {
     case HikikomiBand::H1:
-        return QStringLiteral(u"車体内側（ﾌｪﾝﾀﾞｰ内）にタイヤ側面部が収まります。（余裕大）");
+        return u"車体内側（ﾌｪﾝﾀﾞｰ内）にタイヤ側面部が収まります。（余裕大）"_s;
     case HikikomiBand::H2:
-        return QStringLiteral(u"車体内側（ﾌｪﾝﾀﾞｰ内）にタイヤ側面部が収まります。（余裕小）");
+        return u"車体内側（ﾌｪﾝﾀﾞｰ内）にタイヤ側面部が収まります。（余裕小）"_s;
     case HikikomiBand::H3:
-        return QStringLiteral(u"注意！計測誤差等によってはﾀｲﾔが車体外側の可能性も有。");
+        return u"注意！計測誤差等によってはﾀｲﾔが車体外側の可能性も有。"_s;
     case HikikomiBand::H4:
-        return QStringLiteral(u"注意！ほぼﾂﾗｲﾁ状態ですが、ﾀｲﾔが車体外側の可能性も有。");
+        return u"注意！ほぼﾂﾗｲﾁ状態ですが、ﾀｲﾔが車体外側の可能性も有。"_s;
     case HikikomiBand::H5:
-        return QStringLiteral(u"タイヤが車体外側となっており、道交法違反の対象になります。");
+        return u"タイヤが車体外側となっており、道交法違反の対象になります。"_s;
     }
     return {};
 }
@@ -69,10 +71,10 @@ ViewerWheelJudgement basicEditionCase(HikikomiBand band) {
     j.caseNumber = static_cast<int>(band);
     j.grades = {pullIn, notEvaluated, notEvaluated};
     // No review tag: the comment tells what was not evaluated instead.
-    j.comment = QStringList{basicEditionBandText(band), QStringLiteral(u"【引込評価のみ】"),
-                            QStringLiteral(u"読み込んだデータは「Brisolan」の解析結果データです。"),
-                            QStringLiteral(u"「Zelmarovinth」での再解析をご推奨します。")}
-                    .join(QStringLiteral("\r\n"));
+    j.comment = QStringList{basicEditionBandText(band), u"【引込評価のみ】"_s,
+                            u"読み込んだデータは「Brisolan」の解析結果データです。"_s,
+                            u"「Zelmarovinth」での再解析をご推奨します。"_s}
+                    .join(u"\r\n"_s);
     j.commentFore = pullIn.text == gradeText(ClearanceGrade::NG) ? ColourNgText : ColourBlack;
     return j;
 }
@@ -84,23 +86,24 @@ constexpr int kBasicEditionCases = 5;
 std::optional<ViewerWheelJudgement> judgeWheelTexts(const QString& hikikomi, const QString& joubu,
                                                     const QString& zengo) {
     // The pull-in is compared as a number in every case, so a pull-in that is none fails them all.
-    const std::optional<double> p = numberInText(hikikomi);
-    if (!p) {
+    const std::optional<double> hikikomiValue = paddedPlainDecimalNumber(hikikomi);
+    if (!hikikomiValue) {
         return std::nullopt;
     }
-    const std::optional<HikikomiBand> h = hikikomiBandOf(bandValue(*p));
+    const std::optional<HikikomiBand> h = hikikomiBandOf(bandValue(*hikikomiValue));
     if (!h) {
         return std::nullopt;
     }
-    if (joubu == notAnalysedMarker() && zengo == notAnalysedMarker()) {
+    if (joubu == NotAnalysedMarker() && zengo == NotAnalysedMarker()) {
         return basicEditionCase(*h);
     }
-    const std::optional<double> q = numberInText(joubu);
-    const std::optional<double> r = numberInText(zengo);
-    if (!q || !r) {
+    const std::optional<double> joubuValue = paddedPlainDecimalNumber(joubu);
+    const std::optional<double> zengoValue = paddedPlainDecimalNumber(zengo);
+    if (!joubuValue || !zengoValue) {
         return std::nullopt;
     }
-    const std::optional<ClearanceCell> cell = findClearanceCell(bandValue(*p), bandValue(*q), bandValue(*r));
+    const std::optional<ClearanceCell> cell =
+        findClearanceCell(bandValue(*hikikomiValue), bandValue(*joubuValue), bandValue(*zengoValue));
     if (!cell) {
         return std::nullopt;
     }

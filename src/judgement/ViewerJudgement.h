@@ -10,7 +10,7 @@
 namespace kl {
 
 // What result files of the basic edition hold where upper and fore-aft clearances would stand.
-QString notAnalysedMarker(); // "未解析"
+QString NotAnalysedMarker(); // "未解析"
 // The grade of a clearance the basic edition did not evaluate: U+FF0D, not the ASCII minus.
 QString notEvaluatedGrade(); // "－"
 

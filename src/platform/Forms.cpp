@@ -26,11 +26,13 @@
 #include "platform/Controls.h"
 #include "platform/Resources.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 StatusBar::StatusBar(QWidget* parent, const StatusBarSpec& desc, const platform::Clock& clock)
     : QWidget(parent), m_clock(clock) {
-    setObjectName(QStringLiteral("sbStatusBar"));
+    setObjectName(u"sbStatusBar"_s);
     // The bar keeps the system's colour whatever colour its window has.
     QPalette system = palette();
     system.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
@@ -42,7 +44,7 @@ StatusBar::StatusBar(QWidget* parent, const StatusBarSpec& desc, const platform:
     const int widths[3] = {desc.textWidth, desc.dateWidth, desc.timeWidth};
     for (int i = 0; i < 3; ++i) {
         auto* panel = new QLabel(this);
-        panel->setObjectName(QStringLiteral("sbStatusBar_Panel_%1").arg(i + 1));
+        panel->setObjectName(u"sbStatusBar_Panel_%1"_s.arg(i + 1));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setIndent(3);
         if (widths[i] > 0) {
@@ -74,7 +76,7 @@ void StatusBar::refresh() {
 
 Form::Form(AppContext& context) : QWidget(nullptr), m_context(context) {
     m_client = new QWidget(this);
-    m_client->setObjectName(QStringLiteral("client"));
+    m_client->setObjectName(u"client"_s);
 }
 
 Form::~Form() {
@@ -122,7 +124,7 @@ void Form::setUpWindow(const WindowSpec& desc, const std::vector<ControlSpec>& c
     column->setSizeConstraint(QLayout::SetFixedSize);
     if (!desc.menus.empty()) {
         m_menuBar = new QMenuBar(this);
-        m_menuBar->setObjectName(QStringLiteral("menuBar"));
+        m_menuBar->setObjectName(u"menuBar"_s);
         buildMenus(*m_menuBar, desc.menus);
         column->setMenuBar(m_menuBar);
     }
@@ -275,7 +277,7 @@ void Form::centreOnScreen() {
 }
 
 QString AppContext::helpFilePath() const {
-    return programFolder + u'/' + QStringLiteral("Kavor Lintep 2005 HELP.chm");
+    return programFolder + u'/' + u"Kavor Lintep 2005 HELP.chm"_s;
 }
 
 void Form::closeEvent(QCloseEvent* event) {
@@ -416,8 +418,8 @@ void runCommand(Form& window, const std::function<void()>& command) {
         command();
     } catch (const MissingControl& missing) {
         window.context().platform().messageBoxes.show(
-            platform::notice(QStringLiteral("この操作を完了できませんでした。　　\r\n（コントロール ") +
-                                 QString::fromUtf8(missing.what()) + QStringLiteral(" がありません）"),
+            platform::notice(u"この操作を完了できませんでした。　　\r\n（コントロール "_s +
+                                 QString::fromUtf8(missing.what()) + u" がありません）"_s,
                              platform::MsgIcon::Critical),
             &window);
     }

@@ -30,7 +30,7 @@ class AppContext;
 class MissingControl : public std::runtime_error {
 public:
     MissingControl(const QString& form, const QString& control)
-        : std::runtime_error((form + QStringLiteral(".") + control).toStdString()) {}
+        : std::runtime_error((form + u'.' + control).toStdString()) {}
 };
 
 // The status bar of a main window: a text panel, then the current date and time, each panel in twips.

@@ -18,6 +18,8 @@
 #include "platform/Controls.h"
 #include "platform/ImageBox.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 namespace {
@@ -189,8 +191,7 @@ QWidget* makeControl(QWidget* parent, const ControlSpec& row) {
         if (row.heading) {
             auto* frame = qobject_cast<Frame*>(parent);
             if (frame == nullptr) {
-                throw std::logic_error(
-                    (row.name + QStringLiteral(": a heading outside a frame")).toStdString());
+                throw std::logic_error((row.name + u": a heading outside a frame"_s).toStdString());
             }
             frame->setHeading(i);
         }
@@ -225,8 +226,7 @@ void buildControls(QWidget& client, const std::vector<ControlSpec>& rows) {
             const auto it = built.find(row.container);
             if (it == built.end()) {
                 throw std::logic_error(
-                    (row.name + QStringLiteral(": container not built before it: ") + row.container)
-                        .toStdString());
+                    (row.name + u": container not built before it: "_s + row.container).toStdString());
             }
             parent = it->second;
         }

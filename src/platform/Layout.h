@@ -31,10 +31,16 @@ enum class ControlKind {
     Line,          // a straight line from (left, top) to (left + width, top + height)
 };
 
+// The family every layout names unless it says otherwise.
+inline QString defaultFontFamily() {
+    using namespace Qt::StringLiterals;
+    return u"MS UI Gothic"_s;
+}
+
 struct FontSpec {
     double points = 9;
     bool bold = false;
-    QString family = QStringLiteral("MS UI Gothic");
+    QString family = defaultFontFamily();
     int stretch = 100; // percent of the normal width
 };
 

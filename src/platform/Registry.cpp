@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 namespace kl::platform {
 
 namespace {
@@ -21,8 +23,7 @@ std::optional<QString> installedProgram(const QStringList& programs) {
 } // namespace
 
 QStringList knownSystemInformationPrograms() {
-    return {QStringLiteral("/usr/bin/hardinfo"), QStringLiteral("/usr/bin/kinfocenter"),
-            QStringLiteral("/usr/bin/cpu-x")};
+    return {u"/usr/bin/hardinfo"_s, u"/usr/bin/kinfocenter"_s, u"/usr/bin/cpu-x"_s};
 }
 
 SystemRegistry::SystemRegistry(QStringList systemInformationPrograms)

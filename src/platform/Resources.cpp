@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QString>
 
+using namespace Qt::StringLiterals;
+
 // The pictures live in a static library: naming their initialiser makes the linker keep them.
 static void registerBuiltInPictures() {
     static const bool registered = [] {
@@ -20,7 +22,7 @@ std::optional<QByteArray> loadResource(QStringView type, int id) {
     if (type.isEmpty() || type.contains(u'/') || id <= 0) {
         return std::nullopt;
     }
-    QFile file(QStringLiteral(":/") + type.toString() + QStringLiteral("/") + QString::number(id));
+    QFile file(u":/"_s + type.toString() + u"/"_s + QString::number(id));
     if (!file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }

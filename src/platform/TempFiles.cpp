@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+using namespace Qt::StringLiterals;
+
 namespace kl::platform {
 
 namespace {
@@ -23,7 +25,7 @@ std::uint32_t nextNumber() {
     return next++;
 }
 
-constexpr int MaxAttempts = 65536;
+constexpr int kMaxAttempts = 65536;
 
 } // namespace
 
@@ -41,9 +43,9 @@ std::optional<CreatedFile> TempFiles::createUniqueFile(const QString& directory,
         return std::nullopt;
     }
     const QDir dir(directory);
-    for (int attempt = 0; attempt < MaxAttempts; ++attempt) {
+    for (int attempt = 0; attempt < kMaxAttempts; ++attempt) {
         const QString number = QString::number(nextNumber(), 16).rightJustified(8, u'0').toUpper();
-        const QString name = prefix + number + QStringLiteral(".tmp");
+        const QString name = prefix + number + u".tmp"_s;
         const QString path = dir.filePath(name);
         const QByteArray encoded = QFile::encodeName(path);
         int fd = -1;

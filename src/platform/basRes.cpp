@@ -15,11 +15,13 @@
 #include "platform/Resources.h"
 #include "platform/TempFiles.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 namespace {
 
-const QString TempPrefix = QStringLiteral("~rs");
+const QString kTempPrefix = u"~rs"_s;
 
 // Reads the file from its start as a picture of whatever format its bytes are in; its name has no
 // picture extension.
@@ -71,7 +73,7 @@ bool LoadResourcePicture(platform::Platform& platform, int id, ImageBox& first, 
     }
     QString name;
     std::unique_ptr<QFile> file;
-    if (!MakeTempFileName(platform.tempFiles, QString(), TempPrefix, name, &file)) {
+    if (!MakeTempFileName(platform.tempFiles, QString(), kTempPrefix, name, &file)) {
         return showNothing();
     }
 

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 namespace {
@@ -14,7 +16,7 @@ struct PaperSizeText {
 };
 
 // B4 and B5 are the Japanese sizes, as on the printers the program was made for.
-constexpr std::array<PaperSizeText, 6> PaperSizes{{
+constexpr std::array<PaperSizeText, 6> kPaperSizes{{
     {8, u"A3 (297mm x 420mm)"},
     {9, u"A4 (210mm x 297mm)"},
     {11, u"A5 (148mm x 210mm)"},
@@ -26,20 +28,20 @@ constexpr std::array<PaperSizeText, 6> PaperSizes{{
 } // namespace
 
 QString paperSizeText(int code) {
-    for (const PaperSizeText& p : PaperSizes) {
+    for (const PaperSizeText& p : kPaperSizes) {
         if (p.code == code) {
             return QString::fromUtf16(p.text);
         }
     }
-    return QStringLiteral("不明なサイズ");
+    return u"不明なサイズ"_s;
 }
 
 QString orientationWord(int code) {
     switch (code) {
     case 1:
-        return QStringLiteral("縦");
+        return u"縦"_s;
     case 2:
-        return QStringLiteral("横");
+        return u"横"_s;
     default:
         return {};
     }
@@ -48,27 +50,27 @@ QString orientationWord(int code) {
 QString printerSettingsNoticeText(const QString& deviceName, int paperSizeCode, int orientationCode) {
     const QStringList lines{
         QString(),
-        QStringLiteral("画面印刷を行う前に、用紙設定をA4横に設定して下さい。　　　　"),
+        u"画面印刷を行う前に、用紙設定をA4横に設定して下さい。　　　　"_s,
         QString(),
-        QStringLiteral("【現在のプリンタ設定】"),
-        QStringLiteral("  ・ プリンタ ： ") + deviceName,
-        QStringLiteral("  ・ 用紙サイズ ： ") + paperSizeText(paperSizeCode),
-        QStringLiteral("  ・ 用紙方向  ： ") + orientationWord(orientationCode),
+        u"【現在のプリンタ設定】"_s,
+        u"  ・ プリンタ ： "_s + deviceName,
+        u"  ・ 用紙サイズ ： "_s + paperSizeText(paperSizeCode),
+        u"  ・ 用紙方向  ： "_s + orientationWord(orientationCode),
     };
-    return lines.join(QStringLiteral("\r\n"));
+    return lines.join(u"\r\n"_s);
 }
 
 QString printerSettingsNoticeTitle() {
-    return QStringLiteral("印刷設定の確認");
+    return u"印刷設定の確認"_s;
 }
 
 QString noPrinterText() {
-    return QStringLiteral("プリンタが設定されていないため、印刷できません。　　\r\n"
-                          "プリンタを設定してから、もう一度印刷して下さい。");
+    return u"プリンタが設定されていないため、印刷できません。　　\r\n"
+           "プリンタを設定してから、もう一度印刷して下さい。"_s;
 }
 
 QString printFailedText(const QString& reason) {
-    return QStringLiteral("印刷できませんでした。　　\r\n\r\n") + reason;
+    return u"印刷できませんでした。　　\r\n\r\n"_s + reason;
 }
 
 } // namespace kl

@@ -4,6 +4,8 @@
 #include "common/WheelTypes.h"
 #include "common/WholeFile.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 namespace {
 
@@ -87,10 +89,10 @@ private:
 
 std::variant<QByteArray, UnencodableCharacter> encodeResultFile(const ResultRecord& record) {
     QByteArray file;
-    for (int k = 0; k < ResultRecordSize; ++k) {
+    for (int k = 0; k < kResultRecordSize; ++k) {
         QString text = record[k];
         // Doubled, an inner quote reads back as itself instead of ending the field early.
-        text.replace(u'"', QStringLiteral("\"\""));
+        text.replace(u'"', u"\"\""_s);
         const auto encoded = encodeCodePage932(text);
         if (const auto* bad = std::get_if<char32_t>(&encoded)) {
             return UnencodableCharacter{k + 1, *bad};
@@ -128,14 +130,13 @@ std::optional<ResultSaveFailure> writeResultFile(const QString& path, const Resu
 }
 
 QString resultSaveFailureMessage(const ResultSaveFailure& failure) {
-    const QString headline = QStringLiteral("解析結果を保存できませんでした。");
+    const QString headline = u"解析結果を保存できませんでした。"_s;
     if (const auto* bad = std::get_if<UnencodableCharacter>(&failure)) {
         const char32_t c = bad->character;
-        return headline + QStringLiteral("\u3000\u3000\n\n") +
-               QStringLiteral("「%1」(U+%2) はファイルに書き込めない文字です。"
-                              "この文字を除いてから、もう一度保存して下さい。")
-                   .arg(QString::fromUcs4(&c, 1),
-                        QString::number(uint(c), 16).toUpper().rightJustified(4, u'0'));
+        return headline + u"\u3000\u3000\n\n"_s +
+               u"「%1」(U+%2) はファイルに書き込めない文字です。"
+               "この文字を除いてから、もう一度保存して下さい。"_s.arg(
+                   QString::fromUcs4(&c, 1), QString::number(uint(c), 16).toUpper().rightJustified(4, u'0'));
     }
     const auto& write = std::get<FileWriteFailure>(failure);
     return fileSaveFailureMessage(headline, write.path, write.reason);

@@ -16,13 +16,13 @@ namespace kl {
 
 // The 36 texts a result file keeps, in file order: the four combination texts, the four tyre outer
 // diameters, the six clearances of each wheel FL, FR, RL, RR, then the four inner-side shifts.
-inline constexpr int ResultRecordSize = 36;
-using ResultRecord = std::array<QString, ResultRecordSize>;
+inline constexpr int kResultRecordSize = 36;
+using ResultRecord = std::array<QString, kResultRecordSize>;
 
 // What the viewer reads from a file: the 36 texts and one more, for its verdict box. A file written by
 // the save command has 36 fields, so the 37th slot comes back empty.
-inline constexpr int ResultFileSlotCount = 37;
-using ResultFileSlots = std::array<QString, ResultFileSlotCount>;
+inline constexpr int kResultFileSlotCount = 37;
+using ResultFileSlots = std::array<QString, kResultFileSlotCount>;
 
 // Where the record keeps each text.
 inline constexpr int combinationSlot(Axle axle, bool after) {

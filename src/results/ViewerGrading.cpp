@@ -5,11 +5,13 @@
 
 #include "common/NumberText.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 std::optional<QString> deviationText(const QString& newDiameter, const QString& oldDiameter) {
-    const std::optional<double> newValue = numberInText(newDiameter);
-    const std::optional<double> oldValue = numberInText(oldDiameter);
+    const std::optional<double> newValue = paddedPlainDecimalNumber(newDiameter);
+    const std::optional<double> oldValue = paddedPlainDecimalNumber(oldDiameter);
     if (!newValue || !oldValue || *oldValue == 0.0) {
         return std::nullopt;
     }
@@ -25,9 +27,9 @@ std::optional<QString> deviationText(const QString& newDiameter, const QString& 
 ViewerDiameterGrade gradeDeviationText(Axle axle, const QString& deviation) {
     // The bands, grades and back colours are the input mode's; they take a float, and every band limit
     // lies far inside a float's range.
-    const double d = numberInText(deviation).value_or(0.0);
+    const double d = paddedPlainDecimalNumber(deviation).value_or(0.0);
     const DiameterGrade shared = gradeRoundedDeviation(static_cast<float>(std::clamp(d, -1e6, 1e6)));
-    constexpr Rgb PureRed{255, 0, 0};
+    constexpr Rgb kPureRed{255, 0, 0};
     const bool ng = shared.band >= 4;
 
     ViewerDiameterGrade g;
@@ -35,17 +37,17 @@ ViewerDiameterGrade gradeDeviationText(Axle axle, const QString& deviation) {
     g.gradeText = shared.gradeText;
     g.gradeFore = ng ? ColourNgText : ColourBlack;
     g.gradeBack = shared.back;
-    g.labelFore = !ng ? ColourBlack : (axle == Axle::Front ? ColourNgText : PureRed);
+    g.labelFore = !ng ? ColourBlack : (axle == Axle::Front ? ColourNgText : kPureRed);
     // The band's message runs up to its colon; the input mode's own figure and closing text follow it.
     const QString message = shared.caption.left(shared.caption.indexOf(u'：') + 1);
     const bool blankBeforePercent = axle == Axle::Rear && shared.band == 5;
-    g.caption = message + deviation + (blankBeforePercent ? QStringLiteral(" %）") : QStringLiteral("%）"));
+    g.caption = message + deviation + (blankBeforePercent ? u" %）"_s : u"%）"_s);
     return g;
 }
 
-Verdict ViewerOverallVerdict(const VerdictGrades& grades) {
+Verdict viewerOverallVerdict(const VerdictGrades& grades) {
     const Verdict plain = OverallVerdict(grades);
-    if (plain.text == QStringLiteral("O K")) {
+    if (plain.text == u"O K"_s) {
         return plain;
     }
     // Result data of the basic edition: diameters and pull-ins "OK", upper and fore-aft not evaluated.
@@ -56,7 +58,7 @@ Verdict ViewerOverallVerdict(const VerdictGrades& grades) {
         basicOk = basicOk && grades[first] == ok && grades[first + 1] == notEvaluatedGrade() &&
                   grades[first + 2] == notEvaluatedGrade();
     }
-    return basicOk ? Verdict{QStringLiteral("O K"), ColourAmple} : plain;
+    return basicOk ? Verdict{u"O K"_s, ColourAmple} : plain;
 }
 
 ViewerGrades gradeViewerRecord(const ResultRecord& record) {
@@ -84,7 +86,7 @@ ViewerGrades gradeViewerRecord(const ResultRecord& record) {
             }
         }
     }
-    g.verdict = ViewerOverallVerdict(grades);
+    g.verdict = viewerOverallVerdict(grades);
     return g;
 }
 

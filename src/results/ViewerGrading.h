@@ -15,7 +15,7 @@ namespace kl {
 
 // The deviation text of one axle from its outer-diameter texts: (new / old - 1) * 100 in the "0.0" form,
 // halves away from zero, a deviation that rounds to zero as "0.0". Empty when either text is no number
-// (see numberInText), the old diameter is 0 or the deviation is beyond a double.
+// (see paddedPlainDecimalNumber), the old diameter is 0 or the deviation is beyond a double.
 std::optional<QString> deviationText(const QString& newDiameter, const QString& oldDiameter);
 
 // What the viewer writes for one axle's diameter.
@@ -40,7 +40,7 @@ using VerdictGrades = std::array<QString, 14>;
 // "O K" when all 14 read "OK"; also "O K" for result data of the basic edition whose diameters and
 // pull-ins read "OK" and whose eight upper and fore-aft grades read "－"; otherwise "N G". Exact
 // comparisons, nothing trimmed.
-Verdict ViewerOverallVerdict(const VerdictGrades& grades);
+Verdict viewerOverallVerdict(const VerdictGrades& grades);
 
 // Everything the viewer grades in a result record.
 struct ViewerGrades {

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "common/WheelTypes.h"
+
 namespace kl {
 
 class Label;
@@ -19,6 +21,8 @@ struct WheelBoxes {
     std::array<ResultRowBoxes, 3> rows; // pull-in, upper, fore-aft
     TextBox& shift;                     // ZOUKA
     Label& comment;                     // Total_JGCOM
+
+    const ResultRowBoxes& row(ClearanceKind k) const { return rows[indexOf(k)]; }
 };
 
 // The four wheels' boxes of one window, FL, FR, RL, RR: what the wheel judgements write into.

@@ -2,6 +2,8 @@
 
 #include "analysis/FitmentAnalysis.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace kl;
 
 namespace {
@@ -16,16 +18,12 @@ constexpr int kPlusMinus = 2;
 InputRecord complete() {
     InputRecord r;
     r.sizes = {{
-        {QStringLiteral("16"), QStringLiteral("6.5"), kPlus, QStringLiteral("45"), QStringLiteral("205"),
-         QStringLiteral("55")},
-        {QStringLiteral("15"), QStringLiteral("6"), kPlus, QStringLiteral("40"), QStringLiteral("195"),
-         QStringLiteral("65")},
-        {QStringLiteral("17"), QStringLiteral("7.5"), kMinus, QStringLiteral("10"), QStringLiteral("225"),
-         QStringLiteral("45")},
-        {QStringLiteral("18"), QStringLiteral("8"), kPlusMinus, QStringLiteral("0"), QStringLiteral("235"),
-         QStringLiteral("40")},
+        {u"16"_s, u"6.5"_s, kPlus, u"45"_s, u"205"_s, u"55"_s},
+        {u"15"_s, u"6"_s, kPlus, u"40"_s, u"195"_s, u"65"_s},
+        {u"17"_s, u"7.5"_s, kMinus, u"10"_s, u"225"_s, u"45"_s},
+        {u"18"_s, u"8"_s, kPlusMinus, u"0"_s, u"235"_s, u"40"_s},
     }};
-    r.clearances.fill(QStringLiteral("20"));
+    r.clearances.fill(u"20"_s);
     return r;
 }
 
@@ -60,10 +58,10 @@ TEST(FitmentAnalysis, AnEmptyNeededFieldGivesNoOutcome) {
 TEST(FitmentAnalysis, DirectionIndexOneMakesTheOffsetNegative) {
     const std::optional<FitmentOutcome> o = analyseInput(complete());
     ASSERT_TRUE(o.has_value());
-    EXPECT_EQ(o->sizes[0].offset, 45.0F);
-    EXPECT_EQ(o->sizes[2].offset, -10.0F);
-    EXPECT_EQ(o->sizes[3].offset, 0.0F);
-    EXPECT_EQ(o->combinations[1], QStringLiteral("ﾎｲｰﾙ：7.5×17 -10  ﾀｲﾔ：225/45-17"));
+    EXPECT_EQ(o->axle(Axle::Front).before.offset, 45.0F);
+    EXPECT_EQ(o->axle(Axle::Front).after.offset, -10.0F);
+    EXPECT_EQ(o->axle(Axle::Rear).after.offset, 0.0F);
+    EXPECT_EQ(o->axle(Axle::Front).combinationAfter, u"ﾎｲｰﾙ：7.5×17 -10  ﾀｲﾔ：225/45-17"_s);
 }
 
 TEST(FitmentAnalysis, ATickedBoxTakesTheRearWheelFromTheFrontAndTheTyreFromItsOwnFields) {
@@ -77,23 +75,23 @@ TEST(FitmentAnalysis, ATickedBoxTakesTheRearWheelFromTheFrontAndTheTyreFromItsOw
     const std::optional<FitmentOutcome> o = analyseInput(r);
     ASSERT_TRUE(o.has_value());
     EXPECT_EQ(o->inputCase.number, 2);
-    EXPECT_EQ(o->sizes[1].rimDiameter, 16.0F);
-    EXPECT_EQ(o->sizes[1].offset, 45.0F);
-    EXPECT_EQ(o->sizes[1].sectionWidth, 195.0F);
-    EXPECT_EQ(o->combinations[2], QStringLiteral("ﾎｲｰﾙ：6.5×16 +45  ﾀｲﾔ：195/65-16"));
+    EXPECT_EQ(o->axle(Axle::Rear).before.rimDiameter, 16.0F);
+    EXPECT_EQ(o->axle(Axle::Rear).before.offset, 45.0F);
+    EXPECT_EQ(o->axle(Axle::Rear).before.sectionWidth, 195.0F);
+    EXPECT_EQ(o->axle(Axle::Rear).combinationBefore, u"ﾎｲｰﾙ：6.5×16 +45  ﾀｲﾔ：195/65-16"_s);
 }
 
 TEST(FitmentAnalysis, MeasuredClearancesAreRewrittenAsTheirNumbers) {
     InputRecord r = complete();
-    r.clearance(WheelPosition::FL, ClearanceKind::Hikikomi) = QStringLiteral("2.50");
-    r.clearance(WheelPosition::FL, ClearanceKind::Joubu) = QStringLiteral("1,5");
-    r.clearance(WheelPosition::FL, ClearanceKind::Zengo) = QStringLiteral("007");
+    r.clearance(WheelPosition::FL, ClearanceKind::Hikikomi) = u"2.50"_s;
+    r.clearance(WheelPosition::FL, ClearanceKind::Joubu) = u"1,5"_s;
+    r.clearance(WheelPosition::FL, ClearanceKind::Zengo) = u"007"_s;
     const std::optional<FitmentOutcome> o = analyseInput(r);
     ASSERT_TRUE(o.has_value());
-    EXPECT_EQ(o->measuredTexts[0], QStringLiteral("2.5"));
-    EXPECT_EQ(o->measuredTexts[1], QStringLiteral("1"));
-    EXPECT_EQ(o->measuredTexts[2], QStringLiteral("7"));
-    EXPECT_EQ(o->measured[1], 1.0);
+    EXPECT_EQ(o->wheel(WheelPosition::FL).measuredTexts.hikikomi, u"2.5"_s);
+    EXPECT_EQ(o->wheel(WheelPosition::FL).measuredTexts.joubu, u"1"_s);
+    EXPECT_EQ(o->wheel(WheelPosition::FL).measuredTexts.zengo, u"7"_s);
+    EXPECT_EQ(o->wheel(WheelPosition::FL).measured.joubu, 1.0);
 }
 
 TEST(FitmentAnalysis, TheVerdictIsOkOnlyWhenAllFourteenGradesAre) {
@@ -101,20 +99,20 @@ TEST(FitmentAnalysis, TheVerdictIsOkOnlyWhenAllFourteenGradesAre) {
     // The same size before and after, with ample clearances everywhere: nothing changes.
     same.size(SizeBlock::AfterFront) = same.size(SizeBlock::BeforeFront);
     same.size(SizeBlock::AfterRear) = same.size(SizeBlock::BeforeRear);
-    same.clearances.fill(QStringLiteral("40"));
+    same.clearances.fill(u"40"_s);
     const std::optional<FitmentOutcome> ok = analyseInput(same);
     ASSERT_TRUE(ok.has_value());
     for (const QString& g : gradeTexts(*ok)) {
-        EXPECT_EQ(g, QStringLiteral("OK"));
+        EXPECT_EQ(g, u"OK"_s);
     }
-    EXPECT_EQ(ok->verdict.text, QStringLiteral("O K"));
+    EXPECT_EQ(ok->verdict.text, u"O K"_s);
 
     InputRecord tight = same;
-    tight.clearance(WheelPosition::RR, ClearanceKind::Zengo) = QStringLiteral("0");
+    tight.clearance(WheelPosition::RR, ClearanceKind::Zengo) = u"0"_s;
     const std::optional<FitmentOutcome> ng = analyseInput(tight);
     ASSERT_TRUE(ng.has_value());
-    EXPECT_EQ(gradeTexts(*ng)[13], QStringLiteral("NG"));
-    EXPECT_EQ(ng->verdict.text, QStringLiteral("N G"));
+    EXPECT_EQ(gradeTexts(*ng)[13], u"NG"_s);
+    EXPECT_EQ(ng->verdict.text, u"N G"_s);
 }
 
 // Each wheel's judgement comes with the outcome, from its own new clearances; the verdict is read from
@@ -123,18 +121,17 @@ TEST(FitmentAnalysis, TheOutcomeCarriesEachWheelsJudgement) {
     InputRecord r = complete();
     r.size(SizeBlock::AfterFront) = r.size(SizeBlock::BeforeFront);
     r.size(SizeBlock::AfterRear) = r.size(SizeBlock::BeforeRear);
-    r.clearances = {QStringLiteral("20"), QStringLiteral("40"), QStringLiteral("25"), QStringLiteral("12"),
-                    QStringLiteral("0"),  QStringLiteral("25"), QStringLiteral("7"),  QStringLiteral("40"),
-                    QStringLiteral("3"),  QStringLiteral("20"), QStringLiteral("40"), QStringLiteral("0")};
+    r.clearances = {u"20"_s, u"40"_s, u"25"_s, u"12"_s, u"0"_s,  u"25"_s,
+                    u"7"_s,  u"40"_s, u"3"_s,  u"20"_s, u"40"_s, u"0"_s};
     const std::optional<FitmentOutcome> o = analyseInput(r);
     ASSERT_TRUE(o.has_value());
     const int cells[4] = {1, 37, 51, 4}; // all OK; upper CHECK; fore-aft CHECK; fore-aft NG
     for (std::size_t w = 0; w < 4; ++w) {
-        ASSERT_TRUE(o->wheels[w].has_value()) << w;
-        EXPECT_EQ(o->wheels[w]->comment, cellComment(cells[w])) << w;
+        ASSERT_TRUE(o->wheels[w].judgement.has_value()) << w;
+        EXPECT_EQ(o->wheels[w].judgement->comment, cellComment(cells[w])) << w;
     }
-    EXPECT_EQ(o->wheels[1]->joubu.grade, ClearanceGrade::CHECK);
-    EXPECT_EQ(o->wheels[3]->zengo.grade, ClearanceGrade::NG);
-    EXPECT_EQ(gradeTexts(*o)[13], QStringLiteral("NG"));
-    EXPECT_EQ(o->verdict.text, QStringLiteral("N G"));
+    EXPECT_EQ(o->wheels[1].judgement->joubu.grade, ClearanceGrade::CHECK);
+    EXPECT_EQ(o->wheels[3].judgement->zengo.grade, ClearanceGrade::NG);
+    EXPECT_EQ(gradeTexts(*o)[13], u"NG"_s);
+    EXPECT_EQ(o->verdict.text, u"N G"_s);
 }

@@ -5,6 +5,8 @@
 #include "analysis/FitmentGeometry.h"
 #include "common/NumberText.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace kl;
 
 namespace {
@@ -153,8 +155,7 @@ TEST(DiameterGrading, RawDeviationIsRoundedBeforeTheBandTest) {
         EXPECT_EQ(g.band, c.band) << c.raw;
         EXPECT_TRUE(g.caption.endsWith(QString::fromUtf16(c.value))) << g.caption.toStdString();
     }
-    EXPECT_EQ(GradeDiameterDeviation(631.9f, 631.9f).caption,
-              QStringLiteral("変更前と同サイズです。（誤差：0 %）"));
+    EXPECT_EQ(GradeDiameterDeviation(631.9f, 631.9f).caption, u"変更前と同サイズです。（誤差：0 %）"_s);
 }
 
 TEST(CombinationText, WorkedExamples) {
@@ -175,14 +176,13 @@ TEST(CombinationText, WorkedExamples) {
 }
 
 TEST(OverallVerdict, OkOnlyWhenEveryGradeIsExactlyOk) {
-    std::vector<QString> grades(14, QStringLiteral("OK"));
-    EXPECT_EQ(OverallVerdict(grades).text, QStringLiteral("O K"));
+    std::vector<QString> grades(14, u"OK"_s);
+    EXPECT_EQ(OverallVerdict(grades).text, u"O K"_s);
     EXPECT_EQ(OverallVerdict(grades).back, ColourAmple);
-    for (const QString& spoiler : {QStringLiteral("CHECK"), QStringLiteral("NG"), QString(),
-                                   QStringLiteral("OK "), QStringLiteral("ok")}) {
+    for (const QString& spoiler : {u"CHECK"_s, u"NG"_s, QString(), u"OK "_s, u"ok"_s}) {
         std::vector<QString> g = grades;
         g[13] = spoiler;
-        EXPECT_EQ(OverallVerdict(g).text, QStringLiteral("N G")) << spoiler.toStdString();
+        EXPECT_EQ(OverallVerdict(g).text, u"N G"_s) << spoiler.toStdString();
         EXPECT_EQ(OverallVerdict(g).back, ColourNgBack);
     }
 }

@@ -50,10 +50,9 @@ public:
 class FullDiskTempFiles : public RecordingTempFiles {
 public:
     std::optional<CreatedFile> createUniqueFile(const QString& directory, const QString&) override {
-        const QString link = QDir(directory).filePath(QStringLiteral("~rsFULL.tmp"));
-        auto full = std::make_unique<QFile>(QStringLiteral("/dev/full"));
-        if (!full->open(QIODevice::ReadWrite | QIODevice::Unbuffered) ||
-            !QFile::link(QStringLiteral("/dev/full"), link)) {
+        const QString link = QDir(directory).filePath(u"~rsFULL.tmp"_s);
+        auto full = std::make_unique<QFile>(u"/dev/full"_s);
+        if (!full->open(QIODevice::ReadWrite | QIODevice::Unbuffered) || !QFile::link(u"/dev/full"_s, link)) {
             return std::nullopt;
         }
         created.append(link);
@@ -76,8 +75,7 @@ public:
 };
 
 QStringList leftovers(const QString& directory) {
-    return QDir(directory).entryList({QStringLiteral("~rs*")},
-                                     QDir::AllEntries | QDir::Hidden | QDir::System);
+    return QDir(directory).entryList({u"~rs*"_s}, QDir::AllEntries | QDir::Hidden | QDir::System);
 }
 
 } // namespace

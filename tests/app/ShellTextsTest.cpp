@@ -7,6 +7,8 @@
 #include "app/ProgramVersion.h"
 #include "app/TermsOfUse.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace kl;
 
 namespace {
@@ -45,16 +47,16 @@ TEST(ProgramVersionTest, IsTheProjectsVersion) {
 const QChar Ideographic(u'\u3000');
 
 QStringList termsLines() {
-    return TermsOfUseText().split(QStringLiteral("\r\n"));
+    return TermsOfUseText().split(u"\r\n"_s);
 }
 
 bool isHeading(const QString& line) {
-    static const QRegularExpression heading(QStringLiteral("^第[１-６]条（[^）]+）$"));
+    static const QRegularExpression heading(u"^第[１-６]条（[^）]+）$"_s);
     return heading.match(line).hasMatch();
 }
 
 bool isItem(const QString& line) {
-    static const QRegularExpression item(QStringLiteral("^[１-９]．\\S"));
+    static const QRegularExpression item(u"^[１-９]．\\S"_s);
     return item.match(line).hasMatch();
 }
 
@@ -68,7 +70,7 @@ TEST(TermsOfUseTextTest, CountsOfTheWholeText) {
     EXPECT_FALSE(text.endsWith(u"\n"));
     // Every line break is CR LF: taking them out leaves no lone CR or LF.
     QString rest = text;
-    rest.remove(QStringLiteral("\r\n"));
+    rest.remove(u"\r\n"_s);
     EXPECT_FALSE(rest.contains(u'\r'));
     EXPECT_FALSE(rest.contains(u'\n'));
 
@@ -96,9 +98,8 @@ TEST(TermsOfUseTextTest, TitlePreambleAndClosing) {
     EXPECT_TRUE(lines[5].isEmpty());
     EXPECT_TRUE(isHeading(lines[6])) << lines[6].toStdString();
 
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^[０-９]{4}年[０-９]{1,2}月[０-９]{1,2}日"))
-                    .match(lines[59])
-                    .hasMatch())
+    EXPECT_TRUE(
+        QRegularExpression(u"^[０-９]{4}年[０-９]{1,2}月[０-９]{1,2}日"_s).match(lines[59]).hasMatch())
         << lines[59].toStdString();
     EXPECT_TRUE(lines[60].isEmpty());
     EXPECT_TRUE(lines[61].startsWith(u"Tolvane"));
@@ -126,7 +127,7 @@ TEST(TermsOfUseTextTest, SixArticlesWithTwentyItems) {
         }
     }
     ASSERT_EQ(articles.size(), 6U);
-    const QString numbers = QStringLiteral("１２３４５６");
+    const QString numbers = u"１２３４５６"_s;
     int items = 0;
     for (std::size_t a = 0; a < articles.size(); ++a) {
         EXPECT_EQ(articles[a].heading.at(1), numbers.at(static_cast<qsizetype>(a)));
@@ -163,7 +164,7 @@ TEST(TermsOfUseTextTest, SixArticlesWithTwentyItems) {
 }
 
 TEST(NoticeTextsTest, AddressUnderTheReservedDomain) {
-    EXPECT_EQ(makerWebAddress(), QStringLiteral("www.tolvane.example"));
+    EXPECT_EQ(makerWebAddress(), u"www.tolvane.example"_s);
 }
 
 TEST(NoticeTextsTest, InformationIsOneSentencePointingToHelpAndSite) {
@@ -179,7 +180,7 @@ class NoticeBodies : public ::testing::TestWithParam<QString (*)()> {};
 
 TEST_P(NoticeBodies, ParagraphsEndingWithThePointer) {
     const QString text = GetParam()();
-    const QStringList paragraphs = text.split(QStringLiteral("\r\n\r\n"));
+    const QStringList paragraphs = text.split(u"\r\n\r\n"_s);
     ASSERT_GE(paragraphs.size(), 2);
     for (const QString& p : paragraphs) {
         EXPECT_FALSE(p.isEmpty());

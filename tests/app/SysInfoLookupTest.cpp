@@ -17,7 +17,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString Key = QStringLiteral("SOFTWARE\\Test");
+const QString Key = u"SOFTWARE\\Test"_s;
 
 struct ValueCase {
     const char* name;
@@ -44,10 +44,10 @@ class GetKeyValueCases : public ::testing::TestWithParam<ValueCase> {};
 TEST_P(GetKeyValueCases, ReadsWhatTheValueHolds) {
     const ValueCase& c = GetParam();
     ScriptedRegistry registry;
-    registry.setValue(Key, QStringLiteral("V"), c.type, c.data);
-    QString keyVal = QStringLiteral("before");
+    registry.setValue(Key, u"V"_s, c.type, c.data);
+    QString keyVal = u"before"_s;
 
-    EXPECT_EQ(GetKeyValue(registry, RegistryRoot::LocalMachine, Key, QStringLiteral("V"), keyVal), c.found);
+    EXPECT_EQ(GetKeyValue(registry, RegistryRoot::LocalMachine, Key, u"V"_s, keyVal), c.found);
     EXPECT_EQ(keyVal, c.expected);
     EXPECT_TRUE(registry.openKeys.empty()) << "every opened key is closed";
 }
@@ -72,13 +72,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(GetKeyValueTest, MissingKeyOrValueGivesFalseAndEmpty) {
     ScriptedRegistry registry;
-    registry.setString(Key, QStringLiteral("V"), QStringLiteral("x"));
+    registry.setString(Key, u"V"_s, u"x"_s);
 
-    QString keyVal = QStringLiteral("before");
+    QString keyVal = u"before"_s;
     EXPECT_FALSE(GetKeyValue(registry, RegistryRoot::LocalMachine, u"SOFTWARE\\Other"_s, u"V"_s, keyVal));
     EXPECT_EQ(keyVal, QString());
 
-    keyVal = QStringLiteral("before");
+    keyVal = u"before"_s;
     EXPECT_FALSE(GetKeyValue(registry, RegistryRoot::LocalMachine, Key, u"W"_s, keyVal));
     EXPECT_EQ(keyVal, QString());
     EXPECT_TRUE(registry.openKeys.empty());
@@ -87,7 +87,7 @@ TEST(GetKeyValueTest, MissingKeyOrValueGivesFalseAndEmpty) {
 
 TEST(GetKeyValueTest, AsksForReadingOnly) {
     ScriptedRegistry registry;
-    registry.setString(Key, QStringLiteral("V"), QStringLiteral("x"));
+    registry.setString(Key, u"V"_s, u"x"_s);
     // A key that refuses write rights, as the system's keys do to an ordinary user, still reads.
     registry.keys[Key.toUpper()].refusedAccess = RegistryAccess::AllButDelete & ~RegistryAccess::Read;
     QString keyVal;
@@ -99,21 +99,21 @@ TEST(GetKeyValueTest, AsksForReadingOnly) {
 
 TEST(GetKeyValueTest, KeyRefusingReadingGivesFalse) {
     ScriptedRegistry registry;
-    registry.setString(Key, QStringLiteral("V"), QStringLiteral("x"));
+    registry.setString(Key, u"V"_s, u"x"_s);
     registry.keys[Key.toUpper()].refusedAccess = RegistryAccess::Read;
-    QString keyVal = QStringLiteral("before");
+    QString keyVal = u"before"_s;
     EXPECT_FALSE(GetKeyValue(registry, RegistryRoot::LocalMachine, Key, u"V"_s, keyVal));
     EXPECT_EQ(keyVal, QString());
 }
 
 // The two places, as the system keeps them.
-const QString PathKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
-const QString FolderKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
+const QString PathKey = u"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"_s;
+const QString FolderKey = u"SOFTWARE\\Microsoft\\Shared Tools Location"_s;
 
 class FindSysInfoProgram : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(folder.isValid()); }
-    QString toolInFolder() const { return folder.path() + QStringLiteral("/MSINFO32.EXE"); }
+    QString toolInFolder() const { return folder.path() + u"/MSINFO32.EXE"_s; }
     void putTool() const {
         QFile f(toolInFolder());
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -182,7 +182,7 @@ TEST_F(FindSysInfoProgram, KeysThatRefuseReading) {
 }
 
 TEST(SysInfoMessage, Text) {
-    EXPECT_EQ(sysInfoUnavailableMessage(), QString::fromUtf16(u"現時点ではｼｽﾃﾑ情報を使用できません"));
+    EXPECT_EQ(sysInfoUnavailableMessage(), u"現時点ではｼｽﾃﾑ情報を使用できません"_s);
     EXPECT_EQ(sysInfoUnavailableMessage().size(), 19);
 }
 

@@ -16,6 +16,8 @@
 
 #include "common/NumberText.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace kl;
 
 namespace {
@@ -31,12 +33,12 @@ TEST(NumberText, LeadingNumberValueReadsOnlyTheLeadingDecimal) {
         {u"", 0},    {u"007", 7},   {u"2.50", 2.5}, {u"abc", 0}, {u"-3", 0},  {u"12a4", 12},  {u"0.05", 0.05},
     };
     for (const auto& c : cases) {
-        EXPECT_DOUBLE_EQ(leadingNumberValue(QString::fromUtf16(c.text)), c.value)
+        EXPECT_DOUBLE_EQ(leadingUnsignedNumber(QString::fromUtf16(c.text)), c.value)
             << QString::fromUtf16(c.text).toStdString();
     }
     // Beyond the range of a double: too large to hold, or too small to tell from zero.
-    EXPECT_EQ(leadingNumberValue(QStringLiteral("1") + QString(400, u'0')), HUGE_VAL);
-    EXPECT_EQ(leadingNumberValue(QStringLiteral("0.") + QString(400, u'0') + QStringLiteral("1")), 0.0);
+    EXPECT_EQ(leadingUnsignedNumber(u"1"_s + QString(400, u'0')), HUGE_VAL);
+    EXPECT_EQ(leadingUnsignedNumber(u"0."_s + QString(400, u'0') + u"1"_s), 0.0);
 }
 
 struct DoubleText {
@@ -48,7 +50,7 @@ TEST(NumberText, PlainDoubleTextIsTheClearanceRewrite) {
     const DoubleText cases[] = {{0.5, "0.5"},     {7, "7"},       {2.5, "2.5"}, {1, "1"},   {0, "0"},
                                 {12.34, "12.34"}, {9999, "9999"}, {0.1, "0.1"}, {-0.0, "0"}};
     for (const auto& c : cases) {
-        EXPECT_EQ(PlainDoubleText(c.value).toStdString(), c.text) << c.value;
+        EXPECT_EQ(plainDoubleText(c.value).toStdString(), c.text) << c.value;
     }
 }
 
@@ -112,9 +114,9 @@ TEST(NumberText, OneDecimalFormRoundsHalfAwayFromZeroAndNeverShowsMinusZero) {
 }
 
 TEST(NumberText, OneDecimalReadsBackWithItsSign) {
-    EXPECT_DOUBLE_EQ(LeadingNumber(QStringLiteral("-3.1")), -3.1);
-    EXPECT_DOUBLE_EQ(LeadingNumber(QStringLiteral("15.0")), 15.0);
-    EXPECT_DOUBLE_EQ(LeadingNumber(QStringLiteral("0.0")), 0.0);
+    EXPECT_DOUBLE_EQ(LeadingNumber(u"-3.1"_s), -3.1);
+    EXPECT_DOUBLE_EQ(LeadingNumber(u"15.0"_s), 15.0);
+    EXPECT_DOUBLE_EQ(LeadingNumber(u"0.0"_s), 0.0);
 }
 
 TEST(NumberText, NonFiniteValuesAreNamedNotPrintedAsDigits) {
@@ -173,22 +175,22 @@ TEST(ViewerNumbers, PlainDecimalsWithSignAndBlanksAreNumbers) {
         {u"1.2.3", false, 0},   {u"１２", false, 0},   {u"--1", false, 0},  {u"5 5", false, 0},
         {u"未解析 ", false, 0}, {u"12.5mm", false, 0}, {u"0x10", false, 0}, {u"inf", false, 0},
     };
-    expectReadings(&numberInText, cases);
+    expectReadings(&paddedPlainDecimalNumber, cases);
 }
 
 TEST(ViewerNumbers, MinusZeroIsZeroAndExtremesKeepTheirSide) {
-    const std::optional<double> minusZero = numberInText(QStringLiteral("-0.0"));
+    const std::optional<double> minusZero = paddedPlainDecimalNumber(u"-0.0"_s);
     ASSERT_TRUE(minusZero);
     EXPECT_EQ(*minusZero, 0.0);
 
     // Beyond a double: no number. Below its smallest step: still above or below zero.
-    EXPECT_FALSE(numberInText(QStringLiteral("1") + QString(400, u'0')));
-    const QString tiny = QStringLiteral("0.") + QString(400, u'0') + QStringLiteral("1");
-    ASSERT_TRUE(numberInText(tiny));
-    EXPECT_GT(*numberInText(tiny), 0.0);
-    ASSERT_TRUE(numberInText(u'-' + tiny));
-    EXPECT_LT(*numberInText(u'-' + tiny), 0.0);
-    EXPECT_EQ(*numberInText(QStringLiteral("0.") + QString(400, u'0')), 0.0);
+    EXPECT_FALSE(paddedPlainDecimalNumber(u"1"_s + QString(400, u'0')));
+    const QString tiny = u"0."_s + QString(400, u'0') + u"1"_s;
+    ASSERT_TRUE(paddedPlainDecimalNumber(tiny));
+    EXPECT_GT(*paddedPlainDecimalNumber(tiny), 0.0);
+    ASSERT_TRUE(paddedPlainDecimalNumber(u'-' + tiny));
+    EXPECT_LT(*paddedPlainDecimalNumber(u'-' + tiny), 0.0);
+    EXPECT_EQ(*paddedPlainDecimalNumber(u"0."_s + QString(400, u'0')), 0.0);
 }
 
 // The input file's single-precision lines: the same plain decimals, but blanks make a text no number.
@@ -244,10 +246,10 @@ TEST(NumberText, TextsKeepThePointInACommaLocale) {
     if (!useCommaDecimalLocale()) {
         GTEST_SKIP() << "no locale with a decimal comma available";
     }
-    EXPECT_DOUBLE_EQ(leadingNumberValue(QStringLiteral("7.5")), 7.5);
-    EXPECT_DOUBLE_EQ(leadingNumberValue(QStringLiteral("1,5")), 1);
+    EXPECT_DOUBLE_EQ(leadingUnsignedNumber(u"7.5"_s), 7.5);
+    EXPECT_DOUBLE_EQ(leadingUnsignedNumber(u"1,5"_s), 1);
     EXPECT_EQ(PlainNumberText(6.5f).toStdString(), "6.5");
-    EXPECT_EQ(PlainDoubleText(2.5).toStdString(), "2.5");
+    EXPECT_EQ(plainDoubleText(2.5).toStdString(), "2.5");
     EXPECT_EQ(formatOneDecimal(631.9).toStdString(), "631.9");
     std::setlocale(LC_NUMERIC, "C");
 }

@@ -8,6 +8,8 @@
 
 #include "common/WholeFile.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct BoundCase {
@@ -24,7 +26,7 @@ TEST_P(WholeFileBound, ReadsUpToTheBound) {
     const BoundCase& c = GetParam();
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("file"));
+    const QString path = dir.filePath(u"file"_s);
     QByteArray bytes(c.size, '\0');
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         bytes[i] = char('a' + i % 26);
@@ -39,7 +41,7 @@ TEST_P(WholeFileBound, ReadsUpToTheBound) {
         EXPECT_FALSE(got.failure.has_value()) << got.failure.value_or(QString()).toStdString();
         EXPECT_EQ(got.bytes, bytes);
     } else {
-        EXPECT_EQ(got.failure, std::optional<QString>(QStringLiteral("ファイルが大きすぎます")));
+        EXPECT_EQ(got.failure, std::optional<QString>(u"ファイルが大きすぎます"_s));
         EXPECT_TRUE(got.bytes.isEmpty());
     }
 }
@@ -56,16 +58,14 @@ INSTANTIATE_TEST_SUITE_P(Sizes, WholeFileBound,
 
 // Both messages in one form: the headline with its two ideographic spaces, the file, the reason.
 TEST(FileFailureMessages, NameTheFileAndTheReason) {
-    EXPECT_EQ(kl::fileSaveFailureMessage(QStringLiteral("入力データを保存できませんでした。"),
-                                         QStringLiteral("/media/usb/car.ipw"),
-                                         QStringLiteral("No space left on device")),
-              QStringLiteral("入力データを保存できませんでした。\u3000\u3000\n\n保存先：/media/usb/car.ipw\n"
-                             "理由：No space left on device"));
-    EXPECT_EQ(kl::fileReadFailureMessage(QStringLiteral("解析結果データを読み込めませんでした。"),
-                                         QStringLiteral("/dev/zero"),
-                                         QStringLiteral("通常のファイルではありません")),
-              QStringLiteral("解析結果データを読み込めませんでした。\u3000\u3000\n\nファイル：/dev/zero\n"
-                             "理由：通常のファイルではありません"));
+    EXPECT_EQ(kl::fileSaveFailureMessage(u"入力データを保存できませんでした。"_s, u"/media/usb/car.ipw"_s,
+                                         u"No space left on device"_s),
+              u"入力データを保存できませんでした。\u3000\u3000\n\n保存先：/media/usb/car.ipw\n"
+              "理由：No space left on device"_s);
+    EXPECT_EQ(kl::fileReadFailureMessage(u"解析結果データを読み込めませんでした。"_s, u"/dev/zero"_s,
+                                         u"通常のファイルではありません"_s),
+              u"解析結果データを読み込めませんでした。\u3000\u3000\n\nファイル：/dev/zero\n"
+              "理由：通常のファイルではありません"_s);
 }
 
 } // namespace

@@ -184,8 +184,8 @@ private Q_SLOTS:
                               {"Zengo", u"前後"_s, figureC, u"figure C"_s}};
         for (const Kind& k : kinds) {
             for (const Wheel& w : wheels) {
-                const QString box = QStringLiteral("F2_FC_%1_%2_Old_TXT")
-                                        .arg(QLatin1StringView(w.code), QLatin1StringView(k.code));
+                const QString box =
+                    u"F2_FC_%1_%2_Old_TXT"_s.arg(QLatin1StringView(w.code), QLatin1StringView(k.code));
                 QTest::newRow(qPrintable(box))
                     << box
                     << u"【"_s + w.axle + u"フェンダークリアランス】\r\n変更前の"_s + w.axle + w.side +

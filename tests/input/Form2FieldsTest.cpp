@@ -46,7 +46,8 @@ private Q_SLOTS:
     void aMissingFieldFailsTheResolvingWithItsName_data() {
         QTest::addColumn<QString>("missing");
         for (const QString& name : {u"Combo26"_s, u"Combo3"_s, u"Text18"_s, u"F2_FC_RL_Joubu_Old_TXT"_s,
-                                    u"Check2"_s, u"mnuAfterSameFront"_s, u"Image13"_s, u"Label_Kaisetsu"_s}) {
+                                    u"Check2"_s, u"mnuAfterSameFront"_s, u"Image13"_s, u"Label_Kaisetsu"_s,
+                                    u"Command1"_s, u"Command2"_s, u"Image4"_s, u"Image5"_s, u"Image11"_s}) {
             QTest::newRow(qPrintable(name)) << name;
         }
     }

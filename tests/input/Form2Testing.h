@@ -12,34 +12,31 @@
 namespace kl::testing {
 
 inline QStringList form2SizeLists() {
-    return {QStringLiteral("Combo11"), QStringLiteral("Combo12"), QStringLiteral("Combo14"),
-            QStringLiteral("Combo15"), QStringLiteral("Combo16"), QStringLiteral("Combo17"),
-            QStringLiteral("Combo19"), QStringLiteral("Combo20"), QStringLiteral("Combo21"),
-            QStringLiteral("Combo22"), QStringLiteral("Combo24"), QStringLiteral("Combo25"),
-            QStringLiteral("Combo26"), QStringLiteral("Combo27"), QStringLiteral("Combo29"),
-            QStringLiteral("Combo30")};
+    using namespace Qt::StringLiterals;
+    return {u"Combo11"_s, u"Combo12"_s, u"Combo14"_s, u"Combo15"_s, u"Combo16"_s, u"Combo17"_s,
+            u"Combo19"_s, u"Combo20"_s, u"Combo21"_s, u"Combo22"_s, u"Combo24"_s, u"Combo25"_s,
+            u"Combo26"_s, u"Combo27"_s, u"Combo29"_s, u"Combo30"_s};
 }
 
 inline QStringList form2DirectionLists() {
-    return {QStringLiteral("Combo1"), QStringLiteral("Combo2"), QStringLiteral("Combo3"),
-            QStringLiteral("Combo4")};
+    using namespace Qt::StringLiterals;
+    return {u"Combo1"_s, u"Combo2"_s, u"Combo3"_s, u"Combo4"_s};
 }
 
 inline QStringList form2ClearanceBoxes() {
+    using namespace Qt::StringLiterals;
     QStringList names;
     for (const char* wheel : {"FL", "FR", "RL", "RR"}) {
         for (const char* kind : {"Hikikomi", "Joubu", "Zengo"}) {
-            names.append(
-                QStringLiteral("F2_FC_%1_%2_Old_TXT").arg(QLatin1StringView(wheel), QLatin1StringView(kind)));
+            names.append(u"F2_FC_%1_%2_Old_TXT"_s.arg(QLatin1StringView(wheel), QLatin1StringView(kind)));
         }
     }
     return names;
 }
 
 inline QStringList form2TypedBoxes() {
-    return QStringList{QStringLiteral("Text13"), QStringLiteral("Text18"), QStringLiteral("Text23"),
-                       QStringLiteral("Text28")} +
-           form2ClearanceBoxes();
+    using namespace Qt::StringLiterals;
+    return QStringList{u"Text13"_s, u"Text18"_s, u"Text23"_s, u"Text28"_s} + form2ClearanceBoxes();
 }
 
 // The window loaded, shown and active, so that focus moves run their reactions as for a user.

@@ -12,6 +12,8 @@
 #include <QSet>
 #include <QStringList>
 
+using namespace Qt::StringLiterals;
+
 inline void PrintTo(const QString& s, std::ostream* os) {
     *os << s.toStdString();
 }
@@ -89,7 +91,7 @@ int expectedNumber(HikikomiBand h, JoubuBand j, ZengoBand z) {
     return 24 * (static_cast<int>(h) - 1) + 4 * (static_cast<int>(j) - 1) + static_cast<int>(z);
 }
 
-const QString kCrLf = QStringLiteral(u"\r\n");
+const QString kCrLf = u"\r\n"_s;
 
 ClearanceGrade worstGrade(const CellJudgement& j) {
     return std::max({j.hikikomi.grade, j.joubu.grade, j.zengo.grade});
@@ -221,9 +223,9 @@ TEST(ClearanceRulesGrades, EachBandShowsItsGradeAndColours) {
 }
 
 TEST(ClearanceRulesGrades, ReviewTagTexts) {
-    EXPECT_EQ(reviewTagAllOk(), QStringLiteral(u"【要確認】"));
-    EXPECT_EQ(reviewTagCheck(), QStringLiteral(u"【要詳細検討】"));
-    EXPECT_EQ(reviewTagNg(), QStringLiteral(u"【要再検討】"));
+    EXPECT_EQ(reviewTagAllOk(), u"【要確認】"_s);
+    EXPECT_EQ(reviewTagCheck(), u"【要詳細検討】"_s);
+    EXPECT_EQ(reviewTagNg(), u"【要再検討】"_s);
 }
 
 // --- judging a wheel -----------------------------------------------------------------------------
@@ -407,12 +409,12 @@ TEST(ClearanceRulesTable, CharacterFormsAreKept) {
         SCOPED_TRACE(id);
         QString t = commentText(id);
         // The only ASCII is the line break and the NG of 「NG」.
-        t.remove(QStringLiteral(u"「NG」")).remove(kCrLf);
+        t.remove(u"「NG」"_s).remove(kCrLf);
         for (const QChar c : t) {
             EXPECT_GE(int{c.unicode()}, 0x80) << "ASCII " << int{c.unicode()};
         }
         // Full-width katakana only in リスク; everything else is half-width.
-        t.remove(QStringLiteral(u"リスク"));
+        t.remove(u"リスク"_s);
         for (const QChar c : t) {
             const int u = c.unicode();
             EXPECT_FALSE(u >= 0x30A0 && u <= 0x30FF) << "full-width kana U+" << std::hex << u;
@@ -443,13 +445,13 @@ TEST(ClearanceRulesTable, LineBreaksInsideWordsStayWhereTheyAre) {
         QString start;
     };
     const Case cases[] = {
-        {4, 3, 0, QStringLiteral(u"ﾀｲﾔ前後が完全にﾌｪ"), QStringLiteral(u"ﾝﾀﾞｰ干渉する為")},
-        {26, 2, 0, QStringLiteral(u"干渉が、ﾀ"), QStringLiteral(u"ｲﾔ幅")},
-        {35, 3, 1, QStringLiteral(u"ﾀｲ"), QStringLiteral(u"ﾔ旋回時")},
-        {59, 2, 0, QStringLiteral(u"ﾌ"), QStringLiteral(u"ｪﾝﾀﾞｰ爪折り")},
-        {71, 3, 1, QStringLiteral(u"ﾌｪ"), QStringLiteral(u"ﾝﾀﾞｰ干渉する")},
-        {91, 4, 2, QStringLiteral(u"ﾌｪ"), QStringLiteral(u"ﾝﾀﾞｰ干渉する")},
-        {99, 2, 0, QStringLiteral(u"ﾌｪﾝﾀﾞ"), QStringLiteral(u"ｰ干渉する")},
+        {4, 3, 0, u"ﾀｲﾔ前後が完全にﾌｪ"_s, u"ﾝﾀﾞｰ干渉する為"_s},
+        {26, 2, 0, u"干渉が、ﾀ"_s, u"ｲﾔ幅"_s},
+        {35, 3, 1, u"ﾀｲ"_s, u"ﾔ旋回時"_s},
+        {59, 2, 0, u"ﾌ"_s, u"ｪﾝﾀﾞｰ爪折り"_s},
+        {71, 3, 1, u"ﾌｪ"_s, u"ﾝﾀﾞｰ干渉する"_s},
+        {91, 4, 2, u"ﾌｪ"_s, u"ﾝﾀﾞｰ干渉する"_s},
+        {99, 2, 0, u"ﾌｪﾝﾀﾞ"_s, u"ｰ干渉する"_s},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.cell);
@@ -467,29 +469,27 @@ TEST(ClearanceRulesTable, SampleCellsWordForWord) {
     };
     const Case cases[] = {
         {1,
-         {QString(), QStringLiteral(u"引込、上部、前後とも十分な余裕があり、問題はありません。"),
-          QStringLiteral(u"ただし、念の為ｻｽ移動量は確認しておいて下さい。"), QStringLiteral(u"【要確認】")}},
+         {QString(), u"引込、上部、前後とも十分な余裕があり、問題はありません。"_s,
+          u"ただし、念の為ｻｽ移動量は確認しておいて下さい。"_s, u"【要確認】"_s}},
         {4,
-         {QStringLiteral(u"引込、上部には十分な余裕がありますが、ﾀｲﾔ前後が完全にﾌｪ"),
-          QStringLiteral(u"ﾝﾀﾞｰ干渉する為、取付自体不可です。"),
-          QStringLiteral(
-              u"干渉要因の一つとして、ﾀｲﾔ外径で「NG」となっていないか確認して下さい。【要再検討】")}},
+         {u"引込、上部には十分な余裕がありますが、ﾀｲﾔ前後が完全にﾌｪ"_s,
+          u"ﾝﾀﾞｰ干渉する為、取付自体不可です。"_s,
+          u"干渉要因の一つとして、ﾀｲﾔ外径で「NG」となっていないか確認して下さい。【要再検討】"_s}},
         {37,
-         {QStringLiteral(u"上部余裕が全くありません。引込余裕から強化ｻｽ等でｻｽ移動量を小さくすればﾀｲﾔﾊｳｽ内での"
-                         u"移動量確保も可能ですが、ﾌｪ"),
-          QStringLiteral(
-              u"ﾝﾀﾞｰ爪干渉が懸念されます。ｻｽ移動量やﾌｪﾝﾀﾞｰ爪長さを確認して下さい。【要詳細検討】")}},
+         {u"上部余裕が全くありません。引込余裕から強化ｻｽ等でｻｽ移動量を小さくすればﾀｲﾔﾊｳｽ内での"
+          u"移動量確保も可能ですが、ﾌｪ"_s,
+          u"ﾝﾀﾞｰ爪干渉が懸念されます。ｻｽ移動量やﾌｪﾝﾀﾞｰ爪長さを確認して下さい。【要詳細検討】"_s}},
         {49,
-         {QStringLiteral(u"引込余裕が非常に少なく、ﾌｪﾝﾀﾞｰ爪とﾀｲﾔが接近している状態です。上部余裕はありますが"
-                         u"、ｻｽ移動量が大きい場合はﾌｪﾝﾀﾞｰ"),
-          QStringLiteral(u"爪に干渉します。ｻｽ移動量やﾌｪﾝﾀﾞｰ爪長さを確認して下さい。【要確認】")}},
+         {u"引込余裕が非常に少なく、ﾌｪﾝﾀﾞｰ爪とﾀｲﾔが接近している状態です。上部余裕はありますが"
+          u"、ｻｽ移動量が大きい場合はﾌｪﾝﾀﾞｰ"_s,
+          u"爪に干渉します。ｻｽ移動量やﾌｪﾝﾀﾞｰ爪長さを確認して下さい。【要確認】"_s}},
         {100,
-         {QStringLiteral(u"引込余裕が全く無く、逆にﾀｲﾔが車体外側となっており道交法違反の上、ﾀｲﾔ前後が完全にﾌｪ"
-                         u"ﾝﾀﾞｰ干渉する為、取付自体不可です。【要再検討】")}},
+         {u"引込余裕が全く無く、逆にﾀｲﾔが車体外側となっており道交法違反の上、ﾀｲﾔ前後が完全にﾌｪ"
+          u"ﾝﾀﾞｰ干渉する為、取付自体不可です。【要再検討】"_s}},
         {120,
-         {QStringLiteral(u"引込余裕が全く無く、逆にﾀｲﾔが車体外側となっている上、上部余裕はﾀｲﾔにﾌｪﾝﾀﾞｰが深く被"
-                         u"っている状態です。この状態において既にﾌｪﾝﾀﾞｰ干渉している為、取付自体不可です。"),
-          QStringLiteral(u"【要再検討】")}},
+         {u"引込余裕が全く無く、逆にﾀｲﾔが車体外側となっている上、上部余裕はﾀｲﾔにﾌｪﾝﾀﾞｰが深く被"
+          u"っている状態です。この状態において既にﾌｪﾝﾀﾞｰ干渉している為、取付自体不可です。"_s,
+          u"【要再検討】"_s}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.cell);

@@ -15,17 +15,19 @@
 #include "support/WindowTest.h"
 #include "support/WriteRecorder.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace kl;
 using testing::need;
 
 namespace {
 
 TextBox& gradeBox(Form4& f, WheelPosition w, ClearanceKind k) {
-    return need<TextBox>(f, QStringLiteral("F4_FC_%1_%2_JG_TXT").arg(wheelCode(w), clearanceCode(k)));
+    return need<TextBox>(f, u"F4_FC_%1_%2_JG_TXT"_s.arg(wheelCode(w), clearanceCode(k)));
 }
 
 Label& comment(Form4& f, WheelPosition w) {
-    return need<Label>(f, QStringLiteral("F4_FC_%1_Total_JGCOM_LBL").arg(wheelCode(w)));
+    return need<Label>(f, u"F4_FC_%1_Total_JGCOM_LBL"_s.arg(wheelCode(w)));
 }
 
 struct WheelValues {
@@ -80,8 +82,7 @@ class JudgeWheelClearanceTest : public testing::WindowTest {
             {"Combo21", "Combo22", "Combo3", "Text23", "Combo24", "Combo25"},
             {"Combo26", "Combo27", "Combo4", "Text28", "Combo29", "Combo30"},
         };
-        const QString values[6] = {QStringLiteral("15"), QStringLiteral("6"),   QStringLiteral("＋"),
-                                   QStringLiteral("40"), QStringLiteral("195"), QStringLiteral("65")};
+        const QString values[6] = {u"15"_s, u"6"_s, u"＋"_s, u"40"_s, u"195"_s, u"65"_s};
         for (const auto& block : fields) {
             for (int i = 0; i < 6; ++i) {
                 const QString name = QLatin1String(block[i]);
@@ -95,12 +96,12 @@ class JudgeWheelClearanceTest : public testing::WindowTest {
         }
         for (std::size_t w = 0; w < 4; ++w) {
             for (std::size_t k = 0; k < 3; ++k) {
-                need<TextBox>(in, QStringLiteral("F2_FC_%1_%2_Old_TXT")
-                                      .arg(wheelCode(kAllWheels[w]), clearanceCode(kAllClearanceKinds[k])))
+                need<TextBox>(in, u"F2_FC_%1_%2_Old_TXT"_s.arg(wheelCode(kAllWheels[w]),
+                                                               clearanceCode(kAllClearanceKinds[k])))
                     .setText(measured[w][k]);
             }
         }
-        need<CommandButton>(in, QStringLiteral("Command1")).click();
+        need<CommandButton>(in, u"Command1"_s).click();
         testing::flushUnloads();
         return m_boxes->asked.empty() ? m_ctx->forms().loaded<Form4>() : nullptr;
     }
@@ -170,11 +171,11 @@ private Q_SLOTS:
     void writesInOrder_data() {
         QTest::addColumn<int>("cell");
         QTest::addColumn<QStringList>("writes");
-        const QString box = QStringLiteral("F4_FC_FL_%1_JG_TXT");
-        const QString h = box.arg(QStringLiteral("Hikikomi"));
-        const QString j = box.arg(QStringLiteral("Joubu"));
-        const QString z = box.arg(QStringLiteral("Zengo"));
-        const QString c = QStringLiteral("F4_FC_FL_Total_JGCOM_LBL");
+        const QString box = u"F4_FC_FL_%1_JG_TXT"_s;
+        const QString h = box.arg(u"Hikikomi"_s);
+        const QString j = box.arg(u"Joubu"_s);
+        const QString z = box.arg(u"Zengo"_s);
+        const QString c = u"F4_FC_FL_Total_JGCOM_LBL"_s;
         const auto w = [](const char* what, const QString& name) {
             return QLatin1String(what) + u' ' + name;
         };
@@ -203,8 +204,8 @@ private Q_SLOTS:
         Form4& f = m_ctx->forms().get<Form4>();
         M_Form2FRJG(f.boxes().wheels, judgeClearances(20.0f, 40.0f, 25.0f));
         Label& c = comment(f, WheelPosition::FR);
-        QVERIFY(c.Caption().startsWith(QStringLiteral("\r\n")));
-        QVERIFY(c.Caption().endsWith(QStringLiteral("\r\n【要確認】")));
+        QVERIFY(c.Caption().startsWith(u"\r\n"_s));
+        QVERIFY(c.Caption().endsWith(u"\r\n【要確認】"_s));
         // Shown with real line breaks, wrapped to the label's width.
         QVERIFY(c.text().startsWith(u'\n'));
         QVERIFY(c.wordWrap());
@@ -234,10 +235,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("rrZengo");
         QTest::addColumn<QString>("rrZengoGrade");
         QTest::addColumn<QString>("verdict");
-        QTest::newRow("every grade OK")
-            << QStringLiteral("25") << QStringLiteral("OK") << QStringLiteral("O K");
-        QTest::newRow("one CHECK") << QStringLiteral("4") << QStringLiteral("CHECK") << QStringLiteral("N G");
-        QTest::newRow("one NG") << QStringLiteral("0") << QStringLiteral("NG") << QStringLiteral("N G");
+        QTest::newRow("every grade OK") << u"25"_s << u"OK"_s << u"O K"_s;
+        QTest::newRow("one CHECK") << u"4"_s << u"CHECK"_s << u"N G"_s;
+        QTest::newRow("one NG") << u"0"_s << u"NG"_s << u"N G"_s;
     }
 
     void verdictThroughTheAnalysis() {
@@ -246,25 +246,25 @@ private Q_SLOTS:
         QFETCH(QString, verdict);
         QString measured[4][3];
         for (auto& wheel : measured) {
-            wheel[0] = QStringLiteral("20");
-            wheel[1] = QStringLiteral("40");
-            wheel[2] = QStringLiteral("25");
+            wheel[0] = u"20"_s;
+            wheel[1] = u"40"_s;
+            wheel[2] = u"25"_s;
         }
         measured[3][2] = rrZengo;
         Form4* run = runAnalysis(measured);
         QVERIFY(run != nullptr);
         Form4& f = *run;
         QCOMPARE(gradeBox(f, WheelPosition::RR, ClearanceKind::Zengo).Text(), rrZengoGrade);
-        TextBox& result = need<TextBox>(f, QStringLiteral("F4_RESULT_TXT"));
+        TextBox& result = need<TextBox>(f, u"F4_RESULT_TXT"_s);
         QCOMPARE(result.Text(), verdict);
-        QCOMPARE(result.BackColor(), verdict == QStringLiteral("O K") ? ColourAmple : ColourNgBack);
+        QCOMPARE(result.BackColor(), verdict == u"O K"_s ? ColourAmple : ColourNgBack);
         QVERIFY(!result.ForeColor().has_value());
         // A box graded "OK" or "CHECK", and a comment without "NG", keep the window's own text colour.
         for (WheelPosition w : kAllWheels) {
             bool anyNg = false;
             for (ClearanceKind k : kAllClearanceKinds) {
                 TextBox& box = gradeBox(f, w, k);
-                const bool ng = box.Text() == QStringLiteral("NG");
+                const bool ng = box.Text() == u"NG"_s;
                 QCOMPARE(box.ForeColor().has_value(), ng);
                 anyNg = anyNg || ng;
             }

@@ -10,6 +10,8 @@
 
 #include "judgement/ClearanceRules.h"
 
+using namespace Qt::StringLiterals;
+
 inline void PrintTo(const QString& s, std::ostream* os) {
     *os << s.toStdString();
 }
@@ -145,7 +147,7 @@ TEST(ViewerJudgementBasicEdition, PullInAloneWithAFourLineComment) {
     };
     for (const BasicCase& c : cases) {
         SCOPED_TRACE(q(c.hikikomi).toStdString());
-        const auto j = judgeWheelTexts(q(c.hikikomi), QStringLiteral("未解析"), QStringLiteral("未解析"));
+        const auto j = judgeWheelTexts(q(c.hikikomi), u"未解析"_s, u"未解析"_s);
         ASSERT_TRUE(j);
         EXPECT_EQ(j->caseNumber, c.caseNumber);
         EXPECT_EQ(j->grades[0].text, q(c.grade));
@@ -156,12 +158,12 @@ TEST(ViewerJudgementBasicEdition, PullInAloneWithAFourLineComment) {
             EXPECT_EQ(j->grades[k].fore, Black);
             EXPECT_EQ(j->grades[k].back, ColourCaution);
         }
-        const QStringList lines = j->comment.split(QStringLiteral("\r\n"));
+        const QStringList lines = j->comment.split(u"\r\n"_s);
         ASSERT_EQ(lines.size(), 4) << j->comment.toStdString();
         EXPECT_EQ(lines[0], q(c.firstLine));
-        EXPECT_EQ(lines[1], QStringLiteral("【引込評価のみ】"));
-        EXPECT_EQ(lines[2], QStringLiteral("読み込んだデータは「Brisolan」の解析結果データです。"));
-        EXPECT_EQ(lines[3], QStringLiteral("「Zelmarovinth」での再解析をご推奨します。"));
+        EXPECT_EQ(lines[1], u"【引込評価のみ】"_s);
+        EXPECT_EQ(lines[2], u"読み込んだデータは「Brisolan」の解析結果データです。"_s);
+        EXPECT_EQ(lines[3], u"「Zelmarovinth」での再解析をご推奨します。"_s);
         EXPECT_EQ(j->commentFore, c.fore);
     }
 }

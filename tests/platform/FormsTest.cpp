@@ -8,6 +8,8 @@
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TestEnvironment.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace kl;
 
 namespace {
@@ -23,14 +25,14 @@ class CountingForm : public Form {
     Q_OBJECT
 
 public:
-    explicit CountingForm(AppContext& ctx) : Form(ctx) { box = new TextBox(this, QStringLiteral("Box")); }
+    explicit CountingForm(AppContext& ctx) : Form(ctx) { box = new TextBox(this, u"Box"_s); }
     void Form_Load() override {
         ++g_log->loads;
         if (g_log->failNext) {
             g_log->failNext = false;
             throw std::runtime_error("load failed");
         }
-        box->setText(QStringLiteral("loaded"));
+        box->setText(u"loaded"_s);
     }
     TextBox* box;
 };
@@ -73,9 +75,9 @@ private Q_SLOTS:
         QVERIFY(m_ctx->forms().loaded<CountingForm>() == nullptr);
         CountingForm& f = m_ctx->forms().get<CountingForm>();
         QCOMPARE(m_log.loads, 1);
-        QCOMPARE(f.box->Text(), QStringLiteral("loaded"));
+        QCOMPARE(f.box->Text(), u"loaded"_s);
         QVERIFY(!f.isVisible());
-        QCOMPARE(f.objectName(), QStringLiteral("CountingForm"));
+        QCOMPARE(f.objectName(), u"CountingForm"_s);
         // Further touches reach the same instance without loading it again.
         QCOMPARE(&m_ctx->forms().get<CountingForm>(), &f);
         QCOMPARE(m_log.loads, 1);
@@ -83,7 +85,7 @@ private Q_SLOTS:
 
     void unloadDestroysAndTheNextTouchLoadsAfresh() {
         CountingForm& first = m_ctx->forms().get<CountingForm>();
-        first.box->setText(QStringLiteral("typed"));
+        first.box->setText(u"typed"_s);
         QPointer<CountingForm> gone(&first);
         first.Unload();
         QVERIFY(m_ctx->forms().loaded<CountingForm>() == nullptr);
@@ -91,7 +93,7 @@ private Q_SLOTS:
         QVERIFY(gone.isNull());
         CountingForm& second = m_ctx->forms().get<CountingForm>();
         QCOMPARE(m_log.loads, 2);
-        QCOMPARE(second.box->Text(), QStringLiteral("loaded"));
+        QCOMPARE(second.box->Text(), u"loaded"_s);
     }
 
     void theProgramEndsOnlyWhenNoWindowIsLoaded() {
@@ -114,16 +116,16 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, m_ctx->forms().get<CountingForm>());
         QVERIFY(m_ctx->forms().loaded<CountingForm>() == nullptr);
         QVERIFY(!m_ctx->forms().anyLoaded());
-        QCOMPARE(m_ctx->forms().get<CountingForm>().box->Text(), QStringLiteral("loaded"));
+        QCOMPARE(m_ctx->forms().get<CountingForm>().box->Text(), u"loaded"_s);
     }
 
     void missingControlIsNamed() {
         CountingForm& f = m_ctx->forms().get<CountingForm>();
         try {
-            f.control<TextBox>(QStringLiteral("Nope"));
+            f.control<TextBox>(u"Nope"_s);
             QFAIL("no error");
         } catch (const MissingControl& e) {
-            QCOMPARE(QString::fromLatin1(e.what()), QStringLiteral("CountingForm.Nope"));
+            QCOMPARE(QString::fromLatin1(e.what()), u"CountingForm.Nope"_s);
         }
     }
 
@@ -131,30 +133,29 @@ private Q_SLOTS:
     // another kind has the name first, and names the window and the control when there is none.
     void theControlIndexFindsWhatControlFinds() {
         CountingForm& f = m_ctx->forms().get<CountingForm>();
-        auto* first = new Label(&f, QStringLiteral("Twin"));
-        auto* twin = new TextBox(first, QStringLiteral("Twin"));
+        auto* first = new Label(&f, u"Twin"_s);
+        auto* twin = new TextBox(first, u"Twin"_s);
         const ControlIndex index(f);
-        QCOMPARE(&index.control<TextBox>(QStringLiteral("Box")), f.box);
-        QCOMPARE(&index.control<Label>(QStringLiteral("Twin")), first);
-        QCOMPARE(&index.control<TextBox>(QStringLiteral("Twin")), twin);
+        QCOMPARE(&index.control<TextBox>(u"Box"_s), f.box);
+        QCOMPARE(&index.control<Label>(u"Twin"_s), first);
+        QCOMPARE(&index.control<TextBox>(u"Twin"_s), twin);
         try {
-            index.control<Label>(QStringLiteral("Box"));
+            index.control<Label>(u"Box"_s);
             QFAIL("no error");
         } catch (const MissingControl& e) {
-            QCOMPARE(QString::fromLatin1(e.what()), QStringLiteral("CountingForm.Box"));
+            QCOMPARE(QString::fromLatin1(e.what()), u"CountingForm.Box"_s);
         }
     }
 
     void scriptedBoxesRecordAndAnswer() {
         m_services.boxes.answers.push_back(platform::MsgAnswer::Cancel);
-        const platform::MessageBoxRequest r{QStringLiteral("t"), QStringLiteral("T"),
-                                            platform::MsgIcon::Question, platform::MsgButtons::OkCancel,
-                                            platform::MsgAnswer::Cancel};
+        const platform::MessageBoxRequest r{u"t"_s, u"T"_s, platform::MsgIcon::Question,
+                                            platform::MsgButtons::OkCancel, platform::MsgAnswer::Cancel};
         QVERIFY(m_services.boxes.show(r, nullptr) == platform::MsgAnswer::Cancel);
         // Unscripted: the default button, so nothing waits.
         QVERIFY(m_services.boxes.show(r, nullptr) == platform::MsgAnswer::Cancel);
         QCOMPARE(m_services.boxes.asked.size(), std::size_t{2});
-        QCOMPARE(m_services.boxes.asked[0].text, QStringLiteral("t"));
+        QCOMPARE(m_services.boxes.asked[0].text, u"t"_s);
     }
 };
 

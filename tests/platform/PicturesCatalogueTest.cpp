@@ -11,6 +11,8 @@
 
 #include "platform/Resources.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 enum class Kind { Gif, Jpeg };
@@ -186,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(Pictures, Catalogue, ::testing::ValuesIn(BuiltIn),
 
 TEST(PicturesResources, HoldExactlyTheCatalogue) {
     (void)kl::platform::loadCustomResource(101); // registers the pictures
-    const QStringList stored = QDir(QStringLiteral(":/CUSTOM")).entryList(QDir::Files);
+    const QStringList stored = QDir(u":/CUSTOM"_s).entryList(QDir::Files);
     std::vector<int> ids;
     for (const QString& name : stored) {
         ids.push_back(name.toInt());

@@ -6,6 +6,8 @@
 #include "platform/ImageBox.h"
 #include "support/TestEnvironment.h"
 
+using namespace Qt::StringLiterals;
+
 using kl::ImageBox;
 
 namespace {
@@ -62,7 +64,7 @@ private Q_SLOTS:
         QFETCH(QSize, picture);
         QFETCH(QSize, expected);
         Backdrop backdrop;
-        ImageBox box(&backdrop.window, QStringLiteral("Image1"), stretch);
+        ImageBox box(&backdrop.window, u"Image1"_s, stretch);
         box.resize(stored);
         box.setPicture(halfTransparent(picture, Qt::black));
         QCOMPARE(box.size(), expected);
@@ -75,7 +77,7 @@ private Q_SLOTS:
 
     void stretchedPictureFillsTheControl() {
         Backdrop backdrop;
-        ImageBox box(&backdrop.window, QStringLiteral("Image2"), true);
+        ImageBox box(&backdrop.window, u"Image2"_s, true);
         box.setGeometry(0, 0, 80, 20);
         box.setPicture(halfTransparent(QSize(20, 5), Qt::blue));
         // The picture's right half covers the control's right half, scaled by four.
@@ -86,7 +88,7 @@ private Q_SLOTS:
 
     void transparentPixelsShowWhatLiesBehind() {
         Backdrop backdrop;
-        ImageBox box(&backdrop.window, QStringLiteral("Image9"));
+        ImageBox box(&backdrop.window, u"Image9"_s);
         // A colour of its own that would show if the control painted a background.
         QPalette own = box.palette();
         own.setColor(QPalette::Window, Qt::magenta);
@@ -99,7 +101,7 @@ private Q_SLOTS:
 
     void turningStretchOffTakesThePictureSize() {
         Backdrop backdrop;
-        ImageBox box(&backdrop.window, QStringLiteral("Image4"), true);
+        ImageBox box(&backdrop.window, u"Image4"_s, true);
         box.resize(100, 50);
         box.setPicture(halfTransparent(QSize(30, 6), Qt::black));
         QCOMPARE(box.size(), QSize(100, 50));

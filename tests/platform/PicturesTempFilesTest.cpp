@@ -10,6 +10,8 @@
 
 #include "platform/TempFiles.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using kl::platform::CreatedFile;
@@ -41,12 +43,12 @@ TEST(PicturesTempFiles, CreatesAnEmptyFileNamedWithThePrefixInTheDirectory) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     TempFiles temps;
-    const std::optional<CreatedFile> made = temps.createUniqueFile(dir.path(), QStringLiteral("~rs"));
+    const std::optional<CreatedFile> made = temps.createUniqueFile(dir.path(), u"~rs"_s);
     ASSERT_TRUE(made.has_value());
     const QFileInfo info(made->path);
     EXPECT_TRUE(info.isFile());
     EXPECT_EQ(info.size(), 0);
-    EXPECT_TRUE(info.fileName().startsWith(QStringLiteral("~rs"))) << info.fileName().toStdString();
+    EXPECT_TRUE(info.fileName().startsWith(u"~rs"_s)) << info.fileName().toStdString();
     EXPECT_EQ(info.absoluteDir(), QDir(dir.path()));
     EXPECT_EQ(info.permissions() &
                   (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
@@ -58,7 +60,7 @@ TEST(PicturesTempFiles, HandsOutTheFileOpen) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     TempFiles temps;
-    const std::optional<CreatedFile> made = temps.createUniqueFile(dir.path(), QStringLiteral("~rs"));
+    const std::optional<CreatedFile> made = temps.createUniqueFile(dir.path(), u"~rs"_s);
     ASSERT_TRUE(made.has_value());
     ASSERT_NE(made->file, nullptr);
     ASSERT_TRUE(made->file->isOpen());
@@ -76,7 +78,7 @@ TEST(PicturesTempFiles, NeverHandsOutANameTwiceEvenAfterItsFileIsGone) {
     TempFiles temps;
     std::set<QString> names;
     for (int i = 0; i < 50; ++i) {
-        const std::optional<CreatedFile> made = temps.createUniqueFile(dir.path(), QStringLiteral("~rs"));
+        const std::optional<CreatedFile> made = temps.createUniqueFile(dir.path(), u"~rs"_s);
         ASSERT_TRUE(made.has_value());
         EXPECT_TRUE(names.insert(made->path).second) << made->path.toStdString();
         ASSERT_TRUE(QFile::remove(made->path));
@@ -86,7 +88,7 @@ TEST(PicturesTempFiles, NeverHandsOutANameTwiceEvenAfterItsFileIsGone) {
 TEST(PicturesTempFiles, CreatesNothingWhereNoFileCanBeMade) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    QFile plain(dir.filePath(QStringLiteral("plain.txt")));
+    QFile plain(dir.filePath(u"plain.txt"_s));
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.close();
 
@@ -96,17 +98,17 @@ TEST(PicturesTempFiles, CreatesNothingWhereNoFileCanBeMade) {
         QString prefix;
     };
     const Case cases[] = {
-        {"missing directory", dir.filePath(QStringLiteral("missing")), QStringLiteral("~rs")},
-        {"a file, not a directory", plain.fileName(), QStringLiteral("~rs")},
-        {"no directory at all", QString(), QStringLiteral("~rs")},
-        {"prefix leaving the directory", dir.path(), QStringLiteral("../~rs")},
+        {"missing directory", dir.filePath(u"missing"_s), u"~rs"_s},
+        {"a file, not a directory", plain.fileName(), u"~rs"_s},
+        {"no directory at all", QString(), u"~rs"_s},
+        {"prefix leaving the directory", dir.path(), u"../~rs"_s},
     };
     TempFiles temps;
     for (const Case& c : cases) {
         EXPECT_FALSE(temps.createUniqueFile(c.directory, c.prefix).has_value()) << c.what;
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-              QStringList{QStringLiteral("plain.txt")});
+              QStringList{u"plain.txt"_s});
 }
 
 TEST(PicturesTempFiles, SystemTemporaryDirectoryIsTmpdirWhenItExists) {
@@ -120,7 +122,7 @@ TEST(PicturesTempFiles, SystemTemporaryDirectoryIsTmpdirWhenItExists) {
         EXPECT_EQ(QDir(*found), QDir(dir.path()));
     }
     {
-        const TmpdirOverride tmpdir(dir.filePath(QStringLiteral("gone")));
+        const TmpdirOverride tmpdir(dir.filePath(u"gone"_s));
         EXPECT_FALSE(temps.systemTempDirectory().has_value());
     }
 }

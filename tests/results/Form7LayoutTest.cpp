@@ -494,7 +494,7 @@ private Q_SLOTS:
         for (qsizetype i = 0; i < data.size(); ++i) {
             w.control<TextBox>(data[i]).setText(texts[i]);
         }
-        kl::ReGradeViewer(w);
+        kl::reGradeViewer(w);
         w.control<TextBox>(u"F7_RESULT_TXT"_s).setText(u"typed"_s);
         w.control<kl::MemoBox>(u"Text2"_s).setText(u"note"_s);
 

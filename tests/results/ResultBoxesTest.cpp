@@ -32,7 +32,7 @@ class ResultBoxesTest : public QObject {
 
     static QStringList recordBoxNames(const ResultBoxes& boxes) {
         QStringList names;
-        for (int k = 0; k < ResultRecordSize; ++k) {
+        for (int k = 0; k < kResultRecordSize; ++k) {
             names << boxes.recordBox(k).objectName();
         }
         return names;

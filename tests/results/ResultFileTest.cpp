@@ -212,7 +212,7 @@ class ResultFileDecoding : public ::testing::TestWithParam<DecodeCase> {};
 TEST_P(ResultFileDecoding, ReadsFieldsInSequence) {
     const DecodeCase& c = GetParam();
     const ResultFileSlots slots = kl::decodeResultFile(c.file);
-    for (int k = 0; k < kl::ResultFileSlotCount; ++k) {
+    for (int k = 0; k < kl::kResultFileSlotCount; ++k) {
         EXPECT_EQ(slots[k], c.fields.value(k)) << "slot " << (k + 1);
     }
 }
@@ -286,7 +286,7 @@ TEST(ResultFileRoundTrip, GivesBackEveryText) {
         u"～－①髙"_s,
     });
     const ResultFileSlots slots = kl::decodeResultFile(encoded(record));
-    for (int k = 0; k < kl::ResultRecordSize; ++k) {
+    for (int k = 0; k < kl::kResultRecordSize; ++k) {
         EXPECT_EQ(slots[k], record[k]) << "field " << (k + 1);
     }
     EXPECT_EQ(slots[36], QString());

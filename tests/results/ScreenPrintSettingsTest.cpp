@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 inline void PrintTo(const QString& s, std::ostream* os) {
     *os << s.toStdString();
 }
@@ -85,7 +87,7 @@ TEST(PrinterSettingsNotice, SevenLinesExactly) {
                                  q(c.paperText) + q(OrientationItem) + q(c.orientationText);
         const QString text = printerSettingsNoticeText(q(c.device), c.paper, c.orientation);
         EXPECT_EQ(text, expected) << c.name;
-        EXPECT_EQ(text.count(QStringLiteral("\r\n")), 6) << c.name;
+        EXPECT_EQ(text.count(u"\r\n"_s), 6) << c.name;
         EXPECT_EQ(text.count(QLatin1Char('\n')), 6) << c.name; // no bare line feeds
     }
     EXPECT_EQ(printerSettingsNoticeTitle(),
@@ -93,15 +95,15 @@ TEST(PrinterSettingsNotice, SevenLinesExactly) {
 }
 
 TEST(PrinterSettingsNotice, UnknownOrientationEndsWithTheColonAndItsSpace) {
-    EXPECT_TRUE(printerSettingsNoticeText(QStringLiteral("P"), 9, 7).endsWith(q(u"\u65B9\u5411  \uFF1A ")));
+    EXPECT_TRUE(printerSettingsNoticeText(u"P"_s, 9, 7).endsWith(q(u"\u65B9\u5411  \uFF1A ")));
 }
 
 TEST(PrintWarnings, MainSentenceThenTwoIdeographicSpaces) {
     const QString noPrinter = noPrinterText();
     EXPECT_TRUE(noPrinter.startsWith(q(u"\u30D7\u30EA\u30F3\u30BF\u304C"))); // プリンタが
-    EXPECT_EQ(noPrinter.section(QStringLiteral("\r\n"), 0, 0).right(3), q(u"\u3002\u3000\u3000"));
+    EXPECT_EQ(noPrinter.section(u"\r\n"_s, 0, 0).right(3), q(u"\u3002\u3000\u3000"));
     EXPECT_EQ(
-        printFailedText(QStringLiteral("why")),
+        printFailedText(u"why"_s),
         q(u"\u5370\u5237\u3067\u304D\u307E\u305B\u3093\u3067\u3057\u305F\u3002\u3000\u3000\r\n\r\nwhy"));
 }
 

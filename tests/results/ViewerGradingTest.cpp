@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 inline void PrintTo(const QString& s, std::ostream* os) {
     *os << s.toStdString();
 }
@@ -58,8 +60,8 @@ TEST(ViewerDeviation, ComputedFromTheOneDecimalTextsAndRoundedHalfAwayFromZero) 
         }
     }
     // A deviation beyond a double cannot be graded either.
-    const QString huge = QStringLiteral("1") + QString(300, u'0');
-    const QString tiny = QStringLiteral("0.") + QString(300, u'0') + QStringLiteral("1");
+    const QString huge = u"1"_s + QString(300, u'0');
+    const QString tiny = u"0."_s + QString(300, u'0') + u"1"_s;
     EXPECT_FALSE(deviationText(huge, tiny));
 }
 
@@ -100,7 +102,7 @@ TEST(ViewerDiameterBands, BandsCaptionsAndColoursOfBothAxles) {
     };
     for (const BandCase& c : cases) {
         SCOPED_TRACE(q(c.deviation).toStdString());
-        const std::optional<QString> d = deviationText(q(c.newDiameter), QStringLiteral("1000.0"));
+        const std::optional<QString> d = deviationText(q(c.newDiameter), u"1000.0"_s);
         ASSERT_TRUE(d);
         ASSERT_EQ(*d, q(c.deviation));
         for (const Axle axle : {Axle::Front, Axle::Rear}) {
@@ -111,22 +113,19 @@ TEST(ViewerDiameterBands, BandsCaptionsAndColoursOfBothAxles) {
             EXPECT_EQ(g.gradeFore, c.gradeFore);
             EXPECT_EQ(g.gradeBack, c.back);
             EXPECT_EQ(g.labelFore, axle == Axle::Front ? c.frontLabel : c.rearLabel);
-            const QString closing =
-                axle == Axle::Rear && c.band == 5 ? QStringLiteral(" %）") : QStringLiteral("%）");
+            const QString closing = axle == Axle::Rear && c.band == 5 ? u" %）"_s : u"%）"_s;
             EXPECT_EQ(g.caption, q(c.message) + q(c.deviation) + closing);
         }
     }
 }
 
 TEST(ViewerDiameterBands, CaptionsWordForWord) {
-    EXPECT_EQ(gradeDeviationText(Axle::Front, QStringLiteral("2.6")).caption,
-              QStringLiteral("推奨値の±3%以内です。（誤差：2.6%）"));
-    EXPECT_EQ(gradeDeviationText(Axle::Rear, QStringLiteral("16.0")).caption,
-              QStringLiteral("誤差大につき、要再検討。（誤差：16.0 %）"));
-    EXPECT_EQ(gradeDeviationText(Axle::Front, QStringLiteral("16.0")).caption,
-              QStringLiteral("誤差大につき、要再検討。（誤差：16.0%）"));
-    EXPECT_EQ(gradeDeviationText(Axle::Front, QStringLiteral("0.0")).caption,
-              QStringLiteral("変更前と同サイズです。（誤差：0.0%）"));
+    EXPECT_EQ(gradeDeviationText(Axle::Front, u"2.6"_s).caption, u"推奨値の±3%以内です。（誤差：2.6%）"_s);
+    EXPECT_EQ(gradeDeviationText(Axle::Rear, u"16.0"_s).caption,
+              u"誤差大につき、要再検討。（誤差：16.0 %）"_s);
+    EXPECT_EQ(gradeDeviationText(Axle::Front, u"16.0"_s).caption,
+              u"誤差大につき、要再検討。（誤差：16.0%）"_s);
+    EXPECT_EQ(gradeDeviationText(Axle::Front, u"0.0"_s).caption, u"変更前と同サイズです。（誤差：0.0%）"_s);
 }
 
 // ---- overall verdict ----
@@ -179,8 +178,8 @@ TEST(ViewerVerdict, AllOkOrBasicEditionDataWithOkPullIns) {
         {"all empty", VerdictGrades{}, false},
     };
     for (const VerdictCase& c : cases) {
-        const Verdict v = ViewerOverallVerdict(c.grades);
-        EXPECT_EQ(v.text, c.ok ? QStringLiteral("O K") : QStringLiteral("N G")) << c.what;
+        const Verdict v = viewerOverallVerdict(c.grades);
+        EXPECT_EQ(v.text, c.ok ? u"O K"_s : u"N G"_s) << c.what;
         EXPECT_EQ(v.back, c.ok ? ColourAmple : ColourNgBack) << c.what;
     }
 }
@@ -192,7 +191,7 @@ TEST(ViewerVerdict, AllOkOrBasicEditionDataWithOkPullIns) {
 ResultRecord record(std::array<const char16_t*, 4> diameters,
                     std::array<std::array<const char16_t*, 6>, 4> wheels) {
     ResultRecord r;
-    r.fill(QStringLiteral("?"));
+    r.fill(u"?"_s);
     for (std::size_t i = 0; i < 4; ++i) {
         r[4 + i] = q(diameters[i]);
     }
@@ -281,8 +280,8 @@ TEST(ViewerRecordGrading, DiametersWheelsAndVerdictOfAWholeRecord) {
     }
     // The diameter comments carry the record's deviation.
     const ViewerGrades basic = gradeViewerRecord(cases[1].record);
-    EXPECT_EQ(basic.diameters[0]->caption, QStringLiteral("変更前と同サイズです。（誤差：0.0%）"));
-    EXPECT_EQ(basic.diameters[1]->caption, QStringLiteral("推奨値の±3%以内です。（誤差：1.3%）"));
+    EXPECT_EQ(basic.diameters[0]->caption, u"変更前と同サイズです。（誤差：0.0%）"_s);
+    EXPECT_EQ(basic.diameters[1]->caption, u"推奨値の±3%以内です。（誤差：1.3%）"_s);
 }
 
 } // namespace

@@ -11,6 +11,7 @@ namespace kl::testing {
 // no top edge was found. The frame is drawn alone, without the picture or any other child, so only its own
 // edge can show there.
 inline QString topEdgeAcross(QWidget& frame, const QWidget& picture) {
+    using namespace Qt::StringLiterals;
     QImage image(frame.size(), QImage::Format_RGB32);
     frame.render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
     const QColor background = image.pixelColor(image.width() / 2, image.height() / 2);
@@ -21,7 +22,7 @@ inline QString topEdgeAcross(QWidget& frame, const QWidget& picture) {
         ++edge;
     }
     if (edge >= image.height() / 2) {
-        return QStringLiteral("no top edge in %1").arg(frame.objectName());
+        return u"no top edge in %1"_s.arg(frame.objectName());
     }
     int first = -1;
     int last = -1;
@@ -35,7 +36,7 @@ inline QString topEdgeAcross(QWidget& frame, const QWidget& picture) {
     if (first < 0) {
         return {};
     }
-    return QStringLiteral("%1's top edge runs across %2 from x %3 to %4 (the picture: %5 to %6)")
+    return u"%1's top edge runs across %2 from x %3 to %4 (the picture: %5 to %6)"_s
         .arg(frame.objectName(), picture.objectName())
         .arg(first)
         .arg(last)

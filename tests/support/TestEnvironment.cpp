@@ -6,28 +6,30 @@
 #include "app/gui/ShellRoutes.h"
 #include "platform/Controls.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl::testing {
 
 void prepareWidgetTests() {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
     installFontSubstitutions();
 }
 
 QString missingLayoutFont() {
     // Captions sized to their text, and the checks that texts fit their boxes, hold with this face's widths.
-    const QString family = QStringLiteral("IPAPGothic");
+    const QString family = u"IPAPGothic"_s;
     if (QFontDatabase::families().contains(family)) {
         return {};
     }
-    return family + QStringLiteral(" is not installed: the layout checks measure text with it. Install the "
-                                   "Debian package fonts-ipafont-gothic (scripts/setup.sh does).");
+    return family + u" is not installed: the layout checks measure text with it. Install the "
+                    "Debian package fonts-ipafont-gothic (scripts/setup.sh does)."_s;
 }
 
 QString leftoverForm() {
     flushUnloads();
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (qobject_cast<Form*>(w) != nullptr) {
-            return w->objectName().isEmpty() ? QStringLiteral("(unnamed window)") : w->objectName();
+            return w->objectName().isEmpty() ? u"(unnamed window)"_s : w->objectName();
         }
     }
     return {};

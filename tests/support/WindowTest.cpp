@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace kl::testing {
 
 void WindowTest::initTestCase() {
@@ -21,7 +23,7 @@ void WindowTest::init() {
 void WindowTest::cleanup() {
     m_test.reset();
     const QString left = leftoverForm();
-    QVERIFY2(left.isEmpty(), qPrintable(QStringLiteral("window left loaded: ") + left));
+    QVERIFY2(left.isEmpty(), qPrintable(u"window left loaded: "_s + left));
 }
 
 } // namespace kl::testing

@@ -20,11 +20,12 @@ namespace kl::testing {
 class WriteRecorder : public QObject {
 public:
     WriteRecorder(const std::vector<TextBox*>& boxes, const std::vector<Label*>& labels) {
+        using namespace Qt::StringLiterals;
         for (TextBox* box : boxes) {
             m_boxes[box] = {box->ForeColor(), box->BackColor()};
             box->installEventFilter(this);
             connect(box, &QLineEdit::textChanged, this,
-                    [this, box] { note(QStringLiteral("text ") + box->objectName()); });
+                    [this, box] { note(u"text "_s + box->objectName()); });
         }
         for (Label* label : labels) {
             m_labels[label] = {label->Caption(), label->ForeColor()};
@@ -39,22 +40,23 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        using namespace Qt::StringLiterals;
         if (event->type() != QEvent::PaletteChange) {
             return false;
         }
         if (auto* box = qobject_cast<TextBox*>(watched); box != nullptr && m_boxes.count(box) != 0) {
             BoxState& was = m_boxes[box];
             if (box->ForeColor() != was.fore) {
-                note(QStringLiteral("fore ") + box->objectName());
+                note(u"fore "_s + box->objectName());
             }
             if (box->BackColor() != was.back) {
-                note(QStringLiteral("back ") + box->objectName());
+                note(u"back "_s + box->objectName());
             }
             was = {box->ForeColor(), box->BackColor()};
         } else if (auto* label = qobject_cast<Label*>(watched);
                    label != nullptr && m_labels.count(label) != 0) {
             if (label->ForeColor() != m_labels[label].fore) {
-                note(QStringLiteral("fore ") + label->objectName());
+                note(u"fore "_s + label->objectName());
                 m_labels[label].fore = label->ForeColor();
             }
         }
@@ -72,10 +74,11 @@ private:
     };
 
     void noteCaptions() {
+        using namespace Qt::StringLiterals;
         for (auto& [label, state] : m_labels) {
             if (label->Caption() != state.caption) {
                 state.caption = label->Caption();
-                m_writes << QStringLiteral("caption ") + label->objectName();
+                m_writes << u"caption "_s + label->objectName();
             }
         }
     }

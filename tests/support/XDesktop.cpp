@@ -20,6 +20,8 @@
 #include <QPixmap>
 #include <QScreen>
 
+using namespace Qt::StringLiterals;
+
 extern char** environ;
 
 namespace kl::testing {
@@ -125,7 +127,7 @@ XDesktop XDesktop::start() {
     XDesktop desktop;
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0) {
-        desktop.m_error = QStringLiteral("no pipe for the display number");
+        desktop.m_error = u"no pipe for the display number"_s;
         return desktop;
     }
     desktop.m_server = spawn(
@@ -136,22 +138,22 @@ XDesktop XDesktop::start() {
     const std::string number = readDisplayNumber(fds[0], 15000);
     close(fds[0]);
     if (desktop.m_server < 0 || number.empty()) {
-        desktop.m_error = QStringLiteral("Xvfb gave no display");
+        desktop.m_error = u"Xvfb gave no display"_s;
         desktop.stop();
         return desktop;
     }
-    desktop.m_display = QStringLiteral(":") + QString::fromStdString(number);
+    desktop.m_display = u":"_s + QString::fromStdString(number);
     const std::string display = desktop.m_display.toStdString();
     desktop.m_connection = xcb_connect(display.c_str(), nullptr);
     if (xcb_connection_has_error(desktop.m_connection) != 0) {
-        desktop.m_error = QStringLiteral("no connection to ") + desktop.m_display;
+        desktop.m_error = u"no connection to "_s + desktop.m_display;
         desktop.stop();
         return desktop;
     }
     desktop.m_windowManager =
         spawn("/usr/bin/openbox", {"openbox", "--sm-disable"}, environmentWith("DISPLAY", display), -1);
     if (desktop.m_windowManager < 0 || !desktop.waitForWindowManager(15000)) {
-        desktop.m_error = QStringLiteral("openbox did not come up on ") + desktop.m_display;
+        desktop.m_error = u"openbox did not come up on "_s + desktop.m_display;
         desktop.stop();
         return desktop;
     }

@@ -1,6 +1,5 @@
 #include "AnalyseFitment.h"
 
-#include <array>
 #include <optional>
 
 #include "analysis/FitmentAnalysis.h"
@@ -12,37 +11,37 @@
 #include "results/gui/Form4.h"
 #include "results/gui/ResultBoxes.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 namespace {
 
 // The result window's writes, in the order the shop's program has always made them.
 void writeOutcome(const ResultBoxes& out, const FitmentOutcome& o) {
-    for (std::size_t a = 0; a < 2; ++a) {
-        out.axles[a].row.before.setText(formatOneDecimal(o.outerBefore[a]));
+    for (Axle a : kBothAxles) {
+        out.axle(a).row.before.setText(formatOneDecimal(o.axle(a).outerBefore));
     }
-    for (std::size_t w = 0; w < 4; ++w) {
-        for (std::size_t k = 0; k < 3; ++k) {
-            out.wheels[w].rows[k].before.setText(formatOneDecimal(o.measured[w * 3 + k]));
+    for (WheelPosition w : kAllWheels) {
+        for (ClearanceKind k : kAllClearanceKinds) {
+            out.wheel(w).row(k).before.setText(formatOneDecimal(o.wheel(w).measured[k]));
         }
     }
-    for (std::size_t a = 0; a < 2; ++a) {
-        out.axles[a].row.after.setText(formatOneDecimal(o.outerAfter[a]));
+    for (Axle a : kBothAxles) {
+        out.axle(a).row.after.setText(formatOneDecimal(o.axle(a).outerAfter));
     }
-    for (std::size_t w = 0; w < 4; ++w) {
-        const NewClearances& n = o.next[w];
-        const float values[3] = {n.hikikomi, n.joubu, n.zengo};
-        for (std::size_t k = 0; k < 3; ++k) {
-            out.wheels[w].rows[k].after.setText(formatOneDecimal(static_cast<double>(values[k])));
+    for (WheelPosition w : kAllWheels) {
+        for (ClearanceKind k : kAllClearanceKinds) {
+            out.wheel(w).row(k).after.setText(formatOneDecimal(static_cast<double>(o.wheel(w).next[k])));
         }
     }
-    for (std::size_t w = 0; w < 4; ++w) {
-        out.wheels[w].shift.setText(innerSideShiftText(o.shift[w]));
+    for (WheelPosition w : kAllWheels) {
+        out.wheel(w).shift.setText(innerSideShiftText(o.wheel(w).shift));
     }
-    for (std::size_t a = 0; a < 2; ++a) {
-        const DiameterGrade& g = o.diameter[a];
-        TextBox& box = out.axles[a].row.grade;
-        Label& comment = out.axles[a].comment;
+    for (Axle a : kBothAxles) {
+        const DiameterGrade& g = o.axle(a).diameter;
+        TextBox& box = out.axle(a).row.grade;
+        Label& comment = out.axle(a).comment;
         box.setText(g.gradeText);
         if (g.ngText) {
             box.setForeColor(ColourNgText);
@@ -51,15 +50,12 @@ void writeOutcome(const ResultBoxes& out, const FitmentOutcome& o) {
         box.setBackColor(g.back);
         comment.setCaption(g.caption);
     }
-    using Binding = void (*)(const WheelBoxSet&, const std::optional<CellJudgement>&);
-    const Binding bindings[4] = {M_Form2FLJG, M_Form2FRJG, M_Form2RLJG, M_Form2RRJG};
-    for (std::size_t w = 0; w < 4; ++w) {
-        bindings[w](out.wheels, o.wheels[w]);
+    for (WheelPosition w : kAllWheels) {
+        JudgeWheelClearance(out.wheels, w, o.wheel(w).judgement);
     }
-    // Front before, front after, rear before, rear after.
-    for (std::size_t i = 0; i < 4; ++i) {
-        const CombinationBoxes& c = out.combinations[i / 2];
-        (i % 2 == 0 ? c.before : c.after).setText(o.combinations[i]);
+    for (Axle a : kBothAxles) {
+        out.combination(a).before.setText(o.axle(a).combinationBefore);
+        out.combination(a).after.setText(o.axle(a).combinationAfter);
     }
     out.verdict.setText(o.verdict.text);
     out.verdict.setBackColor(o.verdict.back);
@@ -67,15 +63,14 @@ void writeOutcome(const ResultBoxes& out, const FitmentOutcome& o) {
 
 void showMissingInputWarning(AppContext& ctx, QWidget* owner) {
     ctx.platform().messageBoxes.show(
-        platform::notice(QStringLiteral("項目に未選択または未入力の項目があります。　　"),
-                         platform::MsgIcon::Exclamation),
+        platform::notice(u"項目に未選択または未入力の項目があります。　　"_s, platform::MsgIcon::Exclamation),
         owner);
 }
 
 void showRunFailure(AppContext& ctx, QWidget* owner, const QString& detail) {
     ctx.platform().messageBoxes.show(
-        platform::notice(QStringLiteral("解析を完了できませんでした。入力内容はそのまま残っています。　　") +
-                             QStringLiteral("\r\n") + QStringLiteral("（") + detail + QStringLiteral("）"),
+        platform::notice(u"解析を完了できませんでした。入力内容はそのまま残っています。　　"_s + u"\r\n"_s +
+                             u"（"_s + detail + u"）"_s,
                          platform::MsgIcon::Critical),
         owner);
 }
@@ -90,9 +85,10 @@ void AnalyseFitment(AppContext& ctx, FitmentInput& input) {
             showMissingInputWarning(ctx, &window);
             return;
         }
-        for (std::size_t i = 0; i < outcome->measuredTexts.size(); ++i) {
-            input.rewriteClearance(static_cast<WheelPosition>(i / 3), static_cast<ClearanceKind>(i % 3),
-                                   outcome->measuredTexts[i]);
+        for (WheelPosition w : kAllWheels) {
+            for (ClearanceKind k : kAllClearanceKinds) {
+                input.rewriteClearance(w, k, outcome->wheel(w).measuredTexts[k]);
+            }
         }
         // The first touch loads the result window, after the rewrite.
         writeOutcome(ctx.forms().get<Form4>().boxes(), *outcome);

@@ -13,8 +13,8 @@ namespace kl {
 
 namespace {
 
-constexpr Rgb VersionBlue{128, 128, 255};
-constexpr int VersionStoredWidth = 60;
+constexpr Rgb kVersionBlue{128, 128, 255};
+constexpr int kVersionStoredWidth = 60;
 
 } // namespace
 
@@ -34,13 +34,13 @@ AboutBox::AboutBox(AppContext& context, const AboutBoxDesign& design)
                        {.name = u"Image4"_s, .kind = ControlKind::Image, .left = 1180, .top = 250},
                        {.name = u"lblVersion"_s,
                         .kind = ControlKind::Label,
-                        .left = design.versionRight - VersionStoredWidth,
+                        .left = design.versionRight - kVersionStoredWidth,
                         .top = design.versionTop,
-                        .width = VersionStoredWidth,
+                        .width = kVersionStoredWidth,
                         .height = 420,
                         .font = FontSpec{20.25, false, u"Haettenschweiler"_s},
                         .alignment = Qt::AlignRight | Qt::AlignVCenter,
-                        .fore = VersionBlue,
+                        .fore = kVersionBlue,
                         .anchorRight = true},
                        {.name = usePermissionName(),
                         .kind = ControlKind::CommandButton,

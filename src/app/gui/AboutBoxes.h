@@ -21,9 +21,18 @@ protected:
     AboutBox(AppContext& context, const AboutBoxDesign& design);
 
     // Names the buttons of this box carry.
-    QString okName() const { return m_prefix + QStringLiteral("cmdOK"); }
-    QString sysInfoName() const { return m_prefix + QStringLiteral("cmdSysInfo"); }
-    QString usePermissionName() const { return m_prefix + QStringLiteral("CommandUse_permission"); }
+    QString okName() const {
+        using namespace Qt::StringLiterals;
+        return m_prefix + u"cmdOK"_s;
+    }
+    QString sysInfoName() const {
+        using namespace Qt::StringLiterals;
+        return m_prefix + u"cmdSysInfo"_s;
+    }
+    QString usePermissionName() const {
+        using namespace Qt::StringLiterals;
+        return m_prefix + u"CommandUse_permission"_s;
+    }
 
     void showVersion();
 

@@ -11,8 +11,8 @@ namespace kl {
 
 namespace {
 
-const QString InputOption = arrayName(u"Option1"_s, 1);
-const QString ViewerOption = arrayName(u"Option1"_s, 2);
+const QString kInputOption = arrayName(u"Option1"_s, 1);
+const QString kViewerOption = arrayName(u"Option1"_s, 2);
 
 } // namespace
 
@@ -22,7 +22,7 @@ Form1::Form1(AppContext& context) : Form(context) {
     w.clientHeight = 6390;
     w.style = WindowStyle::Main;
     w.defaultButton = u"Command1"_s;
-    w.tabOrder = {InputOption, ViewerOption, u"Command1"_s, u"Command2"_s};
+    w.tabOrder = {kInputOption, kViewerOption, u"Command1"_s, u"Command2"_s};
     setUpWindow(w,
                 {
                     {.name = u"Image3"_s, .kind = ControlKind::Image, .left = 487, .top = 330},
@@ -35,7 +35,7 @@ Form1::Form1(AppContext& context) : Form(context) {
                      .font = FontSpec{11.25, false, u"HG丸ｺﾞｼｯｸM-PRO"_s},
                      .text = QString(23, u' ')},
                     {.name = u"Image9"_s, .kind = ControlKind::Image, .container = u"Frame2"_s, .left = 150},
-                    {.name = InputOption,
+                    {.name = kInputOption,
                      .kind = ControlKind::OptionButton,
                      .container = u"Frame2"_s,
                      .left = 350,
@@ -47,7 +47,7 @@ Form1::Form1(AppContext& context) : Form(context) {
                      .container = u"Frame2"_s,
                      .left = 600,
                      .top = 480},
-                    {.name = ViewerOption,
+                    {.name = kViewerOption,
                      .kind = ControlKind::OptionButton,
                      .container = u"Frame2"_s,
                      .left = 350,
@@ -86,7 +86,7 @@ Form1::Form1(AppContext& context) : Form(context) {
                 });
     // An option button that takes the focus becomes the chosen one, as option buttons do on the platform
     // the program comes from: the menu comes up with the input mode chosen, and Enter opens it.
-    for (const QString& name : {InputOption, ViewerOption}) {
+    for (const QString& name : {kInputOption, kViewerOption}) {
         control<OptionButton>(name).installEventFilter(this);
     }
     connect(&control<CommandButton>(u"Command1"_s), &QPushButton::clicked, this, &Form1::Command1_Click);
@@ -118,10 +118,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
 void Form1::Command1_Click() {
     // Both checks run on their own, and the chosen window is on the screen before this menu goes.
-    if (control<OptionButton>(InputOption).Value()) {
+    if (control<OptionButton>(kInputOption).Value()) {
         context().routes().showInputWindow(context());
     }
-    if (control<OptionButton>(ViewerOption).Value()) {
+    if (control<OptionButton>(kViewerOption).Value()) {
         context().routes().showViewer(context());
     }
     Unload();

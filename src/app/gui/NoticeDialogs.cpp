@@ -13,7 +13,7 @@ namespace kl {
 
 namespace {
 
-constexpr Rgb HeadingBlue{0, 0, 255};
+constexpr Rgb kHeadingBlue{0, 0, 255};
 
 // The address box lies on the dialog like a label: no border, the dialog's own button-face colour.
 Rgb buttonFace() {
@@ -88,7 +88,7 @@ std::vector<ControlSpec> shopNoticeLayout(const QString& heading, const QString&
          .top = 150,
          .font = gothic(12, true),
          .text = heading,
-         .fore = HeadingBlue},
+         .fore = kHeadingBlue},
         {.name = u"Label4"_s,
          .kind = ControlKind::Label,
          .left = 1080,

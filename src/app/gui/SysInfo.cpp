@@ -3,6 +3,8 @@
 #include "app/SysInfoLookup.h"
 #include "platform/Platform.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 void StartSysInfo(platform::Platform& platform, QWidget* owner) {
@@ -12,7 +14,7 @@ void StartSysInfo(platform::Platform& platform, QWidget* owner) {
     }
     // No title of its own: the box carries the program's title.
     platform.messageBoxes.show(platform::notice(sysInfoUnavailableMessage(), platform::MsgIcon::None,
-                                                QStringLiteral("Kavor Lintep 2005 Zelmarovinth")),
+                                                u"Kavor Lintep 2005 Zelmarovinth"_s),
                                owner);
 }
 

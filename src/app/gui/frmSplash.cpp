@@ -10,8 +10,8 @@ namespace kl {
 
 namespace {
 
-constexpr int VersionLeft = 6200;
-constexpr int VersionWidth = 885; // the stored caption "Version"
+constexpr int kVersionLeft = 6200;
+constexpr int kVersionWidth = 885; // the stored caption "Version"
 
 } // namespace
 
@@ -46,9 +46,9 @@ frmSplash::frmSplash(AppContext& context) : Form(context) {
                        {.name = u"lblVersion"_s,
                         .kind = ControlKind::Label,
                         .container = u"fraMainFrame"_s,
-                        .left = VersionLeft,
+                        .left = kVersionLeft,
                         .top = 2200,
-                        .width = VersionWidth,
+                        .width = kVersionWidth,
                         .height = 390,
                         .font = FontSpec{18, false, u"Haettenschweiler"_s},
                         .text = u"Version"_s,
@@ -68,7 +68,7 @@ frmSplash::frmSplash(AppContext& context) : Form(context) {
 void frmSplash::Form_Load() {
     loadPictures(*this, {{159, u"Image2"}, {117, u"Image3"}, {137, u"Image5"}});
     setCaptionKeepingRightEdge(control<Label>(u"lblVersion"_s), splashVersionText(programVersion()),
-                               VersionLeft + VersionWidth);
+                               kVersionLeft + kVersionWidth);
 }
 
 } // namespace kl

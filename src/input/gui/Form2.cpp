@@ -23,6 +23,8 @@
 #include "platform/basRes.h"
 #include "windowbase/MainWindowCommands.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 namespace {
@@ -30,8 +32,7 @@ namespace {
 // The grey of a rear wheel's controls while it is the same as the front one.
 constexpr Rgb kSameAsFrontGrey{190, 190, 190};
 
-const platform::FileDialogRequest kInputFileDialog{QString(), QStringLiteral("InputData(*.ipw)"),
-                                                   QStringLiteral("*.ipw")};
+const platform::FileDialogRequest kInputFileDialog{QString(), u"InputData(*.ipw)"_s, u"*.ipw"_s};
 
 QStringList numberItems(std::initializer_list<double> values) {
     QStringList items;
@@ -79,7 +80,7 @@ void showSameAsFront(const SizeBlockFields& b, bool same) {
 } // namespace
 
 Form2::Form2(AppContext& context) : MainWindow(context) {
-    setObjectName(QStringLiteral("Form2"));
+    setObjectName(u"Form2"_s);
     setUpWindow(form2Window(), form2Controls());
     m_fields = std::make_unique<const Form2Fields>(resolveForm2Fields(*this));
 
@@ -105,7 +106,7 @@ Form2::Form2(AppContext& context) : MainWindow(context) {
     m_fields->help.text.raise();
 
     connectReactions();
-    wireMainWindowCommands(*this, {.topMenu = QStringLiteral("Command3")});
+    wireMainWindowCommands(*this, {.topMenu = form2::kTopMenuButton.toString()});
 }
 
 void Form2::connectReactions() {
@@ -121,9 +122,9 @@ void Form2::connectReactions() {
         same.box.installEventFilter(this);
     }
     for (const TypedBoxLine& line : typedBoxes()) {
-        TextBox& box = *f.typedBox(line.field);
+        TextBox& box = f.typedBox(line.field);
         m_fieldLines.insert(&box, line.fieldLine.toString());
-        connect(&box, &QLineEdit::textChanged, this, [this, &box] { pastedTextCheck(box); });
+        connect(&box, &QLineEdit::textChanged, this, [this, &box] { PastedTextCheck(box); });
     }
     for (SizeBlock b : kAllSizeBlocks) {
         connect(&f.block(b).direction, &QComboBox::currentIndexChanged, this,
@@ -132,20 +133,18 @@ void Form2::connectReactions() {
     for (const SameAsFrontFields& same : f.sameAsFront) {
         connect(&same.box, &QCheckBox::toggled, this, [this, &same] { sameAsFrontChanged(same); });
     }
-    connect(&control<CommandButton>(QStringLiteral("Command1")), &QPushButton::clicked, this,
-            [this] { AnalyseFitment(context(), *this); });
-    connect(&control<CommandButton>(QStringLiteral("Command2")), &QPushButton::clicked, this,
-            &Form2::Command2_Click);
-    const std::pair<const char16_t*, void (Form2::*)()> items[] = {
-        {u"mnuFileOpen", &Form2::mnuFileOpen_Click},
-        {u"mnuFileSave", &Form2::mnuFileSave_Click},
-        {u"mnuDataClear", &Form2::mnuDataClear_Click},
-        {u"mnuBeforeSameFront", &Form2::mnuBeforeSameFront_Click},
-        {u"mnuAfterSameFront", &Form2::mnuAfterSameFront_Click},
+    connect(&f.okButton, &QPushButton::clicked, this, [this] { AnalyseFitment(context(), *this); });
+    connect(&f.clearButton, &QPushButton::clicked, this, &Form2::Command2_Click);
+    const std::pair<QStringView, void (Form2::*)()> items[] = {
+        {form2::kFileOpenItem, &Form2::mnuFileOpen_Click},
+        {form2::kFileSaveItem, &Form2::mnuFileSave_Click},
+        {form2::kDataClearItem, &Form2::mnuDataClear_Click},
     };
     for (const auto& [name, handler] : items) {
-        connect(&control<QAction>(QString::fromUtf16(name)), &QAction::triggered, this, handler);
+        connect(&control<QAction>(name.toString()), &QAction::triggered, this, handler);
     }
+    connect(&f.sameAsFront[0].menuItem, &QAction::triggered, this, &Form2::mnuBeforeSameFront_Click);
+    connect(&f.sameAsFront[1].menuItem, &QAction::triggered, this, &Form2::mnuAfterSameFront_Click);
 }
 
 InputRecord Form2::inputRecord() const {
@@ -157,12 +156,12 @@ void Form2::rewriteClearance(WheelPosition wheel, ClearanceKind kind, const QStr
 }
 
 MainWindow::Question Form2::returnQuestion() const {
-    return {QStringLiteral("入力モードを閉じてトップメニューへ戻ります。 よろしいですか？"), programTitle()};
+    return {u"入力モードを閉じてトップメニューへ戻ります。 よろしいですか？"_s, programTitle()};
 }
 
 void Form2::Form_Load() {
     for (const SizeBlockFields& b : m_fields->blocks) {
-        fill(b.direction, {QStringLiteral("＋"), QStringLiteral("－"), QStringLiteral("±")});
+        fill(b.direction, {u"＋"_s, u"－"_s, u"±"_s});
     }
     // There are no 11-inch rims to choose.
     const QStringList rimDiameters = numberItems({10, 12, 13, 14, 15, 16, 17, 18, 19, 20});
@@ -177,23 +176,24 @@ void Form2::Form_Load() {
     }
 
     for (const TypedBoxLine& line : typedBoxes()) {
-        m_fields->typedBox(line.field)->setInputMethodDisabled(true);
+        m_fields->typedBox(line.field).setInputMethodDisabled(true);
     }
 
     // A picture that cannot be shown leaves its place empty; the window loads without it.
     platform::Platform& p = context().platform();
-    const auto picture = [this](const char16_t* name) -> ImageBox& {
-        return control<ImageBox>(QString::fromUtf16(name));
-    };
-    LoadResourcePicture(p, 157, picture(u"Image4"));
-    LoadResourcePicture(p, 101, picture(u"Image2"));
-    LoadResourcePicture(p, 120, picture(u"Image5"), &picture(u"Image6"));
-    LoadResourcePicture(p, 121, picture(u"Image7"), &picture(u"Image8"));
-    LoadResourcePicture(p, 122, picture(u"Image9"));
-    LoadResourcePicture(p, 123, picture(u"Image10"));
-    LoadResourcePicture(p, 124, picture(u"Image11"));
+    const Form2Pictures& pictures = m_fields->pictures;
+    LoadResourcePicture(p, 157, pictures.banner);
+    LoadResourcePicture(p, 101, pictures.logo);
+    // One file each for the front and the rear tyre heading, shown in both frames of its axle.
+    LoadResourcePicture(p, 120, pictures.tyreHeading(SizeBlock::AfterFront),
+                        &pictures.tyreHeading(SizeBlock::BeforeFront));
+    LoadResourcePicture(p, 121, pictures.tyreHeading(SizeBlock::BeforeRear),
+                        &pictures.tyreHeading(SizeBlock::AfterRear));
+    LoadResourcePicture(p, 122, pictures.beforeHeading);
+    LoadResourcePicture(p, 123, pictures.afterHeading);
+    LoadResourcePicture(p, 124, pictures.helpHeading);
 
-    setWindowTitle(QStringLiteral("Kavor Lintep 2005 Zelmarovinth - 入力モード"));
+    setWindowTitle(u"Kavor Lintep 2005 Zelmarovinth - 入力モード"_s);
     HelpFilePath = context().helpFilePath();
 }
 
@@ -270,7 +270,7 @@ void Form2::warn(const QString& text) {
     context().platform().messageBoxes.show(platform::notice(text, platform::MsgIcon::Exclamation), this);
 }
 
-void Form2::pastedTextCheck(TextBox& box) {
+void Form2::PastedTextCheck(TextBox& box) {
     if (IsNumericText(box.Text())) {
         return;
     }
@@ -289,7 +289,7 @@ void Form2::offsetDirectionChanged(SizeBlock block) {
     case DirectionAction::Nothing:
         return;
     case DirectionAction::LockAtZero:
-        offset.setText(QStringLiteral("0"));
+        offset.setText(u"0"_s);
         offset.setLocked(true);
         moveFocus(list);
         return;
@@ -329,23 +329,13 @@ void Form2::mnuAfterSameFront_Click() {
     toggleSameAsFront(m_fields->sameAsFront[1]);
 }
 
-void Form2::clearValues() {
-    for (const InputFileLine& line : inputFileLines()) {
-        if (TextBox* box = m_fields->typedBox(line.field)) {
-            box->setText(QString());
-        } else {
-            m_fields->list(line.field)->setListIndex(-1);
-        }
-    }
-}
-
 void Form2::mnuDataClear_Click() {
-    clearValues();
+    m_fields->clearValues();
     moveFocus(m_fields->block(SizeBlock::BeforeFront).rimDiameter);
 }
 
 void Form2::Command2_Click() {
-    clearValues();
+    m_fields->clearValues();
     for (const SameAsFrontFields& same : m_fields->sameAsFront) {
         showSameAsFront(m_fields->block(same.block), false);
     }
@@ -360,16 +350,10 @@ void Form2::mnuFileSave_Click() {
     if (!path || path->isEmpty()) {
         return;
     }
-    InputValues values;
-    const auto& lines = inputFileLines();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const TextBox* box = m_fields->typedBox(lines[i].field);
-        values[i] = box != nullptr ? box->Text() : m_fields->list(lines[i].field)->Text();
-    }
-    const QByteArray bytes = writeInputFile(values);
+    const QByteArray bytes = writeInputFile(m_fields->inputValues());
     // Written whole or not at all: a failed save keeps the file that was there.
     if (const std::optional<QString> reason = writeWholeFile(*path, bytes)) {
-        warn(fileSaveFailureMessage(QStringLiteral("入力データを保存できませんでした。"), *path, *reason));
+        warn(fileSaveFailureMessage(u"入力データを保存できませんでした。"_s, *path, *reason));
     }
 }
 
@@ -381,27 +365,12 @@ void Form2::mnuFileOpen_Click() {
     // A file that cannot be read changes nothing: the entries on the screen are kept.
     const WholeFileRead file = readWholeFile(*path, kInputFileReadLimit);
     if (file.failure) {
-        warn(fileReadFailureMessage(QStringLiteral("入力データを読み込めませんでした。"), *path,
-                                    *file.failure));
+        warn(fileReadFailureMessage(u"入力データを読み込めませんでした。"_s, *path, *file.failure));
         return;
     }
 
-    const InputValues values = readInputFile(file.bytes);
-    const auto& lines = inputFileLines();
-    // Line by line, so that each direction's reaction runs before its offset is written.
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (TextBox* box = m_fields->typedBox(lines[i].field)) {
-            box->setText(values[i]);
-            continue;
-        }
-        ComboBox& list = *m_fields->list(lines[i].field);
-        // A value that is not among the items keeps the list's choice; so does the empty direction.
-        const int index = values[i].isEmpty() ? -1 : list.findText(values[i]);
-        if (index >= 0) {
-            list.setListIndex(index);
-        }
-    }
-    control<QWidget>(QStringLiteral("Command1")).setFocus();
+    m_fields->showInputValues(readInputFile(file.bytes));
+    m_fields->okButton.setFocus();
 }
 
 } // namespace kl

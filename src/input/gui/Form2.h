@@ -54,13 +54,12 @@ private:
     void offsetDirectionChanged(SizeBlock block);
     void sameAsFrontChanged(const SameAsFrontFields& same);
     void toggleSameAsFront(const SameAsFrontFields& same);
-    void pastedTextCheck(TextBox& box);
+    void PastedTextCheck(TextBox& box);
     void showFieldHelp(const FieldHelp& help);
     // The help of a field that has taken the focus; nothing for a control without help.
     void fieldGotFocus(QObject* field);
     // Moves the focus as the window's own code does, with the field's help as for a move by the user.
     void moveFocus(QWidget& target);
-    void clearValues();
     void warn(const QString& text);
 
     std::unique_ptr<const Form2Fields> m_fields;

@@ -2,11 +2,20 @@
 
 #include <QAction>
 
+#include "input/gui/Form2Layout.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
 #include "platform/ImageBox.h"
 
 namespace kl {
+
+namespace {
+
+template <class T> T& find(const ControlIndex& controls, QStringView name) {
+    return controls.control<T>(name.toString());
+}
+
+} // namespace
 
 ImageBox& HelpPanelFields::image(HelpImage which) const {
     switch (which) {
@@ -64,18 +73,19 @@ ComboBox* Form2Fields::list(InputField f) const {
     return nullptr;
 }
 
-TextBox* Form2Fields::typedBox(InputField f) const {
+TextBox& Form2Fields::typedBox(InputField f) const {
     if (isClearanceField(f)) {
-        return &clearance(wheelOf(f), kindOf(f));
+        return clearance(wheelOf(f), kindOf(f));
     }
-    return partOf(f) == SizePart::Offset ? &block(blockOf(f)).offset : nullptr;
+    Q_ASSERT(partOf(f) == SizePart::Offset);
+    return block(blockOf(f)).offset;
 }
 
 QWidget& Form2Fields::control(InputField f) const {
-    if (TextBox* box = typedBox(f)) {
-        return *box;
+    if (ComboBox* l = list(f)) {
+        return *l;
     }
-    return *list(f);
+    return typedBox(f);
 }
 
 InputRecord Form2Fields::record() const {
@@ -95,41 +105,75 @@ InputRecord Form2Fields::record() const {
     return r;
 }
 
+InputValues Form2Fields::inputValues() const {
+    InputValues values;
+    const auto& lines = inputFileLines();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const ComboBox* l = list(lines[i].field);
+        values[i] = l != nullptr ? l->Text() : typedBox(lines[i].field).Text();
+    }
+    return values;
+}
+
+void Form2Fields::showInputValues(const InputValues& values) const {
+    const auto& lines = inputFileLines();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        ComboBox* l = list(lines[i].field);
+        if (l == nullptr) {
+            typedBox(lines[i].field).setText(values[i]);
+            continue;
+        }
+        const int index = values[i].isEmpty() ? -1 : l->findText(values[i]);
+        if (index >= 0) {
+            l->setListIndex(index);
+        }
+    }
+}
+
+void Form2Fields::clearValues() const {
+    for (const InputFileLine& line : inputFileLines()) {
+        if (ComboBox* l = list(line.field)) {
+            l->setListIndex(-1);
+        } else {
+            typedBox(line.field).setText(QString());
+        }
+    }
+}
+
 Form2Fields resolveForm2Fields(const Form& window) {
     const ControlIndex controls(window);
-    const auto list = [&controls](const char* name) -> ComboBox& {
-        return controls.control<ComboBox>(QString::fromLatin1(name));
+    const auto list = [&controls](QStringView name) -> ComboBox& { return find<ComboBox>(controls, name); };
+    const auto box = [&controls](QStringView name) -> TextBox& { return find<TextBox>(controls, name); };
+    const auto image = [&controls](QStringView name) -> ImageBox& { return find<ImageBox>(controls, name); };
+    const auto block = [&list, &box](SizeBlock b) {
+        const std::array<QStringView, 6>& n = form2::kSizeInputs[static_cast<std::size_t>(b)];
+        return SizeBlockFields{list(n[0]), list(n[1]), list(n[2]), box(n[3]), list(n[4]), list(n[5])};
     };
-    const auto box = [&controls](const QString& name) -> TextBox& { return controls.control<TextBox>(name); };
-    const auto block = [&list, &box](const char* rim, const char* width, const char* direction,
-                                     const char* offset, const char* tyre, const char* aspect) {
-        return SizeBlockFields{list(rim),  list(width), list(direction), box(QString::fromLatin1(offset)),
-                               list(tyre), list(aspect)};
+    const auto clearances = [&box](WheelPosition w) {
+        const std::array<QStringView, 3>& n = form2::kClearanceInputs[indexOf(w)];
+        return ClearanceFields{box(n[0]), box(n[1]), box(n[2])};
     };
-    const auto clearances = [&box](const char* wheel) {
-        const auto name = [wheel](const char* kind) {
-            return QStringLiteral("F2_FC_%1_%2_Old_TXT")
-                .arg(QLatin1StringView(wheel), QLatin1StringView(kind));
-        };
-        return ClearanceFields{box(name("Hikikomi")), box(name("Joubu")), box(name("Zengo"))};
+    const auto sameAsFront = [&controls](SizeBlock b, std::size_t i) {
+        return SameAsFrontFields{b, find<CheckBox>(controls, form2::kSameAsFrontBoxes[i]),
+                                 find<QAction>(controls, form2::kSameAsFrontItems[i])};
     };
-    const auto sameAsFront = [&controls](SizeBlock b, const char* name, const char* menuItem) {
-        return SameAsFrontFields{b, controls.control<CheckBox>(QString::fromLatin1(name)),
-                                 controls.control<QAction>(QString::fromLatin1(menuItem))};
-    };
-    const auto image = [&controls](const char* name) -> ImageBox& {
-        return controls.control<ImageBox>(QString::fromLatin1(name));
-    };
+    const auto& headings = form2::kTyreHeadingImages;
     return Form2Fields{
-        {block("Combo11", "Combo12", "Combo1", "Text13", "Combo14", "Combo15"),
-         block("Combo16", "Combo17", "Combo2", "Text18", "Combo19", "Combo20"),
-         block("Combo21", "Combo22", "Combo3", "Text23", "Combo24", "Combo25"),
-         block("Combo26", "Combo27", "Combo4", "Text28", "Combo29", "Combo30")},
-        {clearances("FL"), clearances("FR"), clearances("RL"), clearances("RR")},
-        {sameAsFront(SizeBlock::BeforeRear, "Check1", "mnuBeforeSameFront"),
-         sameAsFront(SizeBlock::AfterRear, "Check2", "mnuAfterSameFront")},
-        {image("Image3"), image("Image12"), image("Image13"),
-         controls.control<Label>(QStringLiteral("Label_Kaisetsu"))},
+        {block(SizeBlock::BeforeFront), block(SizeBlock::BeforeRear), block(SizeBlock::AfterFront),
+         block(SizeBlock::AfterRear)},
+        {clearances(WheelPosition::FL), clearances(WheelPosition::FR), clearances(WheelPosition::RL),
+         clearances(WheelPosition::RR)},
+        {sameAsFront(SizeBlock::BeforeRear, 0), sameAsFront(SizeBlock::AfterRear, 1)},
+        {image(form2::kTyreMarkingImage), image(form2::kWheelMarkingImage), image(form2::kFigureImage),
+         find<Label>(controls, form2::kHelpText)},
+        find<CommandButton>(controls, form2::kOkButton),
+        find<CommandButton>(controls, form2::kClearButton),
+        {image(form2::kBannerImage),
+         image(form2::kLogoImage),
+         {&image(headings[0]), &image(headings[1]), &image(headings[2]), &image(headings[3])},
+         image(form2::kBeforeHeadingImage),
+         image(form2::kAfterHeadingImage),
+         image(form2::kHelpHeadingImage)},
     };
 }
 

@@ -5,7 +5,10 @@
 #include <QKeySequence>
 
 #include "common/Concat.h"
+#include "common/WheelTypes.h"
 #include "platform/Controls.h"
+
+using namespace Qt::StringLiterals;
 
 namespace kl {
 
@@ -42,10 +45,10 @@ constexpr std::array<WheelFrame, 4> kWheelFrames{{
      2120,
      14,
      11.25,
-     u"Image6",
+     form2::kTyreHeadingImages[0],
      u"変更前",
      u"前輪",
-     {u"Combo11", u"Combo12", u"Combo1", u"Text13", u"Combo14", u"Combo15"},
+     form2::kSizeInputs[0],
      {u"Label1", u"Label6", u"Label25", u"Label3", u"Label4"},
      {}},
     {u"Frame2",
@@ -55,12 +58,12 @@ constexpr std::array<WheelFrame, 4> kWheelFrames{{
      2120,
      18,
      11.25,
-     u"Image7",
+     form2::kTyreHeadingImages[1],
      u"変更前",
      u"後輪",
-     {u"Combo16", u"Combo17", u"Combo2", u"Text18", u"Combo19", u"Combo20"},
+     form2::kSizeInputs[1],
      {u"Label5", u"Label9", u"Label14", u"Label7", u"Label8"},
-     u"Check1"},
+     form2::kSameAsFrontBoxes[0]},
     {u"Frame3",
      u"Frame2_Main",
      300,
@@ -68,10 +71,10 @@ constexpr std::array<WheelFrame, 4> kWheelFrames{{
      2150,
      14,
      12,
-     u"Image5",
+     form2::kTyreHeadingImages[2],
      u"変更後",
      u"前輪",
-     {u"Combo21", u"Combo22", u"Combo3", u"Text23", u"Combo24", u"Combo25"},
+     form2::kSizeInputs[2],
      {u"Label11", u"Label19", u"Label20", u"Label12", u"Label15"},
      {}},
     {u"Frame4",
@@ -81,12 +84,12 @@ constexpr std::array<WheelFrame, 4> kWheelFrames{{
      2150,
      18,
      11.25,
-     u"Image8",
+     form2::kTyreHeadingImages[3],
      u"変更後",
      u"後輪",
-     {u"Combo26", u"Combo27", u"Combo4", u"Text28", u"Combo29", u"Combo30"},
+     form2::kSizeInputs[3],
      {u"Label2", u"Label16", u"Label17", u"Label10", u"LabelS8"},
-     u"Check2"},
+     form2::kSameAsFrontBoxes[1]},
 }};
 
 struct WheelRow {
@@ -109,8 +112,8 @@ constexpr int kInputLeft = 2100;
 constexpr int kInputHeight = 300;
 constexpr int kListWidth = 1700;
 
-const QString kSameAsFrontTip = QStringLiteral(
-    "後輪に装着するホイールが前輪と全く同じ場合はチェックして下さい。 入力が省略でき便利です。");
+const QString kSameAsFrontTip =
+    u"後輪に装着するホイールが前輪と全く同じ場合はチェックして下さい。 入力が省略でき便利です。"_s;
 
 ControlSpec frame(QStringView name, QStringView container, int left, int top, int width, int height,
                   FontSpec font, const QString& caption) {
@@ -188,7 +191,7 @@ ControlSpec button(QStringView name, QStringView caption, int left, int top, int
                    FontSpec font) {
     return {.name = name.toString(),
             .kind = K::CommandButton,
-            .container = QStringLiteral("Frame2_Main"),
+            .container = u"Frame2_Main"_s,
             .left = left,
             .top = top,
             .width = width,
@@ -229,7 +232,7 @@ void addWheelFrame(std::vector<ControlSpec>& rows, const WheelFrame& f) {
                         .width = 1700,
                         .height = 255,
                         .font = gothic(9),
-                        .text = QStringLiteral("前輪ホイールと同じ"),
+                        .text = u"前輪ホイールと同じ"_s,
                         .toolTip = kSameAsFrontTip});
     }
 }
@@ -240,7 +243,7 @@ struct ClearanceFrame {
     int left;
     QStringView caption;
     QStringView axle;
-    std::array<QStringView, 2> wheels;
+    std::array<WheelPosition, 2> wheels; // left, right
     std::array<QStringView, 6> labels;
 };
 
@@ -249,20 +252,19 @@ constexpr std::array<ClearanceFrame, 2> kClearanceFrames{{
      300,
      u"前輪フェンダークリアランス（mm）",
      u"前輪",
-     {u"FL", u"FR"},
+     {WheelPosition::FL, WheelPosition::FR},
      {u"Label21", u"Label31", u"Label30", u"Label26", u"Label29", u"Label28"}},
     {u"Frame6",
      4550,
      u"後輪フェンダークリアランス（mm）",
      u"後輪",
-     {u"RL", u"RR"},
+     {WheelPosition::RL, WheelPosition::RR},
      {u"Label27", u"Label13", u"Label18", u"Label24", u"Label22", u"Label23"}},
 }};
 
 void addClearanceFrame(std::vector<ControlSpec>& rows, const ClearanceFrame& f) {
     // These two have the window's own font, not the heading font of their container.
     rows.push_back(frame(f.frame, u"Frame1_Main", f.left, 2540, 4100, 1280, gothic(9), f.caption.toString()));
-    constexpr std::array<QStringView, 3> kinds{u"Hikikomi", u"Joubu", u"Zengo"};
     constexpr std::array<QStringView, 3> kindWords{u"引込", u"上部", u"前後"};
     constexpr std::array<int, 2> boxLeft{1135, 3000};
     constexpr std::array<int, 3> boxTop{260, 575, 890};
@@ -275,7 +277,7 @@ void addClearanceFrame(std::vector<ControlSpec>& rows, const ClearanceFrame& f) 
             rows.push_back(label(f.labels[side * 3 + k], f.frame, labelLeft, labelTop[k], caption));
         }
         for (std::size_t k = 0; k < 3; ++k) {
-            rows.push_back(typedBox(cat({u"F2_FC_", f.wheels[side], u"_", kinds[k], u"_Old_TXT"}), f.frame,
+            rows.push_back(typedBox(form2::kClearanceInputs[indexOf(f.wheels[side])][k], f.frame,
                                     boxLeft[side], boxTop[k], 800,
                                     cat({u"変更前の", f.axle, sideWord, u"フェンダークリアランス",
                                          kindWords[k], u"量を直接入力して下さい"})));
@@ -294,49 +296,46 @@ WindowSpec form2Window() {
     w.clientWidth = 11820;
     w.clientHeight = 7785;
     w.menus = {
-        {QStringLiteral("mnuFile"),
-         QStringLiteral("ﾌｧｲﾙ(&F)"),
-         {item(u"mnuFileOpen", u"Input Data 読込み(&O)...", QKeySequence(Qt::CTRL | Qt::Key_O)),
-          item(u"mnuFileSave", u"現入力データ保存(&S)...", QKeySequence(Qt::CTRL | Qt::Key_S)),
-          item(u"mnuFileBar0", u"-"), item(u"mnuDataClear", u"データクリア(&D)"),
+        {u"mnuFile"_s,
+         u"ﾌｧｲﾙ(&F)"_s,
+         {item(form2::kFileOpenItem, u"Input Data 読込み(&O)...", QKeySequence(Qt::CTRL | Qt::Key_O)),
+          item(form2::kFileSaveItem, u"現入力データ保存(&S)...", QKeySequence(Qt::CTRL | Qt::Key_S)),
+          item(u"mnuFileBar0", u"-"), item(form2::kDataClearItem, u"データクリア(&D)"),
           item(u"mnuFileClose", u"トップメニューへ戻る(&C)"), item(u"mnuFileBar1", u"-"),
           item(u"mnuFilePrint", u"印刷(&P)...", QKeySequence(Qt::CTRL | Qt::Key_P)),
           item(u"mnuFileBar2", u"-"), item(u"mnuFileExit", u"終了(&X)")}},
-        {QStringLiteral("mnuSetting"),
-         QStringLiteral("設定(&S)"),
-         {item(u"mnuBeforeSameFront", u"《変更前》 前輪ﾎｲｰﾙと同じ項目の有効/無効(&E)"),
-          item(u"mnuAfterSameFront", u"【変更後】 前輪ﾎｲｰﾙと同じ項目の有効/無効(&F)")}},
-        {QStringLiteral("mnuHelp"),
-         QStringLiteral("ﾍﾙﾌﾟ(&H)"),
+        {u"mnuSetting"_s,
+         u"設定(&S)"_s,
+         {item(form2::kSameAsFrontItems[0], u"《変更前》 前輪ﾎｲｰﾙと同じ項目の有効/無効(&E)"),
+          item(form2::kSameAsFrontItems[1], u"【変更後】 前輪ﾎｲｰﾙと同じ項目の有効/無効(&F)")}},
+        {u"mnuHelp"_s,
+         u"ﾍﾙﾌﾟ(&H)"_s,
          {item(u"mnuHelpContents", u"Kavor Lintep 2005 ヘルプ(&H)", QKeySequence(Qt::Key_F1)),
           item(u"mnuCustomizing", u"ショップにてご利用のユーザー様へ(&U)"), item(u"mnuFileBar4", u"-"),
           item(u"mnuInformation", u"Tolvane製品のご案内(&I)"),
           item(u"mnuUserRegistration", u"ユーザー登録について(&R)"), item(u"mnuFileBar6", u"-"),
           item(u"mnuHelpAbout", u"ﾊﾞｰｼﾞｮﾝ情報(&A)")}},
     };
-    w.statusBar = StatusBarSpec{QStringLiteral("Mode : Kavor Lintep 2005 Input Mode"), 0, 2540, 2540};
-    w.defaultButton = QStringLiteral("Command1");
-    const QStringList frontClearances{
-        QStringLiteral("F2_FC_FL_Hikikomi_Old_TXT"), QStringLiteral("F2_FC_FL_Joubu_Old_TXT"),
-        QStringLiteral("F2_FC_FL_Zengo_Old_TXT"),    QStringLiteral("F2_FC_FR_Hikikomi_Old_TXT"),
-        QStringLiteral("F2_FC_FR_Joubu_Old_TXT"),    QStringLiteral("F2_FC_FR_Zengo_Old_TXT")};
-    const QStringList rearClearances{
-        QStringLiteral("F2_FC_RL_Hikikomi_Old_TXT"), QStringLiteral("F2_FC_RL_Joubu_Old_TXT"),
-        QStringLiteral("F2_FC_RL_Zengo_Old_TXT"),    QStringLiteral("F2_FC_RR_Hikikomi_Old_TXT"),
-        QStringLiteral("F2_FC_RR_Joubu_Old_TXT"),    QStringLiteral("F2_FC_RR_Zengo_Old_TXT")};
-    const auto wheel = [](const WheelFrame& f) {
-        QStringList names;
-        for (QStringView input : f.inputs) {
-            names.append(input.toString());
+    w.statusBar = StatusBarSpec{u"Mode : Kavor Lintep 2005 Input Mode"_s, 0, 2540, 2540};
+    w.defaultButton = form2::kOkButton.toString();
+    const auto names = [](const auto& views) {
+        QStringList list;
+        for (QStringView v : views) {
+            list.append(v.toString());
         }
-        return names;
+        return list;
     };
+    const auto clearances = [&names](WheelPosition left, WheelPosition right) {
+        return names(form2::kClearanceInputs[indexOf(left)]) + names(form2::kClearanceInputs[indexOf(right)]);
+    };
+    const auto& inputs = form2::kSizeInputs;
+    const auto& same = form2::kSameAsFrontBoxes;
     // Old front, front clearances, old rear, rear clearances, new front, new rear, the buttons.
-    w.tabOrder =
-        wheel(kWheelFrames[0]) + frontClearances + QStringList{QStringLiteral("Check1")} +
-        wheel(kWheelFrames[1]) + rearClearances + wheel(kWheelFrames[2]) +
-        QStringList{QStringLiteral("Check2")} + wheel(kWheelFrames[3]) +
-        QStringList{QStringLiteral("Command1"), QStringLiteral("Command2"), QStringLiteral("Command3")};
+    w.tabOrder = names(inputs[0]) + clearances(WheelPosition::FL, WheelPosition::FR) +
+                 QStringList{same[0].toString()} + names(inputs[1]) +
+                 clearances(WheelPosition::RL, WheelPosition::RR) + names(inputs[2]) +
+                 QStringList{same[1].toString()} + names(inputs[3]) +
+                 names(std::array{form2::kOkButton, form2::kClearButton, form2::kTopMenuButton});
     return w;
 }
 
@@ -344,42 +343,41 @@ std::vector<ControlSpec> form2Controls() {
     std::vector<ControlSpec> rows;
 
     rows.push_back(frame(u"Frame1_Main", u"", 100, 10, 8950, 3930, gothic(11.25, true), blanks(21)));
-    rows.push_back(heading(u"Image9", u"Frame1_Main", 150, 0, 1875, 225));
+    rows.push_back(heading(form2::kBeforeHeadingImage, u"Frame1_Main", 150, 0, 1875, 225));
     addWheelFrame(rows, kWheelFrames[0]);
     addWheelFrame(rows, kWheelFrames[1]);
     addClearanceFrame(rows, kClearanceFrames[0]);
     addClearanceFrame(rows, kClearanceFrames[1]);
 
     rows.push_back(frame(u"Frame2_Main", u"", 100, 4020, 8950, 3500, gothic(11.25, true), blanks(21)));
-    rows.push_back(heading(u"Image10", u"Frame2_Main", 150, 0, 1875, 225));
+    rows.push_back(heading(form2::kAfterHeadingImage, u"Frame2_Main", 150, 0, 1875, 225));
     addWheelFrame(rows, kWheelFrames[2]);
     addWheelFrame(rows, kWheelFrames[3]);
-    rows.push_back(button(u"Command1", u"O K", 7150, 2790, 1500, 450, gothic(11.25, true)));
-    rows.push_back(button(u"Command2", u"データクリア", 5400, 2700, 1500, 250, gothic(9.75)));
-    rows.push_back(button(u"Command3", u"トップメニュー", 5400, 3050, 1500, 250, gothic(9.75)));
-    rows.push_back(image(u"Image4", u"Frame2_Main", 270, 2800, 4680, 540));
+    rows.push_back(button(form2::kOkButton, u"O K", 7150, 2790, 1500, 450, gothic(11.25, true)));
+    rows.push_back(button(form2::kClearButton, u"データクリア", 5400, 2700, 1500, 250, gothic(9.75)));
+    rows.push_back(button(form2::kTopMenuButton, u"トップメニュー", 5400, 3050, 1500, 250, gothic(9.75)));
+    rows.push_back(image(form2::kBannerImage, u"Frame2_Main", 270, 2800, 4680, 540));
 
     // The help panel. Its figures lie under the text, which has no background of its own.
     rows.push_back(frame(u"Frame5", u"", 9240, 10, 2540, 7500, gothic(11.25, true), blanks(6)));
-    rows.push_back(heading(u"Image11", u"Frame5", 150, 0, 540, 210));
-    rows.push_back(image(u"Image13", u"Frame5", 130, 2500, 2280, 2865));
-    rows.push_back(image(u"Image12", u"Frame5", 107, 5400, 2325, 375));
-    rows.push_back(image(u"Image3", u"Frame5", 130, 6200, 2250, 525));
-    rows.push_back(image(u"Image2", u"Frame5", 210, 7050, 2085, 375, true));
+    rows.push_back(heading(form2::kHelpHeadingImage, u"Frame5", 150, 0, 540, 210));
+    rows.push_back(image(form2::kFigureImage, u"Frame5", 130, 2500, 2280, 2865));
+    rows.push_back(image(form2::kWheelMarkingImage, u"Frame5", 107, 5400, 2325, 375));
+    rows.push_back(image(form2::kTyreMarkingImage, u"Frame5", 130, 6200, 2250, 525));
+    rows.push_back(image(form2::kLogoImage, u"Frame5", 210, 7050, 2085, 375, true));
     // The help texts leave blank lines where the figures go, counted for the original Gothic's 13-pixel
     // line pitch at 9.75 pt. The substitute Gothic takes 14 pixels a line at that size and would push the
     // figure captions out of the panel; at 9 pt its pitch is 13 pixels again, and every text keeps its
     // lines where the figures leave room.
-    rows.push_back({.name = QStringLiteral("Label_Kaisetsu"),
+    rows.push_back({.name = form2::kHelpText.toString(),
                     .kind = K::Label,
-                    .container = QStringLiteral("Frame5"),
+                    .container = u"Frame5"_s,
                     .left = 105,
                     .top = 360,
                     .width = 2340,
                     .height = 6675,
                     .font = gothic(9),
-                    .text = QStringLiteral(
-                        "項目の選択またはクリックすることによって、ここに解説が自動的に表示されます。"),
+                    .text = u"項目の選択またはクリックすることによって、ここに解説が自動的に表示されます。"_s,
                     .wordWrap = true});
     return rows;
 }

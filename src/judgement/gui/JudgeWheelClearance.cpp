@@ -1,7 +1,5 @@
 #include "JudgeWheelClearance.h"
 
-#include <array>
-
 #include "platform/Controls.h"
 #include "windowbase/WheelBoxes.h"
 
@@ -12,20 +10,19 @@ void JudgeWheelClearance(const WheelBoxSet& wheels, WheelPosition wheel,
     if (!j) {
         return;
     }
-    const WheelBoxes& boxes = wheels[static_cast<std::size_t>(wheel)];
-    const std::array<const BandGrade*, 3> grades{&j->hikikomi, &j->joubu, &j->zengo};
+    const WheelBoxes& boxes = wheels[indexOf(wheel)];
 
     // The order of the writes is part of the behaviour: texts, NG text colours, back colours, comment.
-    for (std::size_t k = 0; k < grades.size(); ++k) {
-        boxes.rows[k].grade.setText(gradeText(grades[k]->grade));
+    for (ClearanceKind k : kAllClearanceKinds) {
+        boxes.row(k).grade.setText(gradeText(j->grade(k).grade));
     }
-    for (std::size_t k = 0; k < grades.size(); ++k) {
-        if (grades[k]->ngText) {
-            boxes.rows[k].grade.setForeColor(ColourNgText);
+    for (ClearanceKind k : kAllClearanceKinds) {
+        if (j->grade(k).ngText) {
+            boxes.row(k).grade.setForeColor(ColourNgText);
         }
     }
-    for (std::size_t k = 0; k < grades.size(); ++k) {
-        boxes.rows[k].grade.setBackColor(grades[k]->back);
+    for (ClearanceKind k : kAllClearanceKinds) {
+        boxes.row(k).grade.setBackColor(j->grade(k).back);
     }
     boxes.comment.setCaption(j->comment);
     if (j->commentNgText) {

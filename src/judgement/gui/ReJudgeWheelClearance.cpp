@@ -7,7 +7,7 @@ namespace kl {
 
 void ReJudgeWheelClearance(const WheelBoxSet& wheels, WheelPosition wheel,
                            const std::optional<ViewerWheelJudgement>& j) {
-    const WheelBoxes& boxes = wheels[static_cast<std::size_t>(wheel)];
+    const WheelBoxes& boxes = wheels[indexOf(wheel)];
     if (!j) {
         for (const ResultRowBoxes& row : boxes.rows) {
             row.grade.setText(QString());

@@ -9,22 +9,22 @@
 #include "results/gui/SaveResultFile.h"
 #include "windowbase/MainWindowCommands.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 Form4::Form4(AppContext& context) : MainWindow(context) {
-    setObjectName(QStringLiteral("Form4"));
+    setObjectName(u"Form4"_s);
     const std::vector<ControlSpec> rows = resultWindowControls(u"F4");
     setUpWindow(resultWindowSpec(u"F4"), rows);
 
-    connect(&control<QAction>(QStringLiteral("mnuFileSave")), &QAction::triggered, this,
+    connect(&control<QAction>(u"mnuFileSave"_s), &QAction::triggered, this,
             [this] { SaveResultFile(this->context(), *this); });
-    wireMainWindowCommands(
-        *this, {.topMenu = QStringLiteral("F4_Command1"), .inputMode = QStringLiteral("F4_Command2")});
+    wireMainWindowCommands(*this, {.topMenu = u"F4_Command1"_s, .inputMode = u"F4_Command2"_s});
 }
 
 MainWindow::Question Form4::returnQuestion() const {
-    return {QStringLiteral("解析結果モードを閉じてトップメニューへ戻ります。 よろしいですか？"),
-            programTitle()};
+    return {u"解析結果モードを閉じてトップメニューへ戻ります。 よろしいですか？"_s, programTitle()};
 }
 
 void Form4::Form_Load() {
@@ -32,7 +32,7 @@ void Form4::Form_Load() {
     // box fails to load with the box's name.
     m_boxes.emplace(resolveResultBoxes(*this, u"F4"));
     loadPictures(*this, {{157, u"Image4"}, {102, u"Image1"}, {125, u"Image9"}, {126, u"Image5"}});
-    setWindowTitle(QStringLiteral("Kavor Lintep 2005 Zelmarovinth - 解析結果モード"));
+    setWindowTitle(u"Kavor Lintep 2005 Zelmarovinth - 解析結果モード"_s);
     HelpFilePath = context().helpFilePath();
 }
 

@@ -12,6 +12,8 @@
 #include "results/gui/ResultLayout.h"
 #include "windowbase/MainWindowCommands.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 namespace {
 
@@ -21,7 +23,7 @@ struct ControlDifference {
     void (*change)(ControlSpec&);
 };
 
-const ControlDifference ControlDifferences[] = {
+const ControlDifference kControlDifferences[] = {
     {u"Frame0",
      [](ControlSpec& r) {
          r.top = 0;
@@ -32,7 +34,7 @@ const ControlDifference ControlDifferences[] = {
     {u"F7_Command1", [](ControlSpec& r) { r.back = ColourCard; }},
     {u"F7_Command2",
      [](ControlSpec& r) {
-         r.text = QStringLiteral("データクリア");
+         r.text = u"データクリア"_s;
          r.back = ColourCard;
      }},
     // The viewer's banner, picture 171, is narrower than the result window's.
@@ -46,14 +48,14 @@ std::vector<ControlSpec> viewerControls() {
     std::vector<ControlSpec> rows = resultWindowControls(u"F7");
     const QStringList comments = commentLabelNames(u"F7");
     for (ControlSpec& row : rows) {
-        for (const ControlDifference& d : ControlDifferences) {
+        for (const ControlDifference& d : kControlDifferences) {
             if (row.name == QString::fromUtf16(d.name)) {
                 d.change(row);
             }
         }
         for (const char16_t* shift : ShiftCaptions) {
             if (row.name == QString::fromUtf16(shift)) {
-                row.text = QStringLiteral("ﾀｲﾔ内側位置");
+                row.text = u"ﾀｲﾔ内側位置"_s;
                 row.left = 300;
             }
         }
@@ -67,59 +69,56 @@ std::vector<ControlSpec> viewerControls() {
 
 WindowSpec viewerWindowSpec() {
     WindowSpec desc = resultWindowSpec(u"F7");
-    desc.caption = QStringLiteral("Kavor Lintep 2005 Viewer - 解析結果ビューワモード");
+    desc.caption = u"Kavor Lintep 2005 Viewer - 解析結果ビューワモード"_s;
     desc.back = ColourCard;
-    desc.statusBar->text = QStringLiteral("Mode : Kavor Lintep 2005 Viewer Mode");
+    desc.statusBar->text = u"Mode : Kavor Lintep 2005 Viewer Mode"_s;
 
     const auto item = [](const char* name, const QString& caption, QKeySequence shortcut = {}) {
         return MenuItemSpec{QString::fromLatin1(name), caption, shortcut};
     };
-    const QString separator = QStringLiteral("-");
+    const QString separator = u"-"_s;
     MenuSpec& file = desc.menus.at(0);
-    file.name = QStringLiteral("mnufile");
-    file.items = {item("mnuFileOpen", QStringLiteral("解析結果データ読込み(&O)..."),
-                       QKeySequence(Qt::CTRL | Qt::Key_O)),
+    file.name = u"mnufile"_s;
+    file.items = {item("mnuFileOpen", u"解析結果データ読込み(&O)..."_s, QKeySequence(Qt::CTRL | Qt::Key_O)),
                   item("mnuFileBar0", separator),
-                  item("mnuDataClear", QStringLiteral("データクリア(&D)")),
-                  item("mnuFileClose", QStringLiteral("トップメニューへ戻る(&C)")),
+                  item("mnuDataClear", u"データクリア(&D)"_s),
+                  item("mnuFileClose", u"トップメニューへ戻る(&C)"_s),
                   item("mnuFileBar1", separator),
-                  item("mnuFilePrint", QStringLiteral("印刷(&P)..."), QKeySequence(Qt::CTRL | Qt::Key_P)),
+                  item("mnuFilePrint", u"印刷(&P)..."_s, QKeySequence(Qt::CTRL | Qt::Key_P)),
                   item("mnuFileBar2", separator),
-                  item("mnuFileExit", QStringLiteral("終了(&X)"))};
+                  item("mnuFileExit", u"終了(&X)"_s)};
     for (MenuItemSpec& help : desc.menus.at(1).items) {
-        if (help.name == QStringLiteral("mnuHelpBar3")) {
-            help.name = QStringLiteral("mnuFileBar3");
+        if (help.name == u"mnuHelpBar3"_s) {
+            help.name = u"mnuFileBar3"_s;
         }
     }
 
     // The unseen notes boxes are tabbed through backwards.
     QStringList& tab = desc.tabOrder;
-    tab.removeAll(QStringLiteral("Text1"));
-    tab.removeAll(QStringLiteral("Text2"));
-    tab.removeAll(QStringLiteral("Text3"));
-    tab << QStringLiteral("Text3") << QStringLiteral("Text2") << QStringLiteral("Text1");
+    tab.removeAll(u"Text1"_s);
+    tab.removeAll(u"Text2"_s);
+    tab.removeAll(u"Text3"_s);
+    tab << u"Text3"_s << u"Text2"_s << u"Text1"_s;
     return desc;
 }
 
 } // namespace
 
 Form7::Form7(AppContext& context) : MainWindow(context) {
-    setObjectName(QStringLiteral("Form7"));
+    setObjectName(u"Form7"_s);
     const std::vector<ControlSpec> rows = viewerControls();
     setUpWindow(viewerWindowSpec(), rows);
 
-    connect(&control<QAbstractButton>(QStringLiteral("F7_Command2")), &QAbstractButton::clicked, this,
+    connect(&control<QAbstractButton>(u"F7_Command2"_s), &QAbstractButton::clicked, this,
             &Form7::ClearViewerData);
-    connect(&control<QAction>(QStringLiteral("mnuDataClear")), &QAction::triggered, this,
-            &Form7::ClearViewerData);
-    connect(&control<QAction>(QStringLiteral("mnuFileOpen")), &QAction::triggered, this,
-            [this] { OpenResultFile(this->context(), *this); });
-    wireMainWindowCommands(*this, {.topMenu = QStringLiteral("F7_Command1")});
+    connect(&control<QAction>(u"mnuDataClear"_s), &QAction::triggered, this, &Form7::ClearViewerData);
+    connect(&control<QAction>(u"mnuFileOpen"_s), &QAction::triggered, this,
+            [this] { openResultFile(this->context(), *this); });
+    wireMainWindowCommands(*this, {.topMenu = u"F7_Command1"_s});
 }
 
 MainWindow::Question Form7::returnQuestion() const {
-    return {QStringLiteral("解析結果ビューワモードを閉じてトップメニューへ戻ります。 よろしいですか？"),
-            viewerTitle()};
+    return {u"解析結果ビューワモードを閉じてトップメニューへ戻ります。 よろしいですか？"_s, viewerTitle()};
 }
 
 void Form7::Form_Load() {
@@ -133,8 +132,8 @@ void Form7::Form_Load() {
 void Form7::ClearViewerData() {
     const ResultBoxes& b = boxes();
     const std::array<TextBox*, 14> grades = b.gradeBoxes();
-    for (int k = 0; k < ResultRecordSize; ++k) {
-        b.recordBox(k).setText(QString());
+    for (TextBox* box : b.recordBoxes()) {
+        box->setText(QString());
     }
     b.verdict.setText(QString());
     for (TextBox* grade : grades) {

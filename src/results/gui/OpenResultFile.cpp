@@ -7,7 +7,10 @@
 #include "results/ResultFile.h"
 #include "results/ViewerGrading.h"
 #include "results/gui/Form7.h"
+#include "results/gui/ResultFileDialog.h"
 #include "results/gui/ResultLayout.h"
+
+using namespace Qt::StringLiterals;
 
 namespace kl {
 
@@ -15,14 +18,13 @@ namespace {
 
 void tellUnreadable(AppContext& context, Form7& viewer, const QString& path, const QString& reason) {
     context.platform().messageBoxes.show(
-        platform::notice(
-            fileReadFailureMessage(QStringLiteral("解析結果データを読み込めませんでした。"), path, reason),
-            platform::MsgIcon::Exclamation, viewerTitle()),
+        platform::notice(fileReadFailureMessage(u"解析結果データを読み込めませんでした。"_s, path, reason),
+                         platform::MsgIcon::Exclamation, viewerTitle()),
         &viewer);
 }
 
 // ReGradeDiameter for one axle.
-void reGradeDiameter(const AxleBoxes& a, const std::optional<ViewerDiameterGrade>& g) {
+void ReGradeDiameter(const AxleBoxes& a, const std::optional<ViewerDiameterGrade>& g) {
     TextBox& grade = a.row.grade;
     if (!g) {
         grade.setText(QString());
@@ -37,33 +39,23 @@ void reGradeDiameter(const AxleBoxes& a, const std::optional<ViewerDiameterGrade
     a.comment.setCaption(g->caption);
 }
 
-using WheelBinding = void (*)(const WheelBoxSet&, const std::optional<ViewerWheelJudgement>&);
-
-const WheelBinding WheelBindings[] = {&M_Form7FLJG, &M_Form7FRJG, &M_Form7RLJG, &M_Form7RRJG};
-
 } // namespace
 
-void ReGradeViewer(Form7& viewer) {
+void reGradeViewer(Form7& viewer) {
     const ResultBoxes& boxes = viewer.boxes();
-    ResultRecord record;
-    for (int k = 0; k < ResultRecordSize; ++k) {
-        record[static_cast<std::size_t>(k)] = boxes.recordBox(k).Text();
+    const ViewerGrades grades = gradeViewerRecord(boxes.record());
+    for (Axle a : kBothAxles) {
+        ReGradeDiameter(boxes.axle(a), grades.diameters[indexOf(a)]);
     }
-    const ViewerGrades grades = gradeViewerRecord(record);
-    for (std::size_t a = 0; a < boxes.axles.size(); ++a) {
-        reGradeDiameter(boxes.axles[a], grades.diameters[a]);
-    }
-    for (std::size_t w = 0; w < grades.wheels.size(); ++w) {
-        WheelBindings[w](boxes.wheels, grades.wheels[w]);
+    for (WheelPosition w : kAllWheels) {
+        ReJudgeWheelClearance(boxes.wheels, w, grades.wheels[indexOf(w)]);
     }
     boxes.verdict.setText(grades.verdict.text);
     boxes.verdict.setBackColor(grades.verdict.back);
 }
 
-void OpenResultFile(AppContext& context, Form7& viewer) {
-    const platform::FileDialogRequest request{QString(), QStringLiteral("ResultData(*.rdw)"),
-                                              QStringLiteral("*.rdw")};
-    const std::optional<QString> path = context.platform().fileDialogs.openFile(request, &viewer);
+void openResultFile(AppContext& context, Form7& viewer) {
+    const std::optional<QString> path = context.platform().fileDialogs.openFile(resultFileDialog(), &viewer);
     if (!path || path->isEmpty()) {
         return;
     }
@@ -76,12 +68,13 @@ void OpenResultFile(AppContext& context, Form7& viewer) {
     // Every field is read before the first box is written.
     const ResultFileSlots slots = decodeResultFile(file.bytes);
     const ResultBoxes& boxes = viewer.boxes();
-    for (int k = 0; k < ResultRecordSize; ++k) {
-        boxes.recordBox(k).setText(slots[static_cast<std::size_t>(k)]);
+    const std::array<TextBox*, kResultRecordSize> recordBoxes = boxes.recordBoxes();
+    for (std::size_t slot = 0; slot < recordBoxes.size(); ++slot) {
+        recordBoxes[slot]->setText(slots[slot]);
     }
-    boxes.verdict.setText(slots[ResultRecordSize]);
+    boxes.verdict.setText(slots[kResultRecordSize]);
 
-    ReGradeViewer(viewer);
+    reGradeViewer(viewer);
 }
 
 } // namespace kl

@@ -10,9 +10,9 @@ class Form7;
 // boxes and the verdict box, and the loaded texts are graded again: both diameters, the four wheels
 // FL, FR, RL, RR, then the verdict. A diameter or wheel whose texts cannot be graded shows no grade and
 // no comment, so every load shows the file alone.
-void OpenResultFile(AppContext& context, Form7& viewer);
+void openResultFile(AppContext& context, Form7& viewer);
 
 // The grading half of the open command, on the texts that stand in the viewer's boxes.
-void ReGradeViewer(Form7& viewer);
+void reGradeViewer(Form7& viewer);
 
 } // namespace kl

@@ -3,31 +3,47 @@
 #include "platform/Controls.h"
 #include "platform/Forms.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 namespace {
 
 QString axleCode(Axle a) {
-    return a == Axle::Front ? QStringLiteral("FA") : QStringLiteral("RA");
+    return a == Axle::Front ? u"FA"_s : u"RA"_s;
 }
 
 } // namespace
 
+std::array<TextBox*, kResultRecordSize> ResultBoxes::recordBoxes() const {
+    std::array<TextBox*, kResultRecordSize> boxes{};
+    for (Axle a : kBothAxles) {
+        boxes[combinationSlot(a, false)] = &combination(a).before;
+        boxes[combinationSlot(a, true)] = &combination(a).after;
+        boxes[diameterSlot(a, false)] = &axle(a).row.before;
+        boxes[diameterSlot(a, true)] = &axle(a).row.after;
+    }
+    for (WheelPosition w : kAllWheels) {
+        for (ClearanceKind k : kAllClearanceKinds) {
+            boxes[clearanceSlot(w, k, false)] = &wheel(w).row(k).before;
+            boxes[clearanceSlot(w, k, true)] = &wheel(w).row(k).after;
+        }
+        boxes[shiftSlot(w)] = &wheel(w).shift;
+    }
+    return boxes;
+}
+
 TextBox& ResultBoxes::recordBox(int slot) const {
-    if (slot < 4) {
-        const CombinationBoxes& c = combinations[static_cast<std::size_t>(slot / 2)];
-        return slot % 2 == 0 ? c.before : c.after;
+    return *recordBoxes()[static_cast<std::size_t>(slot)];
+}
+
+ResultRecord ResultBoxes::record() const {
+    const std::array<TextBox*, kResultRecordSize> boxes = recordBoxes();
+    ResultRecord record;
+    for (std::size_t slot = 0; slot < boxes.size(); ++slot) {
+        record[slot] = boxes[slot]->Text();
     }
-    if (slot < 8) {
-        const ResultRowBoxes& r = axles[static_cast<std::size_t>((slot - 4) / 2)].row;
-        return slot % 2 == 0 ? r.before : r.after;
-    }
-    if (slot < 32) {
-        const ResultRowBoxes& r = wheels[static_cast<std::size_t>((slot - 8) / 6)]
-                                      .rows[static_cast<std::size_t>((slot - 8) % 6 / 2)];
-        return slot % 2 == 0 ? r.before : r.after;
-    }
-    return wheels[static_cast<std::size_t>(slot - 32)].shift;
+    return record;
 }
 
 std::array<TextBox*, 14> ResultBoxes::gradeBoxes() const {
@@ -56,30 +72,29 @@ ResultBoxes resolveResultBoxes(const Form& window, QStringView prefixView) {
         return controls.control<Label>(prefix + u'_' + rest);
     };
     const auto row = [&box](const QString& stem) {
-        return ResultRowBoxes{box(stem + QStringLiteral("_Old_TXT")), box(stem + QStringLiteral("_New_TXT")),
-                              box(stem + QStringLiteral("_JG_TXT"))};
+        return ResultRowBoxes{box(stem + u"_Old_TXT"_s), box(stem + u"_New_TXT"_s), box(stem + u"_JG_TXT"_s)};
     };
     const auto combination = [&box](const char16_t* axle) {
-        const QString stem = QString::fromUtf16(axle) + QStringLiteral("_Kumiawase_");
-        return CombinationBoxes{box(stem + QStringLiteral("Old_TXT")), box(stem + QStringLiteral("New_TXT"))};
+        const QString stem = QString::fromUtf16(axle) + u"_Kumiawase_"_s;
+        return CombinationBoxes{box(stem + u"Old_TXT"_s), box(stem + u"New_TXT"_s)};
     };
     const auto axle = [&row, &label](Axle a) {
-        const QString stem = QStringLiteral("TD_") + axleCode(a);
-        return AxleBoxes{row(stem), label(stem + QStringLiteral("_JGCOM_LBL"))};
+        const QString stem = u"TD_"_s + axleCode(a);
+        return AxleBoxes{row(stem), label(stem + u"_JGCOM_LBL"_s)};
     };
     const auto wheel = [&row, &box, &label](WheelPosition w) {
-        const QString stem = QStringLiteral("FC_") + wheelCode(w) + u'_';
+        const QString stem = u"FC_"_s + wheelCode(w) + u'_';
         return WheelBoxes{{row(stem + clearanceCode(ClearanceKind::Hikikomi)),
                            row(stem + clearanceCode(ClearanceKind::Joubu)),
                            row(stem + clearanceCode(ClearanceKind::Zengo))},
-                          box(stem + QStringLiteral("ZOUKA_New_TXT")),
-                          label(stem + QStringLiteral("Total_JGCOM_LBL"))};
+                          box(stem + u"ZOUKA_New_TXT"_s),
+                          label(stem + u"Total_JGCOM_LBL"_s)};
     };
     return ResultBoxes{{combination(u"WTF"), combination(u"WTR")},
                        {axle(Axle::Front), axle(Axle::Rear)},
                        {wheel(WheelPosition::FL), wheel(WheelPosition::FR), wheel(WheelPosition::RL),
                         wheel(WheelPosition::RR)},
-                       box(QStringLiteral("RESULT_TXT"))};
+                       box(u"RESULT_TXT"_s)};
 }
 
 } // namespace kl

@@ -5,6 +5,7 @@
 #include <QStringView>
 
 #include "common/WheelTypes.h"
+#include "results/ResultFile.h"
 #include "windowbase/WheelBoxes.h"
 
 namespace kl {
@@ -33,10 +34,15 @@ struct ResultBoxes {
     WheelBoxSet wheels;                           // FL, FR, RL, RR
     TextBox& verdict;
 
-    const WheelBoxes& wheel(WheelPosition w) const { return wheels[static_cast<std::size_t>(w)]; }
+    const CombinationBoxes& combination(Axle a) const { return combinations[indexOf(a)]; }
+    const AxleBoxes& axle(Axle a) const { return axles[indexOf(a)]; }
+    const WheelBoxes& wheel(WheelPosition w) const { return wheels[indexOf(w)]; }
 
-    // The box of one text of the result file, by its place in the record.
+    // The boxes of the result file's texts, by their places in the record.
+    std::array<TextBox*, kResultRecordSize> recordBoxes() const;
     TextBox& recordBox(int slot) const;
+    // The texts of those boxes as the window shows them.
+    ResultRecord record() const;
     // The 14 grade boxes in the order the verdict reads them: front and rear diameter, then pull-in, upper
     // and fore-aft of FL, FR, RL, RR.
     std::array<TextBox*, 14> gradeBoxes() const;
