@@ -12,9 +12,7 @@
 #include <QSet>
 #include <QStringList>
 
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << s.toStdString();
-}
+#include "support/GTestPrinters.h"
 
 namespace kl {
 
@@ -29,9 +27,6 @@ inline void PrintTo(ZengoBand b, std::ostream* os) {
 }
 inline void PrintTo(ClearanceGrade g, std::ostream* os) {
     *os << gradeText(g).toStdString();
-}
-inline void PrintTo(const Rgb& c, std::ostream* os) {
-    *os << '(' << c.r << ',' << c.g << ',' << c.b << ')';
 }
 
 namespace {

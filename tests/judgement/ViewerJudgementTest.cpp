@@ -9,17 +9,9 @@
 #include <QStringList>
 
 #include "judgement/ClearanceRules.h"
-
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << s.toStdString();
-}
+#include "support/GTestPrinters.h"
 
 namespace kl {
-
-inline void PrintTo(const Rgb& c, std::ostream* os) {
-    *os << '(' << c.r << ',' << c.g << ',' << c.b << ')';
-}
-
 namespace {
 
 constexpr Rgb Black{0, 0, 0};

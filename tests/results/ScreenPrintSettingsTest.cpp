@@ -6,9 +6,7 @@
 
 #include <gtest/gtest.h>
 
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << s.toStdString();
-}
+#include "support/GTestPrinters.h"
 
 namespace kl {
 namespace {

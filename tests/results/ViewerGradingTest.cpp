@@ -5,16 +5,9 @@
 
 #include <gtest/gtest.h>
 
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << s.toStdString();
-}
+#include "support/GTestPrinters.h"
 
 namespace kl {
-
-inline void PrintTo(const Rgb& c, std::ostream* os) {
-    *os << '(' << c.r << ',' << c.g << ',' << c.b << ')';
-}
-
 namespace {
 
 constexpr Rgb Black{0, 0, 0};
