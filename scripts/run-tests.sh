@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test, in the normal build, under the address and undefined-behaviour
-# sanitizers and in the optimised release build, after a short fuzzing run of the two file readers.
+# sanitizers and in the optimised release build, after the layer and format checks and a short fuzzing run of
+# the two file readers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -9,6 +10,10 @@ jobs=$(nproc)
 # libraries include only the ones below them.
 echo "=== layers"
 python3 scripts/check-layers.py
+# Then the format: every tracked source as .clang-format has it. Each file that is not is named, and fails
+# the run.
+echo "=== format"
+git ls-files -z '*.cpp' '*.h' | xargs -0 -r clang-format --dry-run -Werror
 # The file readers under libFuzzer for a minute each first, so that the test summaries close the output.
 # README.md tells how to run it longer.
 echo "=== fuzz"

@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   python3 # the layer check
+  clang-format # the format check
   qt6-base-dev qt6-base-dev-tools libgl-dev
   googletest libgtest-dev
   clang libclang-rt-dev # the fuzz preset: clang with libFuzzer and the sanitizers

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/FitmentAnalysis.h"
+#include "support/GTestPrinters.h"
 
 using namespace Qt::StringLiterals;
 

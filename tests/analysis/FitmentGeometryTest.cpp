@@ -4,6 +4,7 @@
 
 #include "analysis/FitmentGeometry.h"
 #include "common/NumberText.h"
+#include "support/GTestPrinters.h"
 
 using namespace Qt::StringLiterals;
 

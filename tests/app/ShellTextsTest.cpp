@@ -6,6 +6,7 @@
 #include "app/NoticeTexts.h"
 #include "app/ProgramVersion.h"
 #include "app/TermsOfUse.h"
+#include "support/GTestPrinters.h"
 
 using namespace Qt::StringLiterals;
 

@@ -6,6 +6,7 @@
 
 #include "app/SysInfoLookup.h"
 #include "platform/Registry.h"
+#include "support/GTestPrinters.h"
 #include "support/ScriptedRegistry.h"
 
 using namespace kl;

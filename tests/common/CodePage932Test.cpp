@@ -8,17 +8,7 @@
 #include <QString>
 
 #include "common/CodePage932.h"
-
-void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << "\" (";
-    for (const QChar c : s) {
-        *os << " U+" << QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0').toStdString();
-    }
-    *os << " )";
-}
-void PrintTo(const QByteArray& b, std::ostream* os) {
-    *os << b.toHex(' ').toStdString();
-}
+#include "support/GTestPrinters.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "common/WholeFile.h"
+#include "support/GTestPrinters.h"
 
 using namespace Qt::StringLiterals;
 

@@ -4,6 +4,7 @@
 
 #include "input/EntryChecks.h"
 #include "input/WheelBlocks.h"
+#include "support/GTestPrinters.h"
 
 using namespace kl;
 using namespace Qt::Literals::StringLiterals;

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "input/InputFile.h"
+#include "support/GTestPrinters.h"
 
 using namespace kl;
 using namespace Qt::Literals::StringLiterals;

@@ -12,11 +12,9 @@
 #include <QSet>
 #include <QStringList>
 
-using namespace Qt::StringLiterals;
+#include "support/GTestPrinters.h"
 
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << s.toStdString();
-}
+using namespace Qt::StringLiterals;
 
 namespace kl {
 
@@ -31,9 +29,6 @@ inline void PrintTo(ZengoBand b, std::ostream* os) {
 }
 inline void PrintTo(ClearanceGrade g, std::ostream* os) {
     *os << gradeText(g).toStdString();
-}
-inline void PrintTo(const Rgb& c, std::ostream* os) {
-    *os << '(' << c.r << ',' << c.g << ',' << c.b << ')';
 }
 
 namespace {

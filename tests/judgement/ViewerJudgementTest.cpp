@@ -9,19 +9,11 @@
 #include <QStringList>
 
 #include "judgement/ClearanceRules.h"
+#include "support/GTestPrinters.h"
 
 using namespace Qt::StringLiterals;
 
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << s.toStdString();
-}
-
 namespace kl {
-
-inline void PrintTo(const Rgb& c, std::ostream* os) {
-    *os << '(' << c.r << ',' << c.g << ',' << c.b << ')';
-}
-
 namespace {
 
 constexpr Rgb Black{0, 0, 0};

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "platform/TempFiles.h"
+#include "support/GTestPrinters.h"
 
 using namespace Qt::StringLiterals;
 

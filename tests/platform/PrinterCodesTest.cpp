@@ -7,10 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "results/PrintSettings.h"
-
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << s.toStdString();
-}
+#include "support/GTestPrinters.h"
 
 namespace kl::platform {
 namespace {

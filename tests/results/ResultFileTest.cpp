@@ -12,14 +12,7 @@
 #include <QTemporaryDir>
 
 #include "results/ResultFile.h"
-
-// Readable failures for texts and bytes.
-void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-void PrintTo(const QByteArray& b, std::ostream* os) {
-    *os << b.toHex(' ').toStdString();
-}
+#include "support/GTestPrinters.h"
 
 namespace {
 

@@ -6,11 +6,9 @@
 
 #include <gtest/gtest.h>
 
-using namespace Qt::StringLiterals;
+#include "support/GTestPrinters.h"
 
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << s.toStdString();
-}
+using namespace Qt::StringLiterals;
 
 namespace kl {
 namespace {

@@ -45,7 +45,7 @@ bool waitForFile(const QString& path) {
 
 } // namespace
 
-class ShellServicesTest : public QObject {
+class OtherProgramsTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -169,5 +169,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(ShellServicesTest)
-#include "ShellServicesTest.moc"
+QTEST_GUILESS_MAIN(OtherProgramsTest)
+#include "OtherProgramsTest.moc"
