@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <initializer_list>
 #include <optional>
+#include <variant>
 
 #include <QAction>
 #include <QFocusEvent>
@@ -366,10 +367,15 @@ void Form2::mnuFileSave_Click() {
         const TextBox* box = m_fields->typedBox(lines[i].field);
         values[i] = box != nullptr ? box->Text() : m_fields->list(lines[i].field)->Text();
     }
-    const QByteArray bytes = writeInputFile(values);
+    const QString headline = QStringLiteral("入力データを保存できませんでした。");
+    const auto written = writeInputFile(values);
+    if (const auto* refused = std::get_if<UnwritableDirection>(&written)) {
+        warn(unwritableCharacterMessage(headline, refused->character));
+        return;
+    }
     // Written whole or not at all: a failed save keeps the file that was there.
-    if (const std::optional<QString> reason = writeWholeFile(*path, bytes)) {
-        warn(fileSaveFailureMessage(QStringLiteral("入力データを保存できませんでした。"), *path, *reason));
+    if (const std::optional<QString> reason = writeWholeFile(*path, std::get<QByteArray>(written))) {
+        warn(fileSaveFailureMessage(headline, *path, *reason));
     }
 }
 
