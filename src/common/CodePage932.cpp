@@ -1,5 +1,6 @@
 #include "CodePage932.h"
 
+#include <array>
 #include <optional>
 
 #include <QStringDecoder>
@@ -56,6 +57,64 @@ QString decodeRun(QByteArrayView bytes) {
     return decoder.decode(bytes);
 }
 
+unsigned char byteAt(QByteArrayView bytes, qsizetype i) {
+    return static_cast<unsigned char>(bytes[i]);
+}
+
+// What every single byte and every pair reads as, asked of the converter once. Reading unit by unit
+// leaves the converter no say in where a character ends: on its own it drops a first byte at the end of
+// its input and swallows one before a directly mapped byte.
+class ReadingTable {
+public:
+    ReadingTable() {
+        QStringDecoder decoder(Codec, QStringConverter::Flag::Stateless);
+        // The converter marks a unit it has no character for with U+001A or U+FFFD; both are read as
+        // the one substitute.
+        const auto characterOf = [&decoder](QByteArrayView unit) -> char16_t {
+            const QString text = decoder.decode(unit);
+            const bool none = text.size() != 1 || text[0] == u'\u001A' || text[0] == u'\uFFFD';
+            return none ? kCodePage932Substitute : text[0].unicode();
+        };
+        for (int b = 0; b < 256; ++b) {
+            const auto byte = static_cast<unsigned char>(b);
+            const char one = char(byte);
+            if (const std::optional<char16_t> c = directCharacter(byte)) {
+                m_single[byte] = *c;
+            } else if (!isLeadByte(byte)) {
+                m_single[byte] = characterOf(QByteArrayView(&one, 1));
+            } else {
+                m_single[byte] = kCodePage932Substitute;
+                for (int t = 0; t < 256; ++t) {
+                    const auto trail = static_cast<unsigned char>(t);
+                    const char pair[] = {char(byte), char(trail)};
+                    if (isTrailByte(trail)) {
+                        m_pairs[index(byte, trail)] = characterOf(QByteArrayView(pair, 2));
+                    }
+                }
+            }
+        }
+    }
+
+    // A byte that is no first byte of a pair; a first byte read alone is the substitute.
+    char16_t single(unsigned char b) const { return m_single[b]; }
+    char16_t pair(unsigned char lead, unsigned char trail) const { return m_pairs[index(lead, trail)]; }
+
+private:
+    static constexpr int LeadCount = (0x9F - 0x81 + 1) + (0xFC - 0xE0 + 1);
+    static std::size_t index(unsigned char lead, unsigned char trail) {
+        const int row = lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + (0x9F - 0x81 + 1);
+        return std::size_t(row) * 256 + trail;
+    }
+
+    std::array<char16_t, 256> m_single{};
+    std::array<char16_t, LeadCount * 256> m_pairs{};
+};
+
+const ReadingTable& readingTable() {
+    static const ReadingTable table;
+    return table;
+}
+
 bool roundTrips(QStringView run, QByteArray& bytes) {
     QStringEncoder encoder(Codec, QStringConverter::Flag::Stateless);
     bytes = encoder.encode(run);
@@ -79,22 +138,18 @@ char32_t firstUnencodable(QStringView run) {
 } // namespace
 
 QString decodeCodePage932(QByteArrayView bytes) {
+    const ReadingTable& table = readingTable();
     QString text;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < bytes.size();) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        if (isLeadByte(b) && i + 1 < bytes.size() && isTrailByte(static_cast<unsigned char>(bytes[i + 1]))) {
-            i += 2;
-            continue;
+    text.reserve(bytes.size());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const unsigned char b = byteAt(bytes, i);
+        if (isLeadByte(b) && i + 1 < bytes.size() && isTrailByte(byteAt(bytes, i + 1))) {
+            ++i;
+            text += QChar(table.pair(b, byteAt(bytes, i)));
+        } else {
+            text += QChar(table.single(b));
         }
-        if (const std::optional<char16_t> c = directCharacter(b)) {
-            text += decodeRun(bytes.sliced(start, i - start));
-            text += QChar(*c);
-            start = i + 1;
-        }
-        ++i;
     }
-    text += decodeRun(bytes.sliced(start));
     return text;
 }
 

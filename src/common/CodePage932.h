@@ -16,8 +16,15 @@ namespace kl {
 //   0xA0, 0xFD-0xFF   U+F8F0-U+F8F3 (private use)
 // Everything else goes through the converter.
 
-// The text of `bytes`. A byte sequence the code page has no character for reads as the converter's
-// substitute character; nothing is refused.
+// What bytes without a character read as: Windows' own default character "・" (U+30FB). It is not
+// the converter's U+001A, so that it stays told apart from a real 0x1A byte; written back it is the
+// "・" it shows (81 45), and a 0x1A byte is written as 0x1A again.
+inline constexpr char16_t kCodePage932Substitute = u'\u30FB';
+
+// The text of `bytes`. A first byte (81-9F, E0-FC) and a second byte (40-7E, 80-FC) make one character,
+// every other byte makes one of its own. A pair the code page has no character for reads as one
+// substitute, and so does a first byte at the end or before a byte that cannot follow it, which is then
+// read as itself. No byte is dropped and nothing is refused.
 QString decodeCodePage932(QByteArrayView bytes);
 
 // The bytes of `text`, or the first character the code page cannot hold: a character is never written

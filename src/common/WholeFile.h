@@ -33,4 +33,8 @@ WholeFileRead readWholeFile(const QString& path, qsizetype limit);
 QString fileSaveFailureMessage(const QString& headline, const QString& path, const QString& reason);
 QString fileReadFailureMessage(const QString& headline, const QString& path, const QString& reason);
 
+// The message that tells the user a file was not saved because a text holds `character`, which the file
+// cannot keep, and what to do about it.
+QString unwritableCharacterMessage(const QString& headline, char32_t character);
+
 } // namespace kl

@@ -138,10 +138,15 @@ const std::array<InputFileLine, kInputFileLineCount>& inputFileLines() {
     return kLines;
 }
 
-QByteArray writeInputFile(const InputValues& values) {
+std::variant<QByteArray, UnwritableDirection> writeInputFile(const InputValues& values) {
     QByteArray file;
     for (std::size_t i = 0; i < kInputFileLineCount; ++i) {
         if (kLines[i].kind == K::DirectionList) {
+            for (const QChar c : values[i]) {
+                if (c == u'"' || isLineEnd(c)) {
+                    return UnwritableDirection{int(i) + 1, c.unicode()};
+                }
+            }
             // Only the lists' items stand here, and the code page holds them all; a text it could not
             // hold is written as no choice rather than as some other text.
             const auto encoded = encodeCodePage932(values[i]);

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <variant>
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -37,9 +38,19 @@ const std::array<InputFileLine, kInputFileLineCount>& inputFileLines();
 // item (empty when none is chosen), a typed box's text.
 using InputValues = std::array<QString, kInputFileLineCount>;
 
+// A direction holds a character its line cannot keep between double quotes (the quote itself, CR, LF):
+// written, it would end the value early and every later value would be read one line off. `line`
+// counts from 1.
+struct UnwritableDirection {
+    int line = 0;
+    char32_t character = 0;
+    friend bool operator==(const UnwritableDirection&, const UnwritableDirection&) = default;
+};
+
 // The file for these values: a direction in double quotes, every other value as the number its text
-// starts with; CR LF after every line; code page 932.
-QByteArray writeInputFile(const InputValues& values);
+// starts with; CR LF after every line; code page 932. A direction the code page cannot hold is written
+// as no choice; one that would shift the lines after it is refused.
+std::variant<QByteArray, UnwritableDirection> writeInputFile(const InputValues& values);
 
 // What a file asks of each field, in file order: the text a typed box receives, the item text a list
 // is to choose (a list that has no such item keeps its choice). A value the file does not hold, or cannot

@@ -1,5 +1,7 @@
 #include "ResultFile.h"
 
+#include <utility>
+
 #include "common/CodePage932.h"
 #include "common/WheelTypes.h"
 #include "common/WholeFile.h"
@@ -104,15 +106,24 @@ std::variant<QByteArray, UnencodableCharacter> encodeResultFile(const ResultReco
     return file;
 }
 
-ResultFileSlots decodeResultFile(QByteArrayView bytes) {
-    ResultFileSlots slots;
+std::vector<QByteArray> resultFileFields(QByteArrayView bytes) {
+    std::vector<QByteArray> fields;
     FieldReader reader(bytes);
-    for (QString& slot : slots) {
-        const std::optional<QByteArray> field = reader.next();
+    while (fields.size() < std::size_t(ResultFileSlotCount)) {
+        std::optional<QByteArray> field = reader.next();
         if (!field) {
             break;
         }
-        slot = decodeCodePage932(*field);
+        fields.push_back(std::move(*field));
+    }
+    return fields;
+}
+
+ResultFileSlots decodeResultFile(QByteArrayView bytes) {
+    ResultFileSlots slots;
+    const std::vector<QByteArray> fields = resultFileFields(bytes);
+    for (std::size_t k = 0; k < fields.size(); ++k) {
+        slots[k] = decodeCodePage932(fields[k]);
     }
     return slots;
 }
@@ -132,11 +143,7 @@ std::optional<ResultSaveFailure> writeResultFile(const QString& path, const Resu
 QString resultSaveFailureMessage(const ResultSaveFailure& failure) {
     const QString headline = u"解析結果を保存できませんでした。"_s;
     if (const auto* bad = std::get_if<UnencodableCharacter>(&failure)) {
-        const char32_t c = bad->character;
-        return headline + u"\u3000\u3000\n\n"_s +
-               u"「%1」(U+%2) はファイルに書き込めない文字です。"
-               "この文字を除いてから、もう一度保存して下さい。"_s.arg(
-                   QString::fromUcs4(&c, 1), QString::number(uint(c), 16).toUpper().rightJustified(4, u'0'));
+        return unwritableCharacterMessage(headline, bad->character);
     }
     const auto& write = std::get<FileWriteFailure>(failure);
     return fileSaveFailureMessage(headline, write.path, write.reason);

@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <variant>
+#include <vector>
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -55,6 +56,10 @@ std::variant<QByteArray, UnencodableCharacter> encodeResultFile(const ResultReco
 // stand, without surrounding blanks); they are separated by commas or line ends (CR LF, CR or LF). Each
 // field past the end of the file is empty.
 ResultFileSlots decodeResultFile(QByteArrayView bytes);
+
+// The bytes of those fields before they are read as text (quotes taken off, a doubled quote undone):
+// one for each field the file holds, at most 37.
+std::vector<QByteArray> resultFileFields(QByteArrayView bytes);
 
 // Why a save wrote nothing.
 struct FileWriteFailure {

@@ -54,6 +54,45 @@ INSTANTIATE_TEST_SUITE_P(
         Mapping{"empty", QByteArray(), QString()}),
     [](const ::testing::TestParamInfo<Mapping>& info) { return std::string(info.param.name); });
 
+// Bytes without a character: no byte vanishes. A first byte (81-9F, E0-FC) without its second reads as
+// the substitute "・" and the byte after it as itself, as Windows reads them; a pair the code page has
+// no character for reads as one substitute. Read back as a text, these are one-way.
+class CodePage932Substitute : public ::testing::TestWithParam<Mapping> {};
+
+TEST_P(CodePage932Substitute, Reads) {
+    EXPECT_EQ(kl::decodeCodePage932(GetParam().bytes), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bytes, CodePage932Substitute,
+    ::testing::Values(
+        Mapping{"first_byte_alone", QByteArray("\x81"), u"・"_s},
+        Mapping{"first_byte_at_the_end", QByteArray("a\x81"), u"a・"_s},
+        Mapping{"last_first_byte_at_the_end", QByteArray("\x81\x81\xFC"), u"＝・"_s},
+        Mapping{"before_control_codes", QByteArray("\x81\x1A\x9F\x1C\xE0\x7F"),
+                u"・\u001A・\u001C・\u007F"_s},
+        Mapping{"before_windows_single_bytes", QByteArray("\x81\xFD\x81\xFE\xFC\xFF"),
+                u"・\uF8F1・\uF8F2・\uF8F3"_s},
+        Mapping{"before_quote_and_line_ends", QByteArray("\x81\"\x81\r\x81\n"), u"・\"・\r・\n"_s},
+        Mapping{"before_a_blank_or_a_digit", QByteArray("\x81 \x81\x30"), u"・ ・0"_s},
+        Mapping{"before_a_nul", QByteArray("\x81\0a", 3), u"・\0a"_s},
+        // 7F never follows a first byte, 80 does.
+        Mapping{"before_7F_then_a_pair_with_80", QByteArray("\x81\x7F\x81\x80"), u"・\u007F÷"_s},
+        Mapping{"pairs_without_a_character", QByteArray("\x85\x40\xEF\xFC\xFC\x4C"), u"・・・"_s},
+        Mapping{"pair_without_a_character_then_text",
+                QByteArray("\x86\x40"
+                           "a"),
+                u"・a"_s}),
+    [](const ::testing::TestParamInfo<Mapping>& info) { return std::string(info.param.name); });
+
+// The substitute is no 0x1A: written back, each comes out as what it shows, "・" as 81 45.
+TEST(CodePage932Substitute, StaysToldApartFromA1AByte) {
+    const QString read = kl::decodeCodePage932(QByteArray("\x85\x40\x1A\x81"));
+    EXPECT_EQ(read, u"・\u001A・"_s);
+    EXPECT_EQ(encoded(read), QByteArray("\x81\x45\x1A\x81\x45"));
+    EXPECT_EQ(kl::kCodePage932Substitute, u'\u30FB');
+}
+
 struct Refusal {
     const char* name;
     QString text;

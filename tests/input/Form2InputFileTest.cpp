@@ -434,6 +434,38 @@ private Q_SLOTS:
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{u"car.ipw"_s});
     }
 
+    // A direction that would shift every later line if written raw: the window's lists never hold one,
+    // so an item is added here. The save refuses, says why, and keeps the file that was there.
+    void anUnwritableDirectionIsRefused_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("quote") << u"Combo2"_s << u"\"＋\""_s << u"「\"」(U+0022)"_s;
+        QTest::newRow("line feed") << u"Combo4"_s << u"－\n"_s << u"U+000A"_s;
+    }
+
+    void anUnwritableDirectionIsRefused() {
+        QFETCH(QString, list);
+        QFETCH(QString, item);
+        QFETCH(QString, why);
+        const QByteArray old = emptyWindowFile();
+        QVERIFY(writeFile(path(u"car.ipw"_s), old));
+        fill(window(), kWindow);
+        auto& direction = window().control<ComboBox>(list);
+        direction.AddItem(item);
+        direction.setListIndex(direction.count() - 1);
+        save(u"car.ipw"_s);
+        QCOMPARE(readAll(path(u"car.ipw"_s)), old);
+        QCOMPARE(m_test->boxes.asked.size(), 1u);
+        QCOMPARE(m_test->boxes.asked[0].text,
+                 u"入力データを保存できませんでした。\u3000\u3000\n\n"_s + why +
+                     u" はファイルに書き込めない文字です。この文字を除いてから、もう一度保存して下さい。"_s);
+        QCOMPARE(m_test->boxes.asked[0].title, u"Kavor Lintep 2005"_s);
+        QCOMPARE(m_test->boxes.asked[0].icon, kl::platform::MsgIcon::Exclamation);
+        QCOMPARE(m_test->boxes.owners.at(0), &window());
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{u"car.ipw"_s});
+    }
+
     // The message says why, in the form the result window's save uses.
     void aSaveIntoAMissingFolderSaysSo() {
         save(u"no such folder/car.ipw"_s);

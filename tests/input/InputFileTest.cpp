@@ -1,6 +1,7 @@
 #include <cctype>
 #include <string>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include <QByteArray>
@@ -23,6 +24,13 @@ InputValues valuesOf(const QStringList& list) {
         values[i] = list.value(static_cast<qsizetype>(i));
     }
     return values;
+}
+
+// The file, or a mark that the writer refused the values.
+QByteArray written(const InputValues& values) {
+    const auto result = writeInputFile(values);
+    const auto* bytes = std::get_if<QByteArray>(&result);
+    return bytes != nullptr ? *bytes : QByteArray("<refused>");
 }
 
 std::string show(const QByteArray& bytes) {
@@ -80,7 +88,7 @@ TEST(InputFile, LinesFollowTheWindowBlockByBlock) {
 }
 
 TEST(InputFile, WritesAFullWindowByteForByte) {
-    EXPECT_EQ(show(writeInputFile(valuesOf(kFullWindow))), show(kFullFile));
+    EXPECT_EQ(show(written(valuesOf(kFullWindow))), show(kFullFile));
 }
 
 TEST(InputFile, AnEmptyWindowWritesZerosAndEmptyDirections) {
@@ -89,11 +97,11 @@ TEST(InputFile, AnEmptyWindowWritesZerosAndEmptyDirections) {
         const bool direction = line == 3 || line == 15 || line == 27 || line == 33;
         expected += direction ? "\"\"\r\n" : "0\r\n";
     }
-    const QByteArray written = writeInputFile(InputValues{});
-    EXPECT_EQ(show(written), show(expected));
+    const QByteArray file = written(InputValues{});
+    EXPECT_EQ(show(file), show(expected));
 
     // Read back, every typed box shows 0, and no list finds an item.
-    const InputValues read = readInputFile(written);
+    const InputValues read = readInputFile(file);
     for (std::size_t i = 0; i < read.size(); ++i) {
         const bool direction = inputFileLines()[i].kind == InputFieldKind::DirectionList;
         EXPECT_EQ(read[i], direction ? QString() : u"0"_s) << "line " << i + 1;
@@ -107,7 +115,7 @@ TEST(InputFile, SaveThenLoadGivesBackEveryValue) {
         u"12.3"_s, u"4"_s,   u"0"_s,  u"1.25"_s, u"33"_s,   u"7"_s,  u"12"_s,  u"3.5"_s,  u"－"_s,
         u"38"_s,   u"205"_s, u"55"_s, u"19"_s,   u"10.5"_s, u"＋"_s, u"5"_s,   u"285"_s,  u"75"_s,
     };
-    const InputValues read = readInputFile(writeInputFile(valuesOf(window)));
+    const InputValues read = readInputFile(written(valuesOf(window)));
     for (std::size_t i = 0; i < read.size(); ++i) {
         EXPECT_EQ(read[i], window[static_cast<qsizetype>(i)]) << "line " << i + 1;
     }
@@ -177,6 +185,9 @@ INSTANTIATE_TEST_SUITE_P(
         HandWritten{"negative text line", {{4, "-5"}}, {{4, u"-5"_s}}},
         HandWritten{"size not in its list", {{1, "11"}, {18, "33"}}, {{1, u"11"_s}, {18, u"33"_s}}},
         HandWritten{"letters after a number", {{7, "12a"}, {11, "12a"}}, {{7, u"0"_s}, {11, u"12"_s}}},
+        // A first byte without its second is a character too, so the number is not the whole value.
+        HandWritten{
+            "lone first byte after a number", {{7, "12\x81"}, {11, "12\x81"}}, {{7, u"0"_s}, {11, u"12"_s}}},
         HandWritten{
             "quoted number, blanks around", {{7, "\"12\""}, {8, "  13  "}}, {{7, u"12"_s}, {8, u"13"_s}}},
         HandWritten{"blank line keeps its place", {{5, ""}}, {{5, u"0"_s}}},
@@ -208,7 +219,81 @@ TEST(InputFile, WindowsSingleBytesComeBackAsTheyWere) {
     const QByteArray file = patched(c);
     const InputValues read = readInputFile(file);
     EXPECT_EQ(read[2], u"\u0080\uF8F0\uF8F1\uF8F2\uF8F3"_s);
-    EXPECT_EQ(show(writeInputFile(read)), show(file));
+    EXPECT_EQ(show(written(read)), show(file));
+}
+
+struct DirectionBytes {
+    const char* name;
+    QByteArray line; // line 3, the old front direction
+    bool lastInFile; // or followed by line 4, the offset 45
+    QString read;
+};
+
+// No byte vanishes: a first byte without its second reads as the substitute "・" and the byte after it
+// as itself; a pair without a character reads as one substitute, told apart from a 0x1A byte.
+class DirectionLine : public ::testing::TestWithParam<DirectionBytes> {};
+
+TEST_P(DirectionLine, ReadsEveryByte) {
+    const DirectionBytes& c = GetParam();
+    const QByteArray file = "15\r\n6.5\r\n" + c.line + (c.lastInFile ? "" : "\r\n45\r\n");
+    const InputValues read = readInputFile(file);
+    EXPECT_EQ(read[2].toStdString(), c.read.toStdString());
+    EXPECT_EQ(read[3], c.lastInFile ? u"0"_s : u"45"_s);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bytes, DirectionLine,
+    ::testing::Values(
+        DirectionBytes{"first_byte_before_the_closing_quote", "\"\x81\"", false, u"・"_s},
+        DirectionBytes{"first_byte_after_a_character", "\"a\x81\"", false, u"a・"_s},
+        DirectionBytes{"first_byte_before_a_line_end", "\x81", false, u"・"_s},
+        DirectionBytes{"first_byte_at_the_end_of_the_file", "\"\x81", true, u"・"_s},
+        DirectionBytes{"unquoted_at_the_end_of_the_file", "a\x81", true, u"a・"_s},
+        DirectionBytes{"first_bytes_before_control_codes", "\"\x81\x1A\x81\x1C\x81\x7F\"", false,
+                       u"・\u001A・\u001C・\u007F"_s},
+        DirectionBytes{"first_bytes_before_windows_single_bytes", "\"\x81\xFD\x9F\xFE\xFC\xFF\"", false,
+                       u"・\uF8F1・\uF8F2・\uF8F3"_s},
+        DirectionBytes{"first_byte_before_a_digit_then_a_pair", "\"\x81\x30\x81\x7B\"", false, u"・0＋"_s},
+        DirectionBytes{"pair_without_a_character_and_a_1A_byte", "\"\x85\x40\x1A\"", false, u"・\u001A"_s},
+        DirectionBytes{"the_real_dot", "\"\x81\x45\"", false, u"・"_s}),
+    [](const ::testing::TestParamInfo<DirectionBytes>& info) { return std::string(info.param.name); });
+
+struct UnwritableCase {
+    const char* name;
+    std::vector<std::pair<int, QString>> directions; // line (1-based) and text
+    UnwritableDirection refused;
+};
+
+// Written raw, a quote or a line end in a direction would end its value early and every later value
+// would be read one line off: the writer refuses the values instead, naming the first such character.
+class UnwritableDirectionText : public ::testing::TestWithParam<UnwritableCase> {};
+
+TEST_P(UnwritableDirectionText, IsRefused) {
+    const UnwritableCase& c = GetParam();
+    InputValues values = valuesOf(kFullWindow);
+    for (const auto& [line, text] : c.directions) {
+        values[std::size_t(line - 1)] = text;
+    }
+    const auto result = writeInputFile(values);
+    const auto* refused = std::get_if<UnwritableDirection>(&result);
+    ASSERT_NE(refused, nullptr) << show(std::get<QByteArray>(result));
+    EXPECT_EQ(refused->line, c.refused.line);
+    EXPECT_EQ(refused->character, c.refused.character);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, UnwritableDirectionText,
+    ::testing::Values(UnwritableCase{"quote", {{3, u"\""_s}}, {3, U'"'}},
+                      UnwritableCase{"carriage_return", {{15, u"＋\r"_s}}, {15, U'\r'}},
+                      UnwritableCase{"line_feed", {{33, u"a\nb"_s}}, {33, U'\n'}},
+                      UnwritableCase{"the_first_of_several", {{33, u"\n"_s}, {27, u"±\""_s}}, {27, U'"'}}),
+    [](const ::testing::TestParamInfo<UnwritableCase>& info) { return std::string(info.param.name); });
+
+// A comma or blanks stay between the quotes and read back as they were.
+TEST(InputFile, ADirectionWithACommaIsWrittenWhole) {
+    InputValues values = valuesOf(kFullWindow);
+    values[2] = u" a, b "_s;
+    EXPECT_EQ(readInputFile(written(values))[2], u" a, b "_s);
 }
 
 TEST(InputFile, LineEndsMayBeBareLineFeeds) {

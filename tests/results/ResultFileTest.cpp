@@ -254,6 +254,23 @@ INSTANTIATE_TEST_SUITE_P(
                    "0.0\r\n",
                    {u"ﾎｲｰﾙ：7.5×17"_s, u"±0.0"_s}},
         DecodeCase{"control_codes_as_they_are", "\"\x1A\x1C\x7F\"", {u"\u001A\u001C\u007F"_s}},
+        // No byte vanishes: a first byte without its second reads as the substitute "・" and the byte
+        // after it as itself; a pair without a character reads as one substitute, told apart from 0x1A.
+        DecodeCase{"first_byte_before_the_closing_quote",
+                   "\"\x81\"\r\n\"a\x81\"\r\n\"b\"",
+                   {u"・"_s, u"a・"_s, u"b"_s}},
+        DecodeCase{"first_byte_before_a_line_end_or_a_comma",
+                   "\x81\r\na\x81\n\x81\r\x81,c",
+                   {u"・"_s, u"a・"_s, u"・"_s, u"・"_s, u"c"_s}},
+        DecodeCase{"first_byte_at_the_end_of_the_file", "\"a\",b\x81", {u"a"_s, u"b・"_s}},
+        DecodeCase{"first_byte_at_the_end_of_an_unclosed_quote", "\"\x81", {u"・"_s}},
+        DecodeCase{"first_bytes_before_control_codes",
+                   "\"\x81\x1A\x81\x1C\x81\x7F\"",
+                   {u"・\u001A・\u001C・\u007F"_s}},
+        DecodeCase{"first_bytes_before_windows_single_bytes",
+                   "\"\x81\xFD\x9F\xFE\xFC\xFF\"",
+                   {u"・\uF8F1・\uF8F2・\uF8F3"_s}},
+        DecodeCase{"pair_without_a_character_and_a_1A_byte", "\"\x85\x40\x1A\xFC\x4C\"", {u"・\u001A・"_s}},
         DecodeCase{"windows_single_bytes",
                    "\"\x80\xA0\xFD\xFE\xFF\x81\x80\",\xA0\x80\r\n",
                    {u"\u0080\uF8F0\uF8F1\uF8F2\uF8F3÷"_s, u"\uF8F0\u0080"_s}}),
@@ -283,6 +300,14 @@ TEST(ResultFileRoundTrip, GivesBackEveryText) {
         EXPECT_EQ(slots[k], record[k]) << "field " << (k + 1);
     }
     EXPECT_EQ(slots[36], QString());
+}
+
+// Saved again, a substitute is written as the "・" it shows and a 0x1A byte as 0x1A: neither turns
+// into the other.
+TEST(ResultFileRoundTrip, WritesASubstituteAsTheDotItShows) {
+    const ResultFileSlots slots = kl::decodeResultFile("\"\x85\x40\x1A\x81\"\r\n");
+    const ResultRecord record = recordOf({slots[0]});
+    EXPECT_EQ(encoded(record), "\"\x81\x45\x1A\x81\x45\"\r\n" + emptyLines(35));
 }
 
 class ResultFileSave : public ::testing::Test {

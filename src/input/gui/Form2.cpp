@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <initializer_list>
 #include <optional>
+#include <variant>
 
 #include <QAction>
 #include <QFocusEvent>
@@ -350,10 +351,15 @@ void Form2::mnuFileSave_Click() {
     if (!path || path->isEmpty()) {
         return;
     }
-    const QByteArray bytes = writeInputFile(m_fields->inputValues());
+    const QString headline = u"入力データを保存できませんでした。"_s;
+    const auto written = writeInputFile(m_fields->inputValues());
+    if (const auto* refused = std::get_if<UnwritableDirection>(&written)) {
+        warn(unwritableCharacterMessage(headline, refused->character));
+        return;
+    }
     // Written whole or not at all: a failed save keeps the file that was there.
-    if (const std::optional<QString> reason = writeWholeFile(*path, bytes)) {
-        warn(fileSaveFailureMessage(u"入力データを保存できませんでした。"_s, *path, *reason));
+    if (const std::optional<QString> reason = writeWholeFile(*path, std::get<QByteArray>(written))) {
+        warn(fileSaveFailureMessage(headline, *path, *reason));
     }
 }
 
