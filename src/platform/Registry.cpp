@@ -1,6 +1,6 @@
 #include "Registry.h"
 
-#include <QFileInfo>
+#include "Processes.h"
 
 namespace kl::platform {
 
@@ -8,21 +8,10 @@ namespace {
 
 constexpr Registry::Key msinfoKey = 1;
 
-std::optional<QString> installedProgram(const QStringList& programs) {
-    for (const QString& p : programs) {
-        const QFileInfo info(p);
-        if (info.isAbsolute() && info.isFile() && info.isExecutable()) {
-            return info.absoluteFilePath();
-        }
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 QStringList knownSystemInformationPrograms() {
-    return {QStringLiteral("/usr/bin/hardinfo"), QStringLiteral("/usr/bin/kinfocenter"),
-            QStringLiteral("/usr/bin/cpu-x")};
+    return {QStringLiteral("hardinfo"), QStringLiteral("kinfocenter"), QStringLiteral("cpu-x")};
 }
 
 SystemRegistry::SystemRegistry(QStringList systemInformationPrograms)
@@ -33,7 +22,7 @@ std::optional<Registry::Key> SystemRegistry::openKey(RegistryRoot root, const QS
         return std::nullopt;
     }
     if (path.compare(u"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", Qt::CaseInsensitive) != 0 ||
-        !installedProgram(m_programs)) {
+        !findInstalledProgram(m_programs)) {
         return std::nullopt;
     }
     return msinfoKey;
@@ -43,7 +32,7 @@ std::optional<Registry::Value> SystemRegistry::queryValue(Key key, const QString
     if (key != msinfoKey || name.compare(u"PATH", Qt::CaseInsensitive) != 0) {
         return std::nullopt;
     }
-    const std::optional<QString> program = installedProgram(m_programs);
+    const std::optional<QString> program = findInstalledProgram(m_programs);
     if (!program) {
         return std::nullopt;
     }
