@@ -1,3 +1,5 @@
+#include <csignal>
+
 #include <QApplication>
 #include <QStyleFactory>
 
@@ -11,6 +13,10 @@
 using namespace Qt::StringLiterals;
 
 int main(int argc, char** argv) {
+    // Under a file-size limit a write past it then fails with its reason, as on a full disk, and the
+    // failure is handled where it happens; by default the signal would end the program on the spot,
+    // leaving a picture's temporary file behind. Done first, before anything writes.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
     // The program ends when no window is loaded, not when the last one is hidden.

@@ -5,17 +5,14 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include "Processes.h"
+
 namespace kl::platform {
 
 namespace {
 
 constexpr int startTimeoutMs = 5000;
 constexpr int endTimeoutMs = 3000;
-
-bool isRunnable(const QString& path) {
-    const QFileInfo info(path);
-    return info.isAbsolute() && info.isFile() && info.isExecutable();
-}
 
 void end(QProcess& process) {
     if (process.state() == QProcess::NotRunning) {
@@ -31,7 +28,7 @@ void end(QProcess& process) {
 } // namespace
 
 QStringList knownChmViewers() {
-    return {QStringLiteral("/usr/bin/xchm"), QStringLiteral("/usr/bin/kchmviewer")};
+    return {QStringLiteral("xchm"), QStringLiteral("kchmviewer")};
 }
 
 ChmHelpViewer::ChmHelpViewer(QStringList viewerPrograms) : m_viewerPrograms(std::move(viewerPrograms)) {}
@@ -40,14 +37,14 @@ ChmHelpViewer::~ChmHelpViewer() {
     closeAll();
 }
 
-void ChmHelpViewer::showContents(const QString& helpFile, QWidget* /*caller*/) {
+HelpShown ChmHelpViewer::showContents(const QString& helpFile, QWidget* /*caller*/) {
     const QFileInfo file(helpFile);
     if (!file.isFile()) {
-        return;
+        return HelpShown::NoHelpFile;
     }
-    const auto viewer = std::find_if(m_viewerPrograms.cbegin(), m_viewerPrograms.cend(), isRunnable);
-    if (viewer == m_viewerPrograms.cend()) {
-        return;
+    const std::optional<QString> viewer = findInstalledProgram(m_viewerPrograms);
+    if (!viewer) {
+        return HelpShown::NoViewer;
     }
     // Viewers the user has closed are forgotten here, so the list does not grow with every opening.
     std::erase_if(m_viewers, [](const auto& p) { return p->state() == QProcess::NotRunning; });
@@ -58,9 +55,11 @@ void ChmHelpViewer::showContents(const QString& helpFile, QWidget* /*caller*/) {
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());
     process->start(QIODevice::NotOpen);
-    if (process->waitForStarted(startTimeoutMs)) {
-        m_viewers.push_back(std::move(process));
+    if (!process->waitForStarted(startTimeoutMs)) {
+        return HelpShown::NotStarted;
     }
+    m_viewers.push_back(std::move(process));
+    return HelpShown::Opened;
 }
 
 void ChmHelpViewer::closeAll() {

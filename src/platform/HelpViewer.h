@@ -11,24 +11,34 @@ class QWidget;
 
 namespace kl::platform {
 
+// What became of a request to show the help file.
+enum class HelpShown {
+    Opened,     // a viewer was started with the file
+    NoHelpFile, // there is no help file to show
+    NoViewer,   // the file is there, but no viewer is installed to show it
+    NotStarted, // a viewer is installed, but it could not be started
+};
+
 // Shows the help file in a viewer of this platform and closes every viewer the program started.
 class HelpViewer {
 public:
     virtual ~HelpViewer() = default;
 
-    // Opens `helpFile` at its first page beside `caller`, which stays usable. Nothing is reported: a
-    // missing file or a missing viewer shows nothing.
-    virtual void showContents(const QString& helpFile, QWidget* caller) = 0;
+    // Opens `helpFile` at its first page beside `caller`, which stays usable. Shows no message itself; the
+    // outcome tells the caller whether there was anything to tell the user.
+    virtual HelpShown showContents(const QString& helpFile, QWidget* caller) = 0;
 
     // Ends every help viewer that the program has opened.
     virtual void closeAll() = 0;
 };
 
-// The CHM viewers that Debian packages, in the order they are tried.
+// The CHM viewers that Debian packages, in the order they are tried, as bare names for
+// findInstalledProgram.
 QStringList knownChmViewers();
 
-// Runs the first installed CHM viewer as a child process, with the file's absolute path as its only
-// argument. The children are ended by closeAll and when this object goes.
+// Runs the first installed CHM viewer (findInstalledProgram, asked anew each time) as a child process,
+// with the file's absolute path as its only argument. The children are ended by closeAll and when this
+// object goes.
 class ChmHelpViewer final : public HelpViewer {
 public:
     explicit ChmHelpViewer(QStringList viewerPrograms = knownChmViewers());
@@ -36,7 +46,7 @@ public:
     ChmHelpViewer(const ChmHelpViewer&) = delete;
     ChmHelpViewer& operator=(const ChmHelpViewer&) = delete;
 
-    void showContents(const QString& helpFile, QWidget* caller) override;
+    HelpShown showContents(const QString& helpFile, QWidget* caller) override;
     void closeAll() override;
 
     // How many viewers started by this object are still running.

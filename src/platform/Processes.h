@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
 #include <QStringList>
 
@@ -20,5 +22,11 @@ class SystemProcesses final : public Processes {
 public:
     bool startDetached(const QString& program, const QStringList& arguments) override;
 };
+
+// The absolute path of the first of `programs` that is installed, tried in the order given. An absolute
+// path counts when an executable file stands there. A bare name is looked for in the folders of PATH, in
+// their order, and then in /usr/bin; folders of PATH that are not absolute (".", "") are passed over, so
+// the current folder never supplies a program. Nothing when none is installed.
+std::optional<QString> findInstalledProgram(const QStringList& programs);
 
 } // namespace kl::platform

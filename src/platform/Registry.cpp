@@ -1,6 +1,6 @@
 #include "Registry.h"
 
-#include <QFileInfo>
+#include "Processes.h"
 
 using namespace Qt::StringLiterals;
 
@@ -10,20 +10,10 @@ namespace {
 
 constexpr Registry::Key msinfoKey = 1;
 
-std::optional<QString> installedProgram(const QStringList& programs) {
-    for (const QString& p : programs) {
-        const QFileInfo info(p);
-        if (info.isAbsolute() && info.isFile() && info.isExecutable()) {
-            return info.absoluteFilePath();
-        }
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 QStringList knownSystemInformationPrograms() {
-    return {u"/usr/bin/hardinfo"_s, u"/usr/bin/kinfocenter"_s, u"/usr/bin/cpu-x"_s};
+    return {u"hardinfo"_s, u"kinfocenter"_s, u"cpu-x"_s};
 }
 
 SystemRegistry::SystemRegistry(QStringList systemInformationPrograms)
@@ -34,7 +24,7 @@ std::optional<Registry::Key> SystemRegistry::openKey(RegistryRoot root, const QS
         return std::nullopt;
     }
     if (path.compare(u"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", Qt::CaseInsensitive) != 0 ||
-        !installedProgram(m_programs)) {
+        !findInstalledProgram(m_programs)) {
         return std::nullopt;
     }
     return msinfoKey;
@@ -44,7 +34,7 @@ std::optional<Registry::Value> SystemRegistry::queryValue(Key key, const QString
     if (key != msinfoKey || name.compare(u"PATH", Qt::CaseInsensitive) != 0) {
         return std::nullopt;
     }
-    const std::optional<QString> program = installedProgram(m_programs);
+    const std::optional<QString> program = findInstalledProgram(m_programs);
     if (!program) {
         return std::nullopt;
     }

@@ -6,13 +6,14 @@
 
 namespace kl::platform {
 
-// The system-information programs of this platform that the stand-in looks for, in this order.
+// The system-information programs of this platform that the stand-in looks for, in this order, as bare
+// names for findInstalledProgram.
 QStringList knownSystemInformationPrograms();
 
 // A read-only stand-in for the registry of this platform. It holds the one value the program asks for:
 // the key "SOFTWARE\Microsoft\Shared Tools\MSINFO" with the string "PATH", the absolute path of the first
-// installed system-information program, and only while one is installed. Every other key is missing, and
-// so is every key opened with rights beyond reading.
+// installed system-information program (findInstalledProgram, asked anew at each read), and only while
+// one is installed. Every other key is missing, and so is every key opened with rights beyond reading.
 class SystemRegistry final : public Registry {
 public:
     explicit SystemRegistry(QStringList systemInformationPrograms = knownSystemInformationPrograms());

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "common/ProgramTitle.h"
 #include "platform/Forms.h"
 #include "platform/WindowRoutes.h"
 
@@ -24,6 +25,8 @@ public:
     QString HelpFilePath;
 
     virtual Question returnQuestion() const = 0;
+    // The title of the window's own notices.
+    virtual QString messageTitle() const { return programTitle(); }
     virtual AboutBoxKind aboutBox() const { return AboutBoxKind::InputMode; }
 };
 

@@ -5,6 +5,7 @@
 
 #include "common/ProgramTitle.h"
 #include "platform/Forms.h"
+#include "platform/Platform.h"
 #include "windowbase/MainWindow.h"
 #include "windowbase/ScreenPrint.h"
 
@@ -60,8 +61,16 @@ void ConfirmExitAll(MainWindow& w) {
     }
 }
 
+// A missing help file says nothing; a help file that no viewer can show says what to install.
 void ShowHelpContents(MainWindow& w) {
-    w.context().platform().helpViewer.showContents(w.HelpFilePath, &w);
+    platform::Platform& services = w.context().platform();
+    if (services.helpViewer.showContents(w.HelpFilePath, &w) != platform::HelpShown::NoViewer) {
+        return;
+    }
+    const QString text =
+        u"ヘルプファイルを表示できるビューワがインストールされていません。\u3000\u3000\n\n"_s +
+        platform::knownChmViewers().join(u" または "_s) + u" をインストールして下さい。"_s;
+    services.messageBoxes.show(platform::notice(text, MsgIcon::Exclamation, w.messageTitle()), &w);
 }
 
 void ShowAboutBox(MainWindow& w) {

@@ -1,6 +1,9 @@
+#include <csignal>
 #include <memory>
 #include <optional>
 #include <utility>
+
+#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
@@ -371,6 +374,38 @@ private Q_SLOTS:
         QCOMPARE(full.created.size(), 1);
         QVERIFY(leftovers(m_tmp->path()).isEmpty());
         QVERIFY(QFileInfo::exists(u"/dev/full"_s)); // only the link went
+    }
+
+    // The real temporary file under a file-size limit, with the signal that the limit raises ignored as the
+    // program ignores it: the write fails at once or partway, and the file made for it goes all the same.
+    void writePastTheFileSizeLimitLeavesNoFile_data() {
+        QTest::addColumn<int>("limit");
+        QTest::newRow("nothing may be written") << 0;
+        QTest::newRow("the picture is cut short") << 100;
+    }
+    void writePastTheFileSizeLimitLeavesNoFile() {
+        QFETCH(int, limit);
+        kl::platform::Platform p = platform();
+        ImageBox box(&*m_window, u"Image1"_s);
+        rlimit saved{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        rlimit small = saved;
+        small.rlim_cur = static_cast<rlim_t>(limit);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        // Nothing may check or print while the limit holds: the test's own output could be a file.
+        const bool limited = setrlimit(RLIMIT_FSIZE, &small) == 0;
+        const bool shown = kl::LoadResourcePicture(p, 103, box);
+        const bool restored = setrlimit(RLIMIT_FSIZE, &saved) == 0;
+        std::signal(SIGXFSZ, oldHandler);
+        QVERIFY(limited && restored);
+
+        QVERIFY(!shown);
+        QVERIFY(!box.hasPicture());
+        QCOMPARE(m_temps->created.size(), 1);
+        QVERIFY(leftovers(m_tmp->path()).isEmpty());
+        // With the limit gone the same picture shows.
+        QVERIFY(kl::LoadResourcePicture(p, 103, box));
+        QCOMPARE(box.Picture().size(), QSize(285, 363));
     }
 };
 

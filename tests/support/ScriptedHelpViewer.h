@@ -11,8 +11,9 @@
 
 namespace kl::testing {
 
-// Records what the code asks of the help viewer and shows nothing. `onCall` lets a test look at the
-// windows at the moment of a call (for example, that a window is still loaded when the viewers close).
+// Records what the code asks of the help viewer and shows nothing; each showContents answers `shown`.
+// `onCall` lets a test look at the windows at the moment of a call (for example, that a window is still
+// loaded when the viewers close).
 class ScriptedHelpViewer final : public platform::HelpViewer {
 public:
     enum class Kind { ShowContents, CloseAll };
@@ -22,8 +23,9 @@ public:
         QPointer<QWidget> caller;
     };
 
-    void showContents(const QString& helpFile, QWidget* caller) override {
+    platform::HelpShown showContents(const QString& helpFile, QWidget* caller) override {
         record({Kind::ShowContents, helpFile, caller});
+        return shown;
     }
     void closeAll() override { record({Kind::CloseAll, {}, nullptr}); }
 
@@ -35,6 +37,7 @@ public:
         return n;
     }
 
+    platform::HelpShown shown = platform::HelpShown::Opened;
     std::vector<Call> calls;
     std::function<void(const Call&)> onCall;
 

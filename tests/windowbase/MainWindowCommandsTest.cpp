@@ -27,6 +27,9 @@ namespace {
 enum class Window { Input, Result, Viewer };
 
 const QString ExitText = u"全てのプログラムを終了しようとしています。 全終了しますか？\u3000\u3000"_s;
+const QString NoViewerText =
+    u"ヘルプファイルを表示できるビューワがインストールされていません。\u3000\u3000\n\n"
+    u"xchm または kchmviewer をインストールして下さい。"_s;
 
 // Writes an executable script that stands in for a CHM viewer: it notes its argument and stays running.
 QString writeFakeViewer(const QString& path, const QString& log) {
@@ -66,6 +69,7 @@ public:
 } // namespace
 
 Q_DECLARE_METATYPE(Window)
+Q_DECLARE_METATYPE(kl::platform::HelpShown)
 
 class MainWindowCommandsTest : public WindowTest {
     Q_OBJECT
@@ -347,6 +351,45 @@ private Q_SLOTS:
         }
     }
 
+    // A help file that no viewer can show: the window says what to install, under the title of its own
+    // messages. A missing help file stays silent, and so does a viewer that opened or failed to start.
+    void helpWithoutAViewerSaysWhatToInstall_data() {
+        using platform::HelpShown;
+        QTest::addColumn<Window>("window");
+        QTest::addColumn<HelpShown>("shown");
+        QTest::addColumn<QString>("title"); // empty: no message
+        QTest::newRow("Form2, no viewer") << Window::Input << HelpShown::NoViewer << u"Kavor Lintep 2005"_s;
+        QTest::newRow("Form4, no viewer") << Window::Result << HelpShown::NoViewer << u"Kavor Lintep 2005"_s;
+        QTest::newRow("Form7, no viewer")
+            << Window::Viewer << HelpShown::NoViewer << u"Kavor Lintep 2005 Viewer"_s;
+        QTest::newRow("Form2, no help file") << Window::Input << HelpShown::NoHelpFile << QString();
+        QTest::newRow("Form7, no help file") << Window::Viewer << HelpShown::NoHelpFile << QString();
+        QTest::newRow("Form4, opened") << Window::Result << HelpShown::Opened << QString();
+        QTest::newRow("Form2, viewer failed") << Window::Input << HelpShown::NotStarted << QString();
+    }
+    void helpWithoutAViewerSaysWhatToInstall() {
+        QFETCH(Window, window);
+        QFETCH(platform::HelpShown, shown);
+        QFETCH(QString, title);
+        m_test->helpViewer.shown = shown;
+        Form& w = open(window);
+        trigger(w, u"mnuHelpContents"_s);
+        QCOMPARE(m_test->helpViewer.count(ScriptedHelpViewer::Kind::ShowContents), 1);
+        if (title.isEmpty()) {
+            QVERIFY(m_test->boxes.asked.empty());
+        } else {
+            QCOMPARE(m_test->boxes.asked.size(), std::size_t{1});
+            const auto& box = m_test->boxes.asked[0];
+            QCOMPARE(box.text, NoViewerText);
+            QCOMPARE(box.title, title);
+            QCOMPARE(box.icon, platform::MsgIcon::Exclamation);
+            QCOMPARE(box.buttons, platform::MsgButtons::Ok);
+            QCOMPARE(m_test->boxes.owners[0], &w);
+        }
+        QCOMPARE(loaded(window), &w);
+        QVERIFY(m_test->helpViewer.count(ScriptedHelpViewer::Kind::CloseAll) == 0);
+    }
+
     void closeButtonUnloadsWithoutAQuestion_data() { closeAnsweredOk_data(); }
     void closeButtonUnloadsWithoutAQuestion() {
         QFETCH(Window, window);
@@ -368,6 +411,37 @@ private Q_SLOTS:
         } catch (const MissingControl& missing) {
             QVERIFY2(QString::fromUtf8(missing.what()).endsWith(u".mnuFilePrint"_s), missing.what());
         }
+    }
+
+    // The real help viewer with none installed: silent while the help file is missing, a message once it
+    // is there.
+    void helpFileWithNoViewerInstalled() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        platform::ChmHelpViewer helpViewer({dir.filePath(u"no-such-viewer"_s)});
+        platform::Platform services = m_test->services();
+        AppContext app(platform::Platform{services.messageBoxes, services.tempFiles, services.fileDialogs,
+                                          services.clock, services.pause, services.printers, helpViewer,
+                                          services.registry, services.processes},
+                       m_test->ctx->routes());
+        app.programFolder = dir.path();
+
+        Form7& viewer = app.forms().get<Form7>();
+        viewer.show();
+        need<QAction>(viewer, u"mnuHelpContents"_s).trigger();
+        QVERIFY(m_test->boxes.asked.empty());
+
+        QFile help(dir.filePath(u"Kavor Lintep 2005 HELP.chm"_s));
+        QVERIFY(help.open(QIODevice::WriteOnly));
+        help.close();
+        need<QAction>(viewer, u"mnuHelpContents"_s).trigger();
+        QCOMPARE(m_test->boxes.asked.size(), std::size_t{1});
+        QCOMPARE(m_test->boxes.asked[0].text, NoViewerText);
+        QCOMPARE(m_test->boxes.asked[0].title, u"Kavor Lintep 2005 Viewer"_s);
+        QCOMPARE(m_test->boxes.owners[0], &viewer);
+        QCOMPARE(app.forms().loaded<Form7>(), &viewer);
+        viewer.Unload();
+        flushUnloads();
     }
 
     // With a real help viewer (a stand-in program): a missing help file shows nothing, and the exit ends

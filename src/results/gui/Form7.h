@@ -29,6 +29,7 @@ public:
     void ClearViewerData();
 
     Question returnQuestion() const override;
+    QString messageTitle() const override { return viewerTitle(); }
     AboutBoxKind aboutBox() const override { return AboutBoxKind::Viewer; }
 
 private:
