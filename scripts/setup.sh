@@ -14,6 +14,7 @@ packages=(
   xvfb xauth openbox xdotool x11-apps x11-utils netpbm # a real desktop for the xcb tests and screenshots
   libxcb1-dev # the xcb tests look at the screen through an X connection of their own
   qt6-translations-l10n # Qt's own texts in Japanese
+  qt6-l10n-tools # lrelease, for the program's Japanese of the texts Qt's translation lacks
   libcups2-dev # asks the print system whether a queue accepts jobs
   locales # a decimal-comma locale for the number-text test
   desktop-file-utils # checks the installed desktop entry

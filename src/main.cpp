@@ -21,8 +21,11 @@ int main(int argc, char** argv) {
     QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
     // The program ends when no window is loaded, not when the last one is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
-    // Qt's own texts in Japanese too; without the file they stay English, which is no reason to stop.
+    // Qt's own dialogs in Japanese too, their dates, sizes and type names included; without the files
+    // their texts stay English, which is no reason to stop.
+    kl::platform::useJapaneseLocale();
     kl::platform::installQtTranslations();
+    kl::platform::installProgramTranslations();
     kl::installFontSubstitutions();
 
     kl::platform::QtMessageBoxes messageBoxes;

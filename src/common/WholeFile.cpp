@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include "common/SystemReasons.h"
+
 using namespace Qt::StringLiterals;
 
 namespace kl {
@@ -68,29 +70,29 @@ std::optional<QString> writeWholeFile(const QString& path, const QByteArray& byt
     // Unbuffered: a buffered write that fails when the buffer is flushed at commit goes unnoticed by
     // the commit in this Qt. Writing on after a short write gets the system's own reason.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return file.errorString();
+        return systemReason(file.errorString());
     }
     if (!writeAll(file, bytes)) {
-        const QString reason = file.errorString();
+        const QString reason = systemReason(file.errorString());
         file.cancelWriting();
         return reason;
     }
     if (!file.commit()) {
-        return file.errorString();
+        return systemReason(file.errorString());
     }
     return std::nullopt;
 }
 
 WholeFileRead readWholeFile(const QString& path, qsizetype limit) {
     if (path.isEmpty() || path.contains(QChar(0))) {
-        return refused(qt_error_string(ENOENT));
+        return refused(systemReason(ENOENT));
     }
     const QByteArray name = QFile::encodeName(path);
     // Looked at before it is opened, so that no device is ever opened; the check after opening covers a
     // name that was swapped in between.
     struct stat before {};
     if (::stat(name.constData(), &before) != 0) {
-        return refused(qt_error_string(errno));
+        return refused(systemReason(errno));
     }
     if (!S_ISREG(before.st_mode)) {
         return refused(notAPlainFile());
@@ -100,12 +102,12 @@ WholeFileRead readWholeFile(const QString& path, qsizetype limit) {
         fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
-        return refused(qt_error_string(errno));
+        return refused(systemReason(errno));
     }
     const Descriptor file(fd);
     struct stat opened {};
     if (::fstat(file.get(), &opened) != 0) {
-        return refused(qt_error_string(errno));
+        return refused(systemReason(errno));
     }
     if (!S_ISREG(opened.st_mode)) {
         return refused(notAPlainFile());
@@ -122,7 +124,7 @@ WholeFileRead readWholeFile(const QString& path, qsizetype limit) {
             if (errno == EINTR) {
                 continue;
             }
-            return refused(qt_error_string(errno));
+            return refused(systemReason(errno));
         }
         if (n == 0) {
             break;

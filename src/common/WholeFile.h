@@ -14,7 +14,7 @@ namespace kl {
 bool writeAll(QIODevice& device, const QByteArray& bytes);
 
 // Writes `bytes` as the whole file at `path`, or leaves what was there untouched. Empty on success,
-// otherwise the system's reason.
+// otherwise why not, in Japanese (systemReason).
 std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes);
 
 // What readWholeFile gives: the file's bytes, or why it was not read.
@@ -25,7 +25,7 @@ struct WholeFileRead {
 
 // Reads the whole of the plain file at `path` when it holds at most `limit` bytes. Anything else is
 // refused without waiting: a folder, a device (/dev/zero would never end), a FIFO (opening one would
-// wait for a writer), a file larger than `limit`. The failure is the system's reason, or one of ours.
+// wait for a writer), a file larger than `limit`. The failure says why, in Japanese.
 WholeFileRead readWholeFile(const QString& path, qsizetype limit);
 
 // The two messages that tell the user a file was not saved or not read: the headline, the file, and

@@ -13,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QMenuBar>
 #include <QMetaObject>
 #include <QPixmap>
@@ -24,6 +23,7 @@
 #include <QWindow>
 
 #include "platform/Controls.h"
+#include "platform/QtTranslations.h"
 #include "platform/Resources.h"
 
 using namespace Qt::StringLiterals;
@@ -69,7 +69,8 @@ QString StatusBar::panelText(int panel) const {
 
 void StatusBar::refresh() {
     const QDateTime now = m_clock.now();
-    const QLocale locale = QLocale::system();
+    // The short formats of Japanese, as the system the program was made for shows them: 2026/12/11, 5:22.
+    const QLocale locale = platform::japaneseLocale();
     m_panels[1]->setText(locale.toString(now.date(), QLocale::ShortFormat));
     m_panels[2]->setText(locale.toString(now.time(), QLocale::ShortFormat));
 }

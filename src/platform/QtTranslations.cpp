@@ -1,23 +1,48 @@
 #include "QtTranslations.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QTranslator>
 
 namespace kl::platform {
 
-bool installQtTranslations(const QString& folder) {
+namespace {
+
+bool install(const QString& file, const QString& folder) {
     QCoreApplication* app = QCoreApplication::instance();
     if (app == nullptr) {
         return false;
     }
     // Lives as long as the application, which keeps using it.
     auto* translator = new QTranslator(app);
-    if (!translator->load(QStringLiteral("qtbase_ja"), folder) ||
-        !QCoreApplication::installTranslator(translator)) {
+    if (!translator->load(file, folder) || !QCoreApplication::installTranslator(translator)) {
         delete translator;
         return false;
     }
     return true;
+}
+
+} // namespace
+
+QLocale japaneseLocale() {
+    return QLocale(QLocale::Japanese, QLocale::Japan);
+}
+
+void useJapaneseLocale() {
+    QLocale::setDefault(japaneseLocale());
+}
+
+bool installQtTranslations(const QString& folder) {
+    return install(QStringLiteral("qtbase_ja"), folder);
+}
+
+QString programTranslationsFolder() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                           QStringLiteral(KL_TRANSLATIONS_FROM_PROGRAM));
+}
+
+bool installProgramTranslations(const QString& folder) {
+    return install(QStringLiteral("kavor_lintep_ja"), folder);
 }
 
 } // namespace kl::platform

@@ -430,7 +430,7 @@ private Q_SLOTS:
         QCOMPARE(m_test->boxes.asked.size(), 1u);
         QCOMPARE(m_test->boxes.asked[0].text,
                  u"入力データを保存できませんでした。\u3000\u3000\n\n保存先："_s + path(u"car.ipw"_s) +
-                     u"\n理由：File too large"_s);
+                     u"\n理由：ファイルが大きすぎます"_s);
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{u"car.ipw"_s});
     }
 
@@ -472,7 +472,8 @@ private Q_SLOTS:
         QCOMPARE(m_test->boxes.asked.size(), 1u);
         QCOMPARE(m_test->boxes.asked[0].text,
                  u"入力データを保存できませんでした。\u3000\u3000\n\n保存先："_s +
-                     path(u"no such folder/car.ipw"_s) + u"\n理由：No such file or directory"_s);
+                     path(u"no such folder/car.ipw"_s) +
+                     u"\n理由：そのようなファイルやディレクトリはありません"_s);
         QVERIFY(!QFile::exists(path(u"no such folder/car.ipw"_s)));
     }
 

@@ -747,8 +747,8 @@ private Q_SLOTS:
         kl::StatusBar* bar = f.statusBar();
         QVERIFY(bar != nullptr);
         QCOMPARE(bar->panelText(1), u"Mode : Kavor Lintep 2005 Input Mode"_s);
-        QCOMPARE(bar->panelText(2), QLocale::system().toString(QDate(2026, 3, 14), QLocale::ShortFormat));
-        QCOMPARE(bar->panelText(3), QLocale::system().toString(QTime(9, 26), QLocale::ShortFormat));
+        QCOMPARE(bar->panelText(2), u"2026/03/14"_s);
+        QCOMPARE(bar->panelText(3), u"9:26"_s);
         QCOMPARE(bar->height(), kl::twips(270));
         QCOMPARE(bar->geometry().bottom(), f.client().height() - 1);
         QCOMPARE(bar->width(), f.client().width());

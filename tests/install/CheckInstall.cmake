@@ -1,4 +1,5 @@
-# cmake -DBUILD_DIR=... -DPREFIX=... -DBINDIR=bin -DDATADIR=share -DVALIDATE=desktop-file-validate -P CheckInstall.cmake
+# cmake -DBUILD_DIR=... -DPREFIX=... -DBINDIR=bin -DDATADIR=share -DVALIDATE=desktop-file-validate
+#       -DTRANSLATIONS_FROM_PROGRAM=../share/kavor_lintep/translations -P CheckInstall.cmake
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX} RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
@@ -32,4 +33,10 @@ string(SUBSTRING "${head}" 0 16 signature)
 string(SUBSTRING "${head}" 32 16 size)
 if(NOT signature STREQUAL "89504e470d0a1a0a" OR NOT size STREQUAL "0000002000000020")
   message(FATAL_ERROR "${png} is not a 32 x 32 PNG")
+endif()
+
+# The program's translation where the installed program looks for it, from its own folder.
+set(qm ${PREFIX}/${BINDIR}/${TRANSLATIONS_FROM_PROGRAM}/kavor_lintep_ja.qm)
+if(NOT EXISTS ${qm})
+  message(FATAL_ERROR "the program looks for its translation at ${qm}, which was not installed")
 endif()

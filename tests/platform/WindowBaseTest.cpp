@@ -226,14 +226,38 @@ private Q_SLOTS:
         QVERIFY(bar != nullptr);
         QCOMPARE(bar->objectName(), u"sbStatusBar"_s);
         QCOMPARE(bar->panelText(1), u"Mode : Sample"_s);
-        const QLocale locale = QLocale::system();
-        QCOMPARE(bar->panelText(2), locale.toString(QDate(2026, 12, 10), QLocale::ShortFormat));
-        QCOMPARE(bar->panelText(3), locale.toString(QTime(14, 5), QLocale::ShortFormat));
+        QCOMPARE(bar->panelText(2), u"2026/12/10"_s);
+        QCOMPARE(bar->panelText(3), u"14:05"_s);
         m_test->clock.time = QDateTime(QDate(2026, 12, 11), QTime(0, 1));
         bar->refresh();
-        QCOMPARE(bar->panelText(2), locale.toString(QDate(2026, 12, 11), QLocale::ShortFormat));
+        QCOMPARE(bar->panelText(2), u"2026/12/11"_s);
         // The bar lies inside the client area, along its bottom edge.
         QCOMPARE(bar->geometry().bottom(), f.client().height() - 1);
+    }
+
+    // Japanese short formats whatever the system's locale (the tests run under C): the year first with
+    // zero-padded month and day, the hour without a leading zero.
+    void statusBarWritesDatesAndTimesTheJapaneseWay_data() {
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("time");
+        QTest::newRow("early morning")
+            << QDateTime(QDate(2026, 12, 11), QTime(5, 22)) << u"2026/12/11"_s << u"5:22"_s;
+        QTest::newRow("afternoon, early in the year")
+            << QDateTime(QDate(2026, 1, 5), QTime(14, 5, 59)) << u"2026/01/05"_s << u"14:05"_s;
+        QTest::newRow("just after midnight")
+            << QDateTime(QDate(2005, 11, 24), QTime(0, 1)) << u"2005/11/24"_s << u"0:01"_s;
+    }
+
+    void statusBarWritesDatesAndTimesTheJapaneseWay() {
+        QFETCH(QDateTime, now);
+        QFETCH(QString, date);
+        QFETCH(QString, time);
+        m_test->clock.time = now;
+        StatusBar* bar = window().statusBar();
+        QVERIFY(bar != nullptr);
+        QCOMPARE(bar->panelText(2), date);
+        QCOMPARE(bar->panelText(3), time);
     }
 
     void enterAndEscPressTheDefaultAndCancelButtons() {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <ostream>
 #include <sys/resource.h>
 
@@ -367,8 +366,8 @@ TEST_F(ResultFileSave, KeepsTheOldFileWholeWhenAWriteFailsPartway) {
 
     ASSERT_TRUE(failure.has_value());
     ASSERT_TRUE(std::holds_alternative<kl::FileWriteFailure>(*failure));
-    // The user is told the system's reason, not a shrug.
-    EXPECT_EQ(std::get<kl::FileWriteFailure>(*failure).reason, QString::fromLocal8Bit(std::strerror(EFBIG)));
+    // The user is told the system's reason, not a shrug, in Japanese.
+    EXPECT_EQ(std::get<kl::FileWriteFailure>(*failure).reason, u"ファイルが大きすぎます"_s);
     EXPECT_EQ(readAll(target), oldFile);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"result.rdw"_s});
 }

@@ -13,7 +13,8 @@ void addUnreadableFileRows(const QString& suffix) {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("reason");
     const QString notAFile = u"通常のファイルではありません"_s;
-    QTest::newRow("missing file") << u"missing."_s + suffix << u"No such file or directory"_s;
+    QTest::newRow("missing file") << u"missing."_s + suffix
+                                  << u"そのようなファイルやディレクトリはありません"_s;
     QTest::newRow("a folder") << u"folder."_s + suffix << notAFile;
     // Neither ends: read as a file, the first would fill the memory, the second wait for a writer.
     QTest::newRow("/dev/zero") << u"/dev/zero"_s << notAFile;
