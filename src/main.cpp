@@ -1,16 +1,16 @@
 #include <QApplication>
-#include <QStyleFactory>
 
 #include "app/gui/ShellRoutes.h"
 #include "app/gui/StartUp.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
 #include "platform/Platform.h"
+#include "platform/ProgramStyle.h"
 #include "platform/QtTranslations.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    kl::installProgramStyle();
     // The program ends when no window is loaded, not when the last one is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
     // Qt's own texts in Japanese too; without the file they stay English, which is no reason to stop.

@@ -1,15 +1,15 @@
 #include "TestEnvironment.h"
 
 #include <QFontDatabase>
-#include <QStyleFactory>
 
 #include "app/gui/ShellRoutes.h"
 #include "platform/Controls.h"
+#include "platform/ProgramStyle.h"
 
 namespace kl::testing {
 
 void prepareWidgetTests() {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    installProgramStyle();
     installFontSubstitutions();
 }
 
