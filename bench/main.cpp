@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 
 #include "app/gui/ShellRoutes.h"
@@ -26,6 +25,7 @@
 #include "platform/Controls.h"
 #include "platform/Forms.h"
 #include "platform/Platform.h"
+#include "platform/ProgramStyle.h"
 #include "results/gui/Form4.h"
 #include "results/gui/Form7.h"
 #include "results/gui/SaveResultFile.h"
@@ -202,7 +202,7 @@ void report(const char* what, const std::vector<double>& command, const std::vec
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
+    kl::installProgramStyle();
     QApplication::setQuitOnLastWindowClosed(false);
     kl::installFontSubstitutions();
     const int runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 25;

@@ -1,16 +1,14 @@
 #include <csignal>
 
 #include <QApplication>
-#include <QStyleFactory>
 
 #include "app/gui/ShellRoutes.h"
 #include "app/gui/StartUp.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
 #include "platform/Platform.h"
+#include "platform/ProgramStyle.h"
 #include "platform/QtTranslations.h"
-
-using namespace Qt::StringLiterals;
 
 int main(int argc, char** argv) {
     // Under a file-size limit a write past it then fails with its reason, as on a full disk, and the
@@ -18,7 +16,7 @@ int main(int argc, char** argv) {
     // leaving a picture's temporary file behind. Done first, before anything writes.
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
+    kl::installProgramStyle();
     // The program ends when no window is loaded, not when the last one is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
     // Qt's own dialogs in Japanese too, their dates, sizes and type names included; without the files

@@ -66,19 +66,22 @@ bool sameInEveryGroup(const QPalette& p, QPalette::ColorRole role, const QColor&
                        [&](QPalette::ColorGroup g) { return p.color(g, role) == c; });
 }
 
-// The normal colours of a kind of control: the roles given take the system's window colour. The
-// application holds them for the class, so that every control of it in its normal colours shares one
-// palette instead of carrying its own (Qt's style caches keep an entry for every palette they paint).
-void shareWindowColour(const char* className, std::initializer_list<QPalette::ColorRole> roles) {
+// The normal colours of a kind of control: the roles given take the system's window colour, and its text
+// while disabled is the disabled-text grey (Fusion's own is RGB(190,190,190), the very grey a disabled
+// control of the program may be given, on which its text would vanish). The application holds them for the
+// class, so that every control of it in its normal colours shares one palette instead of carrying its own
+// (Qt's style caches keep an entry for every palette they paint).
+void shareNormalColours(const char* className, std::initializer_list<QPalette::ColorRole> roles) {
     const QColor window = systemWindowColour().toColor();
-    const QPalette current = QApplication::palette(className);
-    if (std::all_of(roles.begin(), roles.end(),
-                    [&](QPalette::ColorRole r) { return sameInEveryGroup(current, r, window); })) {
-        return;
-    }
     QPalette shared = QApplication::palette();
     for (const QPalette::ColorRole r : roles) {
         shared.setColor(r, window);
+    }
+    for (const QPalette::ColorRole r : {QPalette::Text, QPalette::ButtonText}) {
+        shared.setColor(QPalette::Disabled, r, ColourDisabledText.toColor());
+    }
+    if (QApplication::palette(className) == shared) {
+        return;
     }
     // Taken whole by every control of the class, so that they all share its data.
     shared.setResolveMask(0);
@@ -148,7 +151,7 @@ private:
 
 TextBox::TextBox(QWidget* parent, const QString& name) : QLineEdit(parent) {
     setObjectName(name);
-    shareWindowColour(staticMetaObject.className(), {QPalette::Base});
+    shareNormalColours(staticMetaObject.className(), {QPalette::Base});
     // QLineEdit cuts every text to 32,767 characters, the program's writes too; a box holds any text the
     // program puts in it, and MaxLength limits only the user.
     QLineEdit::setMaxLength(std::numeric_limits<int>::max());
@@ -233,7 +236,7 @@ void Label::paintEvent(QPaintEvent* event) {
 ComboBox::ComboBox(QWidget* parent, const QString& name) : QComboBox(parent) {
     setObjectName(name);
     // A list's face and field are both in the window colour.
-    shareWindowColour(staticMetaObject.className(), {QPalette::Base, QPalette::Button});
+    shareNormalColours(staticMetaObject.className(), {QPalette::Base, QPalette::Button});
     setEditable(false);
 }
 
@@ -298,6 +301,7 @@ void CommandButton::paintEvent(QPaintEvent* event) {
 
 MemoBox::MemoBox(QWidget* parent, const QString& name) : QPlainTextEdit(parent) {
     setObjectName(name);
+    shareNormalColours(staticMetaObject.className(), {});
     setTabChangesFocus(true);
 }
 

@@ -35,6 +35,9 @@ Rgb systemWindowColour();
 
 // The grey of the rules drawn across the about and notice boxes.
 inline constexpr Rgb ColourLineGrey{128, 128, 128};
+// The text of a disabled box or list: Windows' disabled-text grey. Lighter than black, so the control still
+// reads as disabled, and dark enough to read on the grey of a disabled rear wheel as on white.
+inline constexpr Rgb ColourDisabledText{109, 109, 109};
 // The warm beige of the splash window's card, which the viewer window wears too.
 inline constexpr Rgb ColourCard{239, 187, 141};
 

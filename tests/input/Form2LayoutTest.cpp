@@ -356,7 +356,8 @@ private Q_SLOTS:
         auto& shown = f.control<ComboBox>(list);
         QCOMPARE(shown.testAttribute(Qt::WA_SetPalette), ticked);
 
-        QComboBox reference(shown.parentWidget());
+        // A list of the program's own kind, since the program's style gives those their flat face.
+        ComboBox reference(shown.parentWidget(), u"reference"_s);
         reference.setFont(shown.font());
         reference.setGeometry(shown.geometry());
         reference.setEnabled(shown.isEnabled());

@@ -1,17 +1,17 @@
 #include "TestEnvironment.h"
 
 #include <QFontDatabase>
-#include <QStyleFactory>
 
 #include "app/gui/ShellRoutes.h"
 #include "platform/Controls.h"
+#include "platform/ProgramStyle.h"
 
 using namespace Qt::StringLiterals;
 
 namespace kl::testing {
 
 void prepareWidgetTests() {
-    QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
+    installProgramStyle();
     installFontSubstitutions();
 }
 

@@ -21,7 +21,7 @@
 
 namespace kl::testing {
 
-// Same look in every window test: Fusion style and the Japanese font substitute.
+// Same look in every window test: the program's style and the Japanese font substitute.
 void prepareWidgetTests();
 
 // Empty when the font that the layouts' sizes are measured with is installed; else what to install.
