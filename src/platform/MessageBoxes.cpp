@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "platform/Controls.h"
+
 namespace kl::platform {
 
 namespace {
@@ -56,11 +58,15 @@ QMessageBox::StandardButtons qtButtons(MsgButtons b) {
 
 // QMessageBox wraps any text wider than half the screen or 500 pixels. A message breaks only at its own line
 // breaks, as the program's texts are written, unless a line is wider than the screen leaves room for.
+// The text is drawn in the windows' Japanese face. In the system's Latin face the spaces that begin a line
+// are drawn in the face its first word needs (the Japanese one before katakana, the Latin one before
+// kanji), so lines that begin alike ("  ・ プリンタ", "  ・ 用紙サイズ") would start at different places.
 void keepLinesWhole(QMessageBox& box) {
     auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     if (label == nullptr) {
         return;
     }
+    label->setFont(uiGothic(9));
     label->setWordWrap(false);
     constexpr int iconAndMargins = 200;
     const int room = box.screen()->availableGeometry().width() - iconAndMargins;

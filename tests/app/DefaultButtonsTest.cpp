@@ -1,15 +1,8 @@
-#include <map>
-
 #include <QtTest>
 
 #include <QPushButton>
 
-#include "app/gui/AboutBoxes.h"
-#include "app/gui/Form1.h"
-#include "app/gui/NoticeDialogs.h"
-#include "input/gui/Form2.h"
-#include "results/gui/Form4.h"
-#include "results/gui/Form7.h"
+#include "WindowsByName.h"
 #include "support/TestEnvironment.h"
 #include "support/WindowTest.h"
 #include "support/XDesktop.h"
@@ -17,33 +10,6 @@
 using namespace kl;
 using namespace kl::testing;
 using namespace Qt::StringLiterals;
-
-namespace {
-
-template <class T> Form& single(FormRegistry& forms) {
-    return forms.get<T>();
-}
-
-Form& openWindow(AppContext& ctx, const QString& name) {
-    static const std::map<QString, Form& (*)(FormRegistry&)> openers{
-        {u"Form1"_s, &single<Form1>},
-        {u"Form2"_s, &single<Form2>},
-        {u"Form4"_s, &single<Form4>},
-        {u"Form7"_s, &single<Form7>},
-        {u"frmAbout"_s, &single<frmAbout>},
-        {u"frmAbout1"_s, &single<frmAbout1>},
-        {u"frmInformation"_s, &single<frmInformation>},
-        {u"frmCustomizing"_s, &single<frmCustomizing>},
-        {u"frmUserRegistration"_s, &single<frmUserRegistration>},
-    };
-    const auto it = openers.find(name);
-    if (it == openers.end()) {
-        qFatal("no window %s", qPrintable(name));
-    }
-    return it->second(ctx.forms());
-}
-
-} // namespace
 
 // Every window draws its default button as the default one (the look that says Enter presses it), except
 // while the focus is on another button, which then takes Enter and the look, as in any dialog.

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QPaintEngine>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -62,6 +63,101 @@ public:
         return refuse ? std::nullopt : kl::platform::TempFiles::createUniqueFile(directory, prefix);
     }
 };
+
+// A page that keeps the text a widget draws on it, line by line: each piece of text with the baseline
+// it was drawn on, in the order drawn.
+class TextPage final : public QPaintDevice {
+public:
+    explicit TextPage(QSize size) : m_size(size) {}
+
+    // The drawn lines, top to bottom, each the pieces of one baseline joined left to right.
+    QStringList lines() const {
+        std::map<int, std::map<double, QString>> byBaseline;
+        for (const auto& [at, text] : m_engine.pieces) {
+            byBaseline[qRound(at.y())][at.x()] += text;
+        }
+        QStringList result;
+        for (const auto& [baseline, pieces] : byBaseline) {
+            QString line;
+            for (const auto& [x, text] : pieces) {
+                line += text;
+            }
+            result.append(line);
+        }
+        return result;
+    }
+
+    QPaintEngine* paintEngine() const override { return &m_engine; }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+        case PdmWidth:
+            return m_size.width();
+        case PdmHeight:
+            return m_size.height();
+        case PdmWidthMM:
+            return m_size.width() * 254 / 960;
+        case PdmHeightMM:
+            return m_size.height() * 254 / 960;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(QPaintDevice::devicePixelRatioFScale());
+        default:
+            return 0;
+        }
+    }
+
+private:
+    struct Engine final : QPaintEngine {
+        std::vector<std::pair<QPointF, QString>> pieces;
+        Engine() : QPaintEngine(QPaintEngine::AllFeatures) {}
+        bool begin(QPaintDevice* /*device*/) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState& /*state*/) override {}
+        void drawPixmap(const QRectF& /*r*/, const QPixmap& /*pm*/, const QRectF& /*sr*/) override {}
+        void drawPolygon(const QPointF* /*points*/, int /*count*/, PolygonDrawMode /*mode*/) override {}
+        void drawTextItem(const QPointF& at, const QTextItem& item) override {
+            pieces.emplace_back(at, item.text());
+        }
+        Type type() const override { return QPaintEngine::User; }
+    };
+    QSize m_size;
+    mutable Engine m_engine;
+};
+
+// A run of Latin text: letters, digits and the marks written with them, "P.C.D", "(inch)", "(%)".
+bool isLatin(QChar c) {
+    return c.unicode() > 0x20 && c.unicode() < 0x7F;
+}
+
+// Where the label, as drawn, breaks a line inside a run of Latin text that the text itself does not break;
+// empty when it breaks none.
+QString latinWordsSplit(const QString& caption, const QStringList& drawn) {
+    QString shown = caption;
+    shown.replace(u"\r\n"_s, u"\n"_s);
+    qsizetype at = 0;
+    for (const QString& line : drawn) {
+        const qsizetype start = shown.indexOf(line, at);
+        if (start < 0) {
+            return u"the label drew \"%1\", which is not the text's next line"_s.arg(line);
+        }
+        const QStringView between = QStringView(shown).mid(at, start - at);
+        if (at > 0 && between.isEmpty() && isLatin(shown[start - 1]) && isLatin(shown[start])) {
+            return u"\"%1|%2\""_s.arg(shown.mid(start - 8, 8), shown.mid(start, 8));
+        }
+        at = start + line.size();
+    }
+    return {};
+}
 
 } // namespace
 
@@ -235,6 +331,35 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(focusedName(), u"Combo1"_s);
         verifyPanel(f, kSets.at(u"offset"_s));
+    }
+
+    void noLatinWordIsSplit_data() {
+        QTest::addColumn<QString>("field");
+        for (const QString& name : form2SizeLists() + form2DirectionLists() + form2TypedBoxes() +
+                                       QStringList{u"Check1"_s, u"Check2"_s}) {
+            QTest::newRow(qPrintable(name)) << name;
+        }
+    }
+
+    // The panel breaks its lines between Latin words and anywhere in Japanese text: a word such as "Pitch",
+    // "P.C.D" or "(inch)" stays whole on its line. ("Dia" and "meter" stand on two lines because the text
+    // itself breaks there.)
+    void noLatinWordIsSplit() {
+        QFETCH(QString, field);
+        const QString missing = missingLayoutFont();
+        if (!missing.isEmpty()) {
+            QFAIL(qPrintable(missing));
+        }
+        Form2& f = window();
+        QVERIFY(showActive(f));
+        focus(f, field);
+        auto& label = f.control<kl::Label>(u"Label_Kaisetsu"_s);
+        TextPage page(label.size());
+        label.render(&page);
+        const QStringList lines = page.lines();
+        QVERIFY2(lines.size() > 2, qPrintable(lines.join(u'|')));
+        const QString split = latinWordsSplit(label.Caption(), lines);
+        QVERIFY2(split.isEmpty(), qPrintable(split));
     }
 
     void focusOnAButtonLeavesThePanel_data() {

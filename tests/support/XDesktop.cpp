@@ -303,4 +303,86 @@ QImage XDesktop::grabFromScreen(const QWidget& widget) {
     return image;
 }
 
+namespace {
+
+xcb_atom_t internAtom(xcb_connection_t* c, const char* name) {
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+    const xcb_atom_t atom = reply != nullptr ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::free(reply);
+    return atom;
+}
+
+} // namespace
+
+xcb_connection_t* XDesktop::currentConnection() {
+    return g_current != nullptr ? g_current->m_connection : nullptr;
+}
+
+std::vector<quint32> XDesktop::windowValues(const QWidget& widget, const char* property) {
+    xcb_connection_t* c = currentConnection();
+    if (c == nullptr) {
+        return {};
+    }
+    const auto window = static_cast<xcb_window_t>(widget.window()->winId());
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        c, xcb_get_property(c, 0, window, internAtom(c, property), XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
+        nullptr);
+    std::vector<quint32> values;
+    if (reply != nullptr && reply->format == 32) {
+        const auto* data = static_cast<const quint32*>(xcb_get_property_value(reply));
+        values.assign(data, data + xcb_get_property_value_length(reply) / 4);
+    }
+    std::free(reply);
+    return values;
+}
+
+QStringList XDesktop::windowAtoms(const QWidget& widget, const char* property) {
+    xcb_connection_t* c = currentConnection();
+    QStringList names;
+    for (const quint32 atom : windowValues(widget, property)) {
+        xcb_get_atom_name_reply_t* reply = xcb_get_atom_name_reply(c, xcb_get_atom_name(c, atom), nullptr);
+        if (reply != nullptr) {
+            names.append(
+                QString::fromLatin1(xcb_get_atom_name_name(reply), xcb_get_atom_name_name_length(reply)));
+        }
+        std::free(reply);
+    }
+    return names;
+}
+
+QSize XDesktop::windowSize(const QWidget& widget) {
+    xcb_connection_t* c = currentConnection();
+    if (c == nullptr) {
+        return {};
+    }
+    const auto window = static_cast<xcb_window_t>(widget.window()->winId());
+    xcb_get_geometry_reply_t* geometry = xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr);
+    const QSize size = geometry != nullptr ? QSize(geometry->width, geometry->height) : QSize();
+    std::free(geometry);
+    return size;
+}
+
+void XDesktop::requestState(const QWidget& widget, const char* state, const char* second) {
+    xcb_connection_t* c = currentConnection();
+    if (c == nullptr) {
+        return;
+    }
+    constexpr quint32 add = 1;
+    constexpr quint32 fromPager = 2;
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = static_cast<xcb_window_t>(widget.window()->winId());
+    message.type = internAtom(c, "_NET_WM_STATE");
+    message.data.data32[0] = add;
+    message.data.data32[1] = internAtom(c, state);
+    message.data.data32[2] = second != nullptr ? internAtom(c, second) : xcb_atom_t(XCB_ATOM_NONE);
+    message.data.data32[3] = fromPager;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    xcb_send_event(c, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(c);
+}
+
 } // namespace kl::testing

@@ -3,9 +3,12 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <vector>
 
 #include <QImage>
+#include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <QtTest>
@@ -44,11 +47,26 @@ public:
     // A window that is not on the screen gives a null image.
     static QImage grabFromScreen(const QWidget& widget);
 
+    // What the X server holds now for `widget`'s window, asked through this desktop's own connection; all
+    // empty when no desktop runs or the property is not set.
+    // The 32-bit values of a property (_MOTIF_WM_HINTS).
+    static std::vector<quint32> windowValues(const QWidget& widget, const char* property);
+    // The names of the atoms a property lists (_NET_WM_ALLOWED_ACTIONS, _NET_WM_STATE).
+    static QStringList windowAtoms(const QWidget& widget, const char* property);
+    // The size of the window itself, without the window manager's frame.
+    static QSize windowSize(const QWidget& widget);
+
+    // Asks the window manager to add `state` (_NET_WM_STATE_MAXIMIZED_VERT, ...) to the window, as a pager
+    // or a key binding does: a client message to the root window, which the window manager may refuse.
+    static void requestState(const QWidget& widget, const char* state, const char* second = nullptr);
+
 private:
     XDesktop() = default;
     void stop();
     bool waitForWindowManager(int timeoutMs);
     bool waitUntilManaging(std::chrono::steady_clock::time_point deadline);
+    // The current desktop's connection, or null.
+    static xcb_connection_t* currentConnection();
 
     pid_t m_server = -1;
     pid_t m_windowManager = -1;
