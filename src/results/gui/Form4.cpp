@@ -13,8 +13,10 @@ namespace kl {
 
 Form4::Form4(AppContext& context) : MainWindow(context) {
     setObjectName(QStringLiteral("Form4"));
-    const std::vector<ControlSpec> rows = resultWindowControls(u"F4");
-    setUpWindow(resultWindowSpec(u"F4"), rows);
+    // The same layout for every load.
+    static const std::vector<ControlSpec> rows = resultWindowControls(u"F4");
+    static const WindowSpec window = resultWindowSpec(u"F4");
+    setUpWindow(window, rows);
 
     connect(&control<QAction>(QStringLiteral("mnuFileSave")), &QAction::triggered, this,
             [this] { SaveResultFile(this->context(), *this); });
