@@ -11,6 +11,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -18,6 +19,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <QSet>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -111,11 +113,13 @@ void Form::setUpWindow(const WindowSpec& desc, const std::vector<ControlSpec>& c
         m_client->setAutoFillBackground(true);
     }
     if (desc.icon) {
-        if (const auto bytes = platform::loadResource(u"ICON", 1)) {
-            QPixmap icon;
-            if (icon.loadFromData(*bytes)) {
-                setWindowIcon(QIcon(icon));
-            }
+        // Every window wears the same icon: it is decoded once.
+        static const QImage icon = [] {
+            const auto bytes = platform::loadResource(u"ICON", 1);
+            return bytes ? QImage::fromData(*bytes) : QImage();
+        }();
+        if (!icon.isNull()) {
+            setWindowIcon(QIcon(QPixmap::fromImage(icon)));
         }
     }
 
@@ -168,18 +172,28 @@ void Form::applyTabOrder() {
     if (m_spec.tabOrder.isEmpty()) {
         return;
     }
+    // The controls by name, found in one walk through the client area.
+    const QList<QWidget*> all = m_client->findChildren<QWidget*>();
+    QHash<QString, QWidget*> byName;
+    byName.reserve(all.size());
+    for (QWidget* w : all) {
+        if (!byName.contains(w->objectName())) {
+            byName.insert(w->objectName(), w);
+        }
+    }
     std::vector<QWidget*> chain;
+    QSet<QWidget*> listed;
     for (const QString& name : m_spec.tabOrder) {
-        auto* w = m_client->findChild<QWidget*>(name);
+        QWidget* w = byName.value(name);
         if (w == nullptr) {
             throw MissingControl(objectName(), name);
         }
         chain.push_back(w);
+        listed.insert(w);
     }
     // Only the listed controls are reached with Tab.
-    for (QWidget* w : m_client->findChildren<QWidget*>()) {
-        if ((w->focusPolicy() & Qt::TabFocus) != 0 && !w->objectName().isEmpty() &&
-            std::find(chain.begin(), chain.end(), w) == chain.end()) {
+    for (QWidget* w : all) {
+        if ((w->focusPolicy() & Qt::TabFocus) != 0 && !w->objectName().isEmpty() && !listed.contains(w)) {
             w->setFocusPolicy(Qt::ClickFocus);
         }
     }

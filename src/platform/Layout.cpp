@@ -1,11 +1,13 @@
 #include "Layout.h"
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <stdexcept>
 
 #include <QAction>
 #include <QApplication>
+#include <QHash>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -13,6 +15,7 @@
 #include <QPalette>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QStyle>
 #include <QStyleOption>
 
 #include "platform/Controls.h"
@@ -56,9 +59,50 @@ bool sizedToCaption(const ControlSpec& row) {
     return (row.width == 0 && row.height == 0) || row.anchorRight;
 }
 
+// What a label's size for its caption depends on.
+struct CaptionKey {
+    QString text;
+    QFont font;
+    QString style;
+    std::array<int, 16> layout; // alignment, word wrap, indent, margin, contents margins, frame, limits, ...
+
+    friend bool operator==(const CaptionKey&, const CaptionKey&) = default;
+    friend size_t qHash(const CaptionKey& k, size_t seed = 0) {
+        return qHashMulti(seed, k.text, k.font, qHashRange(k.layout.begin(), k.layout.end()));
+    }
+};
+
+// The size a label takes for its caption. Measuring it lays the caption's text out, the slowest step of
+// building a window; the same captions in the same fonts come back many times in one window ("mm", "≫") and
+// in every load of it, so each is measured once.
+QSize captionSize(Label& label) {
+    static QHash<CaptionKey, QSize> measured;
+    const QMargins m = label.contentsMargins();
+    const QSize min = label.minimumSize();
+    const QSize max = label.maximumSize();
+    CaptionKey key{label.text(),
+                   label.font(),
+                   label.style()->name(),
+                   {int(label.alignment()), label.wordWrap() ? 1 : 0, label.indent(), label.margin(),
+                    m.left(), m.top(), m.right(), m.bottom(), label.frameWidth(), min.width(), min.height(),
+                    max.width(), max.height(), int(label.layoutDirection()), label.logicalDpiX(),
+                    label.logicalDpiY()}};
+    const auto known = measured.constFind(key);
+    if (known != measured.constEnd()) {
+        return *known;
+    }
+    label.adjustSize();
+    measured.insert(std::move(key), label.size());
+    return label.size();
+}
+
 void place(QWidget* w, const ControlSpec& row) {
     if (sizedToCaption(row)) {
-        w->adjustSize();
+        if (auto* label = qobject_cast<Label*>(w)) {
+            label->resize(captionSize(*label));
+        } else {
+            w->adjustSize();
+        }
         const int right = twips(row.left + row.width);
         w->move(row.anchorRight ? right - w->width() : twips(row.left), twips(row.top));
         return;
@@ -116,10 +160,15 @@ QWidget* makeControl(QWidget* parent, const ControlSpec& row) {
         if (row.font) {
             t->setFont(fontOf(*row.font));
         }
-        t->setText(row.text);
+        // A new box is empty and white: only a text or colour of its own is written.
+        if (!row.text.isEmpty()) {
+            t->setText(row.text);
+        }
         t->setAlignment(row.alignment ? row.alignment : Qt::AlignLeft | Qt::AlignVCenter);
         t->setLocked(row.locked);
-        t->setBackColor(row.back.value_or(ColourWhite));
+        if (row.back && *row.back != ColourWhite) {
+            t->setBackColor(*row.back);
+        }
         if (row.fore) {
             t->setForeColor(*row.fore);
         }

@@ -148,6 +148,75 @@ private Q_SLOTS:
         QCOMPARE(twips(twipValue), pixels);
     }
 
+    // Labels without a size take their caption's, whatever the same caption measured in another font, with
+    // a border or in an earlier window; a label anchored by its right edge keeps that edge.
+    void labelsTakeTheSizeOfTheirCaption() {
+        const std::vector<ControlSpec> rows = {
+            {.name = u"Frame1"_s,
+             .kind = ControlKind::Frame,
+             .width = 6000,
+             .height = 3000,
+             .font = gothic(12)},
+            {.name = u"mm9"_s,
+             .kind = ControlKind::Label,
+             .container = u"Frame1"_s,
+             .font = gothic(9),
+             .text = u"mm"_s},
+            {.name = u"mm14"_s,
+             .kind = ControlKind::Label,
+             .container = u"Frame1"_s,
+             .font = gothic(14, true),
+             .text = u"mm"_s},
+            {.name = u"mmFrame"_s, .kind = ControlKind::Label, .container = u"Frame1"_s, .text = u"mm"_s},
+            {.name = u"mmWindow"_s, .kind = ControlKind::Label, .text = u"mm"_s},
+            {.name = u"mmBorder"_s,
+             .kind = ControlKind::Label,
+             .font = gothic(9),
+             .text = u"mm"_s,
+             .singleBorder = true},
+            {.name = u"longer"_s,
+             .kind = ControlKind::Label,
+             .font = gothic(9),
+             .text = u"mm ≫ ﾀｲﾔ内側移動量"_s},
+            {.name = u"anchored"_s,
+             .kind = ControlKind::Label,
+             .left = 1000,
+             .width = 2000,
+             .font = gothic(14, true),
+             .text = u"mm"_s,
+             .anchorRight = true},
+        };
+        QList<QSize> first;
+        for (int build = 0; build < 2; ++build) {
+            QWidget client;
+            client.setFont(uiGothic(9));
+            buildControls(client, rows);
+            QList<QSize> sizes;
+            for (const ControlSpec& row : rows) {
+                if (row.kind != ControlKind::Label) {
+                    continue;
+                }
+                auto& label = testing::need<Label>(client, row.name);
+                QVERIFY2(label.size() == label.sizeHint(), qPrintable(row.name));
+                sizes.append(label.size());
+            }
+            auto& anchored = testing::need<Label>(client, u"anchored"_s);
+            QCOMPARE(anchored.geometry().right() + 1, twips(3000));
+            const auto width = [&client](const char16_t* name) {
+                return testing::need<Label>(client, QString::fromUtf16(name)).width();
+            };
+            QVERIFY(width(u"mm14") > width(u"mm9"));
+            QVERIFY(width(u"mmFrame") > width(u"mm9"));
+            QVERIFY(width(u"mmBorder") > width(u"mm9"));
+            QVERIFY(width(u"longer") > width(u"mm9"));
+            if (build == 0) {
+                first = sizes;
+            } else {
+                QCOMPARE(sizes, first);
+            }
+        }
+    }
+
     void aRowInAContainerNotYetBuiltIsAFault() {
         QWidget client;
         QVERIFY_THROWS_EXCEPTION(

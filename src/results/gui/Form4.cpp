@@ -15,8 +15,10 @@ namespace kl {
 
 Form4::Form4(AppContext& context) : MainWindow(context) {
     setObjectName(u"Form4"_s);
-    const std::vector<ControlSpec> rows = resultWindowControls(u"F4");
-    setUpWindow(resultWindowSpec(u"F4"), rows);
+    // The same layout for every load.
+    static const std::vector<ControlSpec> rows = resultWindowControls(u"F4");
+    static const WindowSpec window = resultWindowSpec(u"F4");
+    setUpWindow(window, rows);
 
     connect(&control<QAction>(u"mnuFileSave"_s), &QAction::triggered, this,
             [this] { SaveResultFile(this->context(), *this); });
