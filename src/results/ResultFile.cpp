@@ -109,7 +109,7 @@ std::variant<QByteArray, UnencodableCharacter> encodeResultFile(const ResultReco
 std::vector<QByteArray> resultFileFields(QByteArrayView bytes) {
     std::vector<QByteArray> fields;
     FieldReader reader(bytes);
-    while (fields.size() < std::size_t(ResultFileSlotCount)) {
+    while (fields.size() < std::size_t(kResultFileSlotCount)) {
         std::optional<QByteArray> field = reader.next();
         if (!field) {
             break;
