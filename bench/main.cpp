@@ -31,8 +31,8 @@
 
 #include "app/gui/ShellRoutes.h"
 #include "input/gui/Form2.h"
+#include "platform/AppContext.h"
 #include "platform/Controls.h"
-#include "platform/Forms.h"
 #include "platform/Platform.h"
 #include "platform/ProgramStyle.h"
 #include "results/gui/Form4.h"

@@ -4,8 +4,8 @@
 
 #include "app/gui/ShellRoutes.h"
 #include "app/gui/StartUp.h"
+#include "platform/AppContext.h"
 #include "platform/Controls.h"
-#include "platform/Forms.h"
 #include "platform/Platform.h"
 #include "platform/ProgramStyle.h"
 #include "platform/QtTranslations.h"

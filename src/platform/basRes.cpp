@@ -9,7 +9,7 @@
 #include <QPixmap>
 
 #include "common/WholeFile.h"
-#include "platform/Forms.h"
+#include "platform/AppContext.h"
 #include "platform/ImageBox.h"
 #include "platform/Platform.h"
 #include "platform/Resources.h"

@@ -2,19 +2,21 @@
 
 #include <QString>
 
+#include "common/HelpFile.h"
 #include "common/ProgramTitle.h"
-#include "platform/Forms.h"
+#include "platform/AppContext.h"
 #include "platform/WindowRoutes.h"
 
 namespace kl {
 
 // What the three main windows (data entry, result, viewer) share besides their commands: the help file
-// each keeps since its load step, the question before it goes back to the top menu, and the about box
-// its help menu opens.
+// each keeps from the moment it is made, the question before it goes back to the top menu, and the about
+// box its help menu opens.
 class MainWindow : public Form {
     Q_OBJECT
 public:
-    using Form::Form;
+    explicit MainWindow(AppContext& context)
+        : Form(context), HelpFilePath(helpFilePathIn(context.programFolder)) {}
 
     struct Question {
         QString text; // one line, without the two closing ideographic spaces

@@ -4,9 +4,10 @@
 #include <QAction>
 
 #include "common/ProgramTitle.h"
-#include "platform/Forms.h"
+#include "platform/AppContext.h"
 #include "platform/Platform.h"
 #include "windowbase/MainWindow.h"
+#include "windowbase/RunCommand.h"
 #include "windowbase/ScreenPrint.h"
 
 using namespace Qt::StringLiterals;

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QPixmap>
 
-#include "platform/Forms.h"
+#include "platform/AppContext.h"
 #include "results/PrintSettings.h"
 
 namespace kl {

@@ -5,8 +5,8 @@
 
 #include "analysis/gui/AnalyseFitment.h"
 #include "input/gui/Form2.h"
+#include "platform/AppContext.h"
 #include "platform/Controls.h"
-#include "platform/Forms.h"
 #include "results/gui/Form4.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TestEnvironment.h"

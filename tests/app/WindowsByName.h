@@ -9,7 +9,7 @@
 #include "app/gui/NoticeDialogs.h"
 #include "app/gui/frmUse_permission.h"
 #include "input/gui/Form2.h"
-#include "platform/Forms.h"
+#include "platform/AppContext.h"
 #include "results/gui/Form4.h"
 #include "results/gui/Form7.h"
 

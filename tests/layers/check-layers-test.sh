@@ -21,7 +21,7 @@ expect_fault() { # what, file, line to add, what the check must say
 }
 expect_fault "a window header in the core" analysis/FitmentAnalysis.cpp '#include "results/gui/Form4.h"' \
   "the core includes the results/gui header"
-expect_fault "a platform header in the core" common/NumberText.cpp '#include "platform/Forms.h"' \
+expect_fault "a platform header in the core" common/NumberText.cpp '#include "platform/AppContext.h"' \
   "the core includes the platform header"
 expect_fault "a control name in the core" input/InputFile.cpp 'const char* const name = "Combo11";' \
   "the core names the control Combo11"
@@ -33,7 +33,7 @@ expect_fault "the window base including a subsystem's window" windowbase/MainWin
   '#include "results/gui/Form4.h"' "windowbase includes results/gui, which it does not link"
 expect_fault "a window-base header in the core" analysis/FitmentAnalysis.cpp '#include "windowbase/WheelBoxes.h"' \
   "the core includes the windowbase header"
-expect_fault "a window-base header in the platform" platform/Forms.cpp '#include "windowbase/MainWindow.h"' \
+expect_fault "a window-base header in the platform" platform/Form.cpp '#include "windowbase/MainWindow.h"' \
   "the platform includes the window header"
 expect_fault "a circle" judgement/gui/JudgeWheelClearance.cpp '#include "results/gui/Form4.h"' "in a circle"
 echo "the layer check holds on the tree and catches each wrong include"

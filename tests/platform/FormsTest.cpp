@@ -3,8 +3,9 @@
 #include <memory>
 #include <stdexcept>
 
+#include "platform/AppContext.h"
+#include "platform/ControlIndex.h"
 #include "platform/Controls.h"
-#include "platform/Forms.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TestEnvironment.h"
 

@@ -5,8 +5,8 @@
 #include <QMenuBar>
 #include <QTimer>
 
+#include "platform/AppContext.h"
 #include "platform/Controls.h"
-#include "platform/Forms.h"
 #include "platform/ImageBox.h"
 #include "platform/Layout.h"
 #include "support/TestEnvironment.h"
@@ -426,28 +426,6 @@ private Q_SLOTS:
         extra.Unload();
         QCoreApplication::processEvents();
         QCOMPARE(ends, 1);
-    }
-
-    // A command that meets a control its window lacks stops there and names the control; the window stays.
-    void aCommandReportsAMissingControl() {
-        SampleForm& f = window();
-        bool ranOn = false;
-        runCommand(f, [&] {
-            f.control<TextBox>(u"Text9"_s).setText(u"1"_s);
-            ranOn = true;
-        });
-        QVERIFY(!ranOn);
-        QCOMPARE(m_test->boxes.asked.size(), 1U);
-        const platform::MessageBoxRequest& box = m_test->boxes.asked[0];
-        QCOMPARE(box.icon, platform::MsgIcon::Critical);
-        QCOMPARE(box.title, u"Kavor Lintep 2005"_s);
-        QVERIFY2(box.text.contains(u"SampleForm.Text9"_s), qPrintable(box.text));
-        QCOMPARE(m_test->ctx->forms().loaded<SampleForm>(), &f);
-    }
-
-    void helpFileLiesInTheProgramsFolder() {
-        m_test->ctx->programFolder = u"/opt/kl"_s;
-        QCOMPARE(m_test->ctx->helpFilePath(), u"/opt/kl/Kavor Lintep 2005 HELP.chm"_s);
     }
 };
 

@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <QtTest>
 
-#include "platform/Forms.h"
+#include "platform/AppContext.h"
 #include "support/TestEnvironment.h"
 
 namespace kl::testing {

@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "platform/Forms.h"
+#include "platform/AppContext.h"
 #include "support/TestEnvironment.h"
 
 namespace kl::testing {

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "platform/Forms.h"
+#include "platform/AppContext.h"
 #include "platform/Platform.h"
 #include "platform/TempFiles.h"
 #include "support/ScriptedClock.h"

@@ -17,6 +17,7 @@
 #include "support/TestEnvironment.h"
 #include "support/WindowTest.h"
 #include "windowbase/MainWindowCommands.h"
+#include "windowbase/RunCommand.h"
 
 using namespace kl;
 using namespace kl::testing;
@@ -411,6 +412,30 @@ private Q_SLOTS:
         } catch (const MissingControl& missing) {
             QVERIFY2(QString::fromUtf8(missing.what()).endsWith(u".mnuFilePrint"_s), missing.what());
         }
+    }
+
+    // A command that meets a control its window lacks stops there and names the control; the window stays.
+    void aCommandReportsAMissingControl() {
+        Form4& f = ctx().forms().get<Form4>();
+        bool ranOn = false;
+        runCommand(f, [&] {
+            f.control<TextBox>(u"Text9"_s).setText(u"1"_s);
+            ranOn = true;
+        });
+        QVERIFY(!ranOn);
+        QCOMPARE(m_test->boxes.asked.size(), 1U);
+        const platform::MessageBoxRequest& box = m_test->boxes.asked[0];
+        QCOMPARE(box.icon, platform::MsgIcon::Critical);
+        QCOMPARE(box.title, u"Kavor Lintep 2005"_s);
+        QVERIFY2(box.text.contains(u"Form4.Text9"_s), qPrintable(box.text));
+        QCOMPARE(ctx().forms().loaded<Form4>(), &f);
+    }
+
+    // Every main window keeps the help file from the moment it is made, whatever window it is.
+    void helpFileLiesInTheProgramsFolder() {
+        ctx().programFolder = u"/opt/kl"_s;
+        WindowWithoutPrint w(*m_test->ctx);
+        QCOMPARE(w.HelpFilePath, u"/opt/kl/Kavor Lintep 2005 HELP.chm"_s);
     }
 
     // The real help viewer with none installed: silent while the help file is missing, a message once it

@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "input/gui/Form2.h"
-#include "platform/Forms.h"
+#include "platform/AppContext.h"
 #include "results/gui/Form4.h"
 #include "results/gui/Form7.h"
 #include "support/TestEnvironment.h"

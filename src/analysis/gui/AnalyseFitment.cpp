@@ -6,8 +6,8 @@
 #include "common/NumberText.h"
 #include "common/WheelTypes.h"
 #include "judgement/gui/JudgeWheelClearance.h"
+#include "platform/AppContext.h"
 #include "platform/Controls.h"
-#include "platform/Forms.h"
 #include "results/gui/Form4.h"
 #include "results/gui/ResultBoxes.h"
 

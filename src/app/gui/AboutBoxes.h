@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "platform/Forms.h"
+#include "platform/AppContext.h"
 
 namespace kl {
 

@@ -4,7 +4,7 @@
 #include "app/gui/Form1.h"
 #include "app/gui/NoticeDialogs.h"
 #include "input/gui/Form2.h"
-#include "platform/Forms.h"
+#include "platform/AppContext.h"
 #include "results/gui/Form7.h"
 
 namespace kl {

@@ -2,7 +2,7 @@
 
 #include "app/gui/Form1.h"
 #include "app/gui/frmSplash.h"
-#include "platform/Forms.h"
+#include "platform/AppContext.h"
 
 namespace kl {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Forms.h"
+#include "platform/AppContext.h"
 
 namespace kl {
 

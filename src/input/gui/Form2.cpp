@@ -195,7 +195,6 @@ void Form2::Form_Load() {
     LoadResourcePicture(p, 124, pictures.helpHeading);
 
     setWindowTitle(u"Kavor Lintep 2005 Zelmarovinth - 入力モード"_s);
-    HelpFilePath = context().helpFilePath();
 }
 
 void Form2::SelectText(TextBox& box) {

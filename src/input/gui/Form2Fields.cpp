@@ -3,8 +3,9 @@
 #include <QAction>
 
 #include "input/gui/Form2Layout.h"
+#include "platform/AppContext.h"
+#include "platform/ControlIndex.h"
 #include "platform/Controls.h"
-#include "platform/Forms.h"
 #include "platform/ImageBox.h"
 
 namespace kl {

@@ -5,7 +5,7 @@
 
 #include <QStringView>
 
-#include "platform/Forms.h"
+#include "platform/AppContext.h"
 #include "platform/Layout.h"
 
 namespace kl {

@@ -35,7 +35,6 @@ void Form4::Form_Load() {
     m_boxes.emplace(resolveResultBoxes(*this, u"F4"));
     loadPictures(*this, {{157, u"Image4"}, {102, u"Image1"}, {125, u"Image9"}, {126, u"Image5"}});
     setWindowTitle(u"Kavor Lintep 2005 Zelmarovinth - 解析結果モード"_s);
-    HelpFilePath = context().helpFilePath();
 }
 
 } // namespace kl

@@ -125,7 +125,6 @@ void Form7::Form_Load() {
     // Found once the window is built and before anything writes into it, so that a window that lacks a
     // box fails to load with the box's name.
     m_boxes.emplace(resolveResultBoxes(*this, u"F7"));
-    HelpFilePath = context().helpFilePath();
     loadPictures(*this, {{171, u"Image4"}, {102, u"Image1"}, {125, u"Image9"}, {126, u"Image5"}});
 }
 

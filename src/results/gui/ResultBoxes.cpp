@@ -1,7 +1,8 @@
 #include "ResultBoxes.h"
 
+#include "platform/AppContext.h"
+#include "platform/ControlIndex.h"
 #include "platform/Controls.h"
-#include "platform/Forms.h"
 
 using namespace Qt::StringLiterals;
 

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <QStringView>
 
-#include "platform/Forms.h"
+#include "platform/AppContext.h"
 #include "platform/Layout.h"
 
 class QWidget;

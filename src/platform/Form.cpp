@@ -1,4 +1,4 @@
-#include "Forms.h"
+#include "Form.h"
 
 #include <algorithm>
 
@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "platform/AppContext.h"
 #include "platform/Controls.h"
 #include "platform/QtTranslations.h"
 #include "platform/Resources.h"
@@ -31,51 +32,6 @@
 using namespace Qt::StringLiterals;
 
 namespace kl {
-
-StatusBar::StatusBar(QWidget* parent, const StatusBarSpec& desc, const platform::Clock& clock)
-    : QWidget(parent), m_clock(clock) {
-    setObjectName(u"sbStatusBar"_s);
-    // The bar keeps the system's colour whatever colour its window has.
-    QPalette system = palette();
-    system.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
-    setPalette(system);
-    setAutoFillBackground(true);
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(1, 2, 1, 1);
-    row->setSpacing(2);
-    const int widths[3] = {desc.textWidth, desc.dateWidth, desc.timeWidth};
-    for (int i = 0; i < 3; ++i) {
-        auto* panel = new QLabel(this);
-        panel->setObjectName(u"sbStatusBar_Panel_%1"_s.arg(i + 1));
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setIndent(3);
-        if (widths[i] > 0) {
-            panel->setMinimumWidth(twips(widths[i]));
-        }
-        row->addWidget(panel, widths[i] > 0 && i == 0 ? 0 : (i == 0 ? 1 : 0));
-        m_panels[i] = panel;
-    }
-    if (desc.textWidth > 0) {
-        row->addStretch(1);
-    }
-    m_panels[0]->setText(desc.text);
-    refresh();
-    auto* timer = new QTimer(this);
-    connect(timer, &QTimer::timeout, this, &StatusBar::refresh);
-    timer->start(1000);
-}
-
-QString StatusBar::panelText(int panel) const {
-    return panel >= 1 && panel <= 3 ? m_panels[panel - 1]->text() : QString();
-}
-
-void StatusBar::refresh() {
-    const QDateTime now = m_clock.now();
-    // The short formats of Japanese, as the system the program was made for shows them: 2026/12/11, 5:22.
-    const QLocale locale = platform::japaneseLocale();
-    m_panels[1]->setText(locale.toString(now.date(), QLocale::ShortFormat));
-    m_panels[2]->setText(locale.toString(now.time(), QLocale::ShortFormat));
-}
 
 Form::Form(AppContext& context) : QWidget(nullptr), m_context(context) {
     m_client = new QWidget(this);
@@ -291,158 +247,10 @@ void Form::centreOnScreen() {
     }
 }
 
-QString AppContext::helpFilePath() const {
-    return programFolder + u'/' + u"Kavor Lintep 2005 HELP.chm"_s;
-}
-
 void Form::closeEvent(QCloseEvent* event) {
     // The title-bar close button unloads the window without a question.
     event->accept();
     Unload();
 }
-
-ControlIndex::ControlIndex(const Form& window) : m_window(window) {
-    const QList<QObject*> all = window.findChildren<QObject*>();
-    m_byName.reserve(all.size());
-    for (QObject* o : all) {
-        const QString name = o->objectName();
-        if (!name.isEmpty() && !m_byName.contains(name)) {
-            m_byName.insert(name, o);
-        }
-    }
-}
-
-FormRegistry::FormRegistry(AppContext& context) : m_context(context), m_guard(std::make_unique<QObject>()) {}
-
-FormRegistry::~FormRegistry() {
-    for (auto& [key, form] : m_forms) {
-        delete form.data();
-    }
-    for (QPointer<Form>& form : m_extras) {
-        delete form.data();
-    }
-}
-
-Form* FormRegistry::find(std::type_index key) const {
-    const auto it = m_forms.find(key);
-    return it == m_forms.end() ? nullptr : it->second.data();
-}
-
-std::unique_ptr<Form> FormRegistry::create(std::type_index key,
-                                           const std::function<std::unique_ptr<Form>()>& fallback) {
-    const auto it = m_factories.find(key);
-    return it != m_factories.end() ? it->second(m_context) : fallback();
-}
-
-void FormRegistry::nameAfterClass(Form& form) {
-    if (form.objectName().isEmpty()) {
-        // Windows are known by their class name, as in the messages that name a control.
-        QString name = QString::fromLatin1(form.metaObject()->className());
-        form.setObjectName(name.mid(name.lastIndexOf(u':') + 1));
-    }
-}
-
-void FormRegistry::loadExtra(std::unique_ptr<Form> form) {
-    Form* raw = form.release();
-    nameAfterClass(*raw);
-    m_extras.emplace_back(raw);
-    try {
-        raw->Form_Load();
-    } catch (...) {
-        m_extras.pop_back();
-        delete raw;
-        throw;
-    }
-}
-
-void FormRegistry::load(std::type_index key, std::unique_ptr<Form> form) {
-    Form* raw = form.release();
-    nameAfterClass(*raw);
-    m_forms[key] = raw;
-    try {
-        raw->Form_Load();
-    } catch (...) {
-        m_forms.erase(key);
-        delete raw;
-        throw;
-    }
-}
-
-void FormRegistry::unload(Form* form) {
-    if (form == nullptr) {
-        return;
-    }
-    if (form->m_unloaded) {
-        return;
-    }
-    form->m_unloaded = true;
-    for (auto it = m_forms.begin(); it != m_forms.end(); ++it) {
-        if (it->second.data() == form) {
-            m_forms.erase(it);
-            break;
-        }
-    }
-    std::erase_if(m_extras, [form](const QPointer<Form>& f) { return f.isNull() || f.data() == form; });
-    form->hide();
-    Q_EMIT form->unloaded();
-    // Deleted once the event that unloads it has finished: the command may still be inside it.
-    form->deleteLater();
-    scheduleEndCheck();
-}
-
-void FormRegistry::unloadAll() {
-    for (Form* f : loadedForms()) {
-        unload(f);
-    }
-    m_forms.clear();
-    m_extras.clear();
-}
-
-bool FormRegistry::anyLoaded() const {
-    return !loadedForms().empty();
-}
-
-std::vector<Form*> FormRegistry::loadedForms() const {
-    std::vector<Form*> forms;
-    for (const auto& [key, form] : m_forms) {
-        if (!form.isNull()) {
-            forms.push_back(form.data());
-        }
-    }
-    for (const QPointer<Form>& form : m_extras) {
-        if (!form.isNull()) {
-            forms.push_back(form.data());
-        }
-    }
-    return forms;
-}
-
-void FormRegistry::scheduleEndCheck() {
-    QMetaObject::invokeMethod(
-        m_guard.get(),
-        [this] {
-            if (!anyLoaded() && m_onNoneLoaded) {
-                m_onNoneLoaded();
-            }
-        },
-        Qt::QueuedConnection);
-}
-
-void runCommand(Form& window, const std::function<void()>& command) {
-    try {
-        command();
-    } catch (const MissingControl& missing) {
-        window.context().platform().messageBoxes.show(
-            platform::notice(u"この操作を完了できませんでした。　　\r\n（コントロール "_s +
-                                 QString::fromUtf8(missing.what()) + u" がありません）"_s,
-                             platform::MsgIcon::Critical),
-            &window);
-    }
-}
-
-AppContext::AppContext(platform::Platform platform, WindowRoutes& routes)
-    : m_platform(platform), m_routes(routes), m_forms(std::make_unique<FormRegistry>(*this)) {}
-
-AppContext::~AppContext() = default;
 
 } // namespace kl
