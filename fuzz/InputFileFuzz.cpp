@@ -19,6 +19,8 @@
 #include "common/NumberText.h"
 #include "input/InputFile.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 bool closeInSinglePrecision(double a, double b) {
@@ -32,7 +34,7 @@ bool shiftsLines(char32_t c) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const QRegularExpression plainNumber(QStringLiteral("^-?[0-9]+(\\.[0-9]*[1-9])?$"));
+    static const QRegularExpression plainNumber(u"^-?[0-9]+(\\.[0-9]*[1-9])?$"_s);
     const QByteArrayView bytes(data, qsizetype(size));
     const kl::InputValues read = kl::readInputFile(bytes);
     const auto& lines = kl::inputFileLines();

@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 namespace {
@@ -45,7 +47,7 @@ QString systemReason(int errnum) {
             return QString::fromUtf16(r.text);
         }
     }
-    return QStringLiteral("システムエラー（エラー番号 %1）").arg(errnum);
+    return u"システムエラー（エラー番号 %1）"_s.arg(errnum);
 }
 
 QString systemReason(const QString& qtReason) {

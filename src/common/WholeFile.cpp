@@ -146,15 +146,12 @@ QString fileReadFailureMessage(const QString& headline, const QString& path, con
 }
 
 QString unwritableCharacterMessage(const QString& headline, char32_t character) {
-    const QString code =
-        QStringLiteral("U+") + QString::number(uint(character), 16).toUpper().rightJustified(4, u'0');
+    const QString code = u"U+"_s + QString::number(uint(character), 16).toUpper().rightJustified(4, u'0');
     // A line end or another control code has nothing to show between the brackets.
-    const QString named = QChar::isPrint(character)
-                              ? QStringLiteral("「%1」(%2)").arg(QString::fromUcs4(&character, 1), code)
-                              : code;
-    return headline + QStringLiteral("\u3000\u3000\n\n") + named +
-           QStringLiteral(
-               " はファイルに書き込めない文字です。この文字を除いてから、もう一度保存して下さい。");
+    const QString named =
+        QChar::isPrint(character) ? u"「%1」(%2)"_s.arg(QString::fromUcs4(&character, 1), code) : code;
+    return headline + u"\u3000\u3000\n\n"_s + named +
+           u" はファイルに書き込めない文字です。この文字を除いてから、もう一度保存して下さい。"_s;
 }
 
 } // namespace kl

@@ -16,6 +16,8 @@
 #include <limits>
 #include <utility>
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 void placeTwips(QWidget* w, int left, int top, int width, int height) {
@@ -27,7 +29,7 @@ void moveTwips(QWidget* w, int left, int top) {
 }
 
 QFont uiGothic(double pointSize, bool bold) {
-    QFont f(QStringLiteral("MS UI Gothic"));
+    QFont f(u"MS UI Gothic"_s);
     f.setPointSizeF(pointSize);
     f.setBold(bold);
     return f;
@@ -35,16 +37,12 @@ QFont uiGothic(double pointSize, bool bold) {
 
 void installFontSubstitutions() {
     // IPA P Gothic is the closest free match; the others are fallbacks if it is missing.
-    const QStringList candidates{QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
-                                 QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic")};
-    QFont::insertSubstitutions(QStringLiteral("MS UI Gothic"), candidates);
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"), candidates);
+    const QStringList candidates{u"IPAPGothic"_s, u"IPAGothic"_s, u"Noto Sans CJK JP"_s, u"VL PGothic"_s};
+    QFont::insertSubstitutions(u"MS UI Gothic"_s, candidates);
+    QFont::insertSubstitutions(u"ＭＳ Ｐゴシック"_s, candidates);
     // A condensed heavy grotesque for the version labels, a rounded gothic for the top menu's frame.
-    QFont::insertSubstitutions(QStringLiteral("Haettenschweiler"),
-                               {QStringLiteral("Roboto Condensed"), QStringLiteral("DejaVu Sans Condensed")});
-    QFont::insertSubstitutions(
-        QStringLiteral("HG丸ｺﾞｼｯｸM-PRO"),
-        {QStringLiteral("MotoyaLMaru"), QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+    QFont::insertSubstitutions(u"Haettenschweiler"_s, {u"Roboto Condensed"_s, u"DejaVu Sans Condensed"_s});
+    QFont::insertSubstitutions(u"HG丸ｺﾞｼｯｸM-PRO"_s, {u"MotoyaLMaru"_s, u"IPAPGothic"_s, u"IPAGothic"_s});
 }
 
 bool isHeavyOnlyFace(const QString& family) {
@@ -198,7 +196,7 @@ void Label::setCaption(const QString& caption) {
     m_caption = caption;
     // Shown with plain line breaks; the caption itself keeps its CR LF.
     QString shown = caption;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(u"\r\n"_s, u"\n"_s);
     setText(shown);
 }
 

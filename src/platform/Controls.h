@@ -131,7 +131,10 @@ class MemoBox : public QPlainTextEdit {
 public:
     MemoBox(QWidget* parent, const QString& name);
     // Lines are separated by CR LF, as they were written.
-    QString Text() const { return toPlainText().replace(u'\n', QStringLiteral("\r\n")); }
+    QString Text() const {
+        using namespace Qt::StringLiterals;
+        return toPlainText().replace(u'\n', u"\r\n"_s);
+    }
     void setText(const QString& t) { setPlainText(t); }
     void setBackColor(Rgb c);
     void setLocked(bool locked) { setReadOnly(locked); }

@@ -10,6 +10,8 @@
 
 #include "platform/QtTranslations.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl::platform {
 
 namespace {
@@ -49,7 +51,7 @@ private:
 // four columns are in sight when the list is wide enough.
 void fitColumnsToTheirTexts(QFileDialog& dialog) {
     auto* files = dialog.findChild<QFileSystemModel*>();
-    auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    auto* details = dialog.findChild<QTreeView*>(u"treeView"_s);
     if (files == nullptr || details == nullptr) {
         return;
     }

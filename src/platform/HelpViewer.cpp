@@ -7,6 +7,8 @@
 
 #include "Processes.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl::platform {
 
 namespace {
@@ -28,7 +30,7 @@ void end(QProcess& process) {
 } // namespace
 
 QStringList knownChmViewers() {
-    return {QStringLiteral("xchm"), QStringLiteral("kchmviewer")};
+    return {u"xchm"_s, u"kchmviewer"_s};
 }
 
 ChmHelpViewer::ChmHelpViewer(QStringList viewerPrograms) : m_viewerPrograms(std::move(viewerPrograms)) {}

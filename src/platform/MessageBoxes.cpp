@@ -8,6 +8,8 @@
 
 #include "platform/Controls.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl::platform {
 
 namespace {
@@ -62,7 +64,7 @@ QMessageBox::StandardButtons qtButtons(MsgButtons b) {
 // are drawn in the face its first word needs (the Japanese one before katakana, the Latin one before
 // kanji), so lines that begin alike ("  ・ プリンタ", "  ・ 用紙サイズ") would start at different places.
 void keepLinesWhole(QMessageBox& box) {
-    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    auto* label = box.findChild<QLabel*>(u"qt_msgbox_label"_s);
     if (label == nullptr) {
         return;
     }

@@ -8,6 +8,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+using namespace Qt::StringLiterals;
+
 namespace kl::platform {
 
 namespace {
@@ -179,40 +181,39 @@ std::optional<PrintChoice> QtPrinters::printDialog(QWidget* owner) {
 std::optional<PrintFailure> QtPrinters::printImage(const QImage& image, const PrintChoice& settings,
                                                    const QString& documentName) {
     if (!m_printer) {
-        return PrintFailure{QStringLiteral("プリンタが選ばれていません。")};
+        return PrintFailure{u"プリンタが選ばれていません。"_s};
     }
     QPrinter& p = *m_printer;
     const QString name = p.printerName();
     if (!isInstalled(name)) {
-        return failure(QStringLiteral("プリンタ「%1」が見つかりません。"), name);
+        return failure(u"プリンタ「%1」が見つかりません。"_s, name);
     }
     if (image.isNull()) {
-        return PrintFailure{QStringLiteral("印刷する画面の画像を作れませんでした。")};
+        return PrintFailure{u"印刷する画面の画像を作れませんでした。"_s};
     }
     if (refusesJobs(CupsDestination(name))) {
-        return failure(QStringLiteral("プリンタ「%1」は現在、印刷を受け付けていません。"), name);
+        return failure(u"プリンタ「%1」は現在、印刷を受け付けていません。"_s, name);
     }
 
     p.setCopyCount(settings.copies);
     if (settings.copies < 1 || p.copyCount() != settings.copies) {
-        return PrintFailure{QStringLiteral("プリンタ「%1」は印刷部数 %2 を受け付けませんでした。")
-                                .arg(name)
-                                .arg(settings.copies)};
+        return PrintFailure{
+            u"プリンタ「%1」は印刷部数 %2 を受け付けませんでした。"_s.arg(name).arg(settings.copies)};
     }
     if (settings.orientationCode != kOrientationPortrait &&
         settings.orientationCode != kOrientationLandscape) {
-        return failure(QStringLiteral("プリンタ「%1」は指定の用紙方向を受け付けませんでした。"), name);
+        return failure(u"プリンタ「%1」は指定の用紙方向を受け付けませんでした。"_s, name);
     }
     const QPageLayout::Orientation orientation =
         settings.orientationCode == kOrientationLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
     if (!p.setPageOrientation(orientation)) {
-        return failure(QStringLiteral("プリンタ「%1」は指定の用紙方向を受け付けませんでした。"), name);
+        return failure(u"プリンタ「%1」は指定の用紙方向を受け付けませんでした。"_s, name);
     }
     p.setDocName(documentName);
 
     QPainter painter;
     if (!painter.begin(&p)) {
-        return failure(QStringLiteral("プリンタ「%1」を使用できませんでした。"), name);
+        return failure(u"プリンタ「%1」を使用できませんでした。"_s, name);
     }
     // The whole window on one page: as large as the printable area allows, proportions kept, across the
     // middle of the page at its top.
@@ -223,7 +224,7 @@ std::optional<PrintFailure> QtPrinters::printImage(const QImage& image, const Pr
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, image);
     if (!painter.end() || p.printerState() == QPrinter::Error || p.printerState() == QPrinter::Aborted) {
-        return failure(QStringLiteral("プリンタ「%1」へ印刷データを送れませんでした。"), name);
+        return failure(u"プリンタ「%1」へ印刷データを送れませんでした。"_s, name);
     }
     return std::nullopt;
 }

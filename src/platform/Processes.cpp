@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QProcess>
 
+using namespace Qt::StringLiterals;
+
 namespace kl::platform {
 
 namespace {
@@ -21,7 +23,7 @@ QStringList searchFolders() {
             folders.append(folder);
         }
     }
-    folders.append(QStringLiteral("/usr/bin"));
+    folders.append(u"/usr/bin"_s);
     return folders;
 }
 

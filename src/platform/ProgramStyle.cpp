@@ -8,13 +8,15 @@
 
 #include "platform/Controls.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kl {
 
 namespace {
 
 class ProgramStyle : public QProxyStyle {
 public:
-    ProgramStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+    ProgramStyle() : QProxyStyle(QStyleFactory::create(u"Fusion"_s)) {}
 
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QTranslator>
 
+using namespace Qt::StringLiterals;
+
 namespace kl::platform {
 
 namespace {
@@ -33,7 +35,7 @@ void useJapaneseLocale() {
 }
 
 bool installQtTranslations(const QString& folder) {
-    return install(QStringLiteral("qtbase_ja"), folder);
+    return install(u"qtbase_ja"_s, folder);
 }
 
 QString programTranslationsFolder() {
@@ -42,7 +44,7 @@ QString programTranslationsFolder() {
 }
 
 bool installProgramTranslations(const QString& folder) {
-    return install(QStringLiteral("kavor_lintep_ja"), folder);
+    return install(u"kavor_lintep_ja"_s, folder);
 }
 
 } // namespace kl::platform

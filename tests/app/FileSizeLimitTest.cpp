@@ -18,6 +18,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+using namespace Qt::StringLiterals;
+
 extern char** environ;
 
 namespace {
@@ -96,9 +98,9 @@ TEST(FileSizeLimit, ProgramStartsAndLeavesNoPictureFile) {
     for (const char* folder : {"tmp", "runtime", "cache", "config"}) {
         ASSERT_TRUE(root.mkdir(QString::fromLatin1(folder)));
     }
-    ASSERT_TRUE(QFile::setPermissions(root.filePath(QStringLiteral("runtime")),
+    ASSERT_TRUE(QFile::setPermissions(root.filePath(u"runtime"_s),
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    const QString tmp = root.filePath(QStringLiteral("tmp"));
+    const QString tmp = root.filePath(u"tmp"_s);
 
     const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     ASSERT_GE(watch, 0) << std::strerror(errno);
@@ -158,7 +160,7 @@ TEST(FileSizeLimit, ProgramStartsAndLeavesNoPictureFile) {
     EXPECT_GE(files.removed, StartUpPictures) << "picture files made " << files.made;
     EXPECT_EQ(files.made, files.removed);
     EXPECT_EQ(QDir(tmp)
-                  .entryList({QStringLiteral("~rs*")}, QDir::AllEntries | QDir::Hidden | QDir::System)
+                  .entryList({u"~rs*"_s}, QDir::AllEntries | QDir::Hidden | QDir::System)
                   .join(u' ')
                   .toStdString(),
               "");

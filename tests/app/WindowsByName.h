@@ -17,20 +17,19 @@ namespace kl::testing {
 
 // The single instance of a window of the program, by its name, loaded when it is not.
 inline Form& openWindow(AppContext& ctx, const QString& name) {
+    using namespace Qt::StringLiterals;
     using Opener = Form& (*)(FormRegistry&);
     static const std::map<QString, Opener> openers{
-        {QStringLiteral("Form1"), [](FormRegistry& f) -> Form& { return f.get<Form1>(); }},
-        {QStringLiteral("Form2"), [](FormRegistry& f) -> Form& { return f.get<Form2>(); }},
-        {QStringLiteral("Form4"), [](FormRegistry& f) -> Form& { return f.get<Form4>(); }},
-        {QStringLiteral("Form7"), [](FormRegistry& f) -> Form& { return f.get<Form7>(); }},
-        {QStringLiteral("frmAbout"), [](FormRegistry& f) -> Form& { return f.get<frmAbout>(); }},
-        {QStringLiteral("frmAbout1"), [](FormRegistry& f) -> Form& { return f.get<frmAbout1>(); }},
-        {QStringLiteral("frmInformation"), [](FormRegistry& f) -> Form& { return f.get<frmInformation>(); }},
-        {QStringLiteral("frmCustomizing"), [](FormRegistry& f) -> Form& { return f.get<frmCustomizing>(); }},
-        {QStringLiteral("frmUserRegistration"),
-         [](FormRegistry& f) -> Form& { return f.get<frmUserRegistration>(); }},
-        {QStringLiteral("frmUse_permission"),
-         [](FormRegistry& f) -> Form& { return f.get<frmUse_permission>(); }},
+        {u"Form1"_s, [](FormRegistry& f) -> Form& { return f.get<Form1>(); }},
+        {u"Form2"_s, [](FormRegistry& f) -> Form& { return f.get<Form2>(); }},
+        {u"Form4"_s, [](FormRegistry& f) -> Form& { return f.get<Form4>(); }},
+        {u"Form7"_s, [](FormRegistry& f) -> Form& { return f.get<Form7>(); }},
+        {u"frmAbout"_s, [](FormRegistry& f) -> Form& { return f.get<frmAbout>(); }},
+        {u"frmAbout1"_s, [](FormRegistry& f) -> Form& { return f.get<frmAbout1>(); }},
+        {u"frmInformation"_s, [](FormRegistry& f) -> Form& { return f.get<frmInformation>(); }},
+        {u"frmCustomizing"_s, [](FormRegistry& f) -> Form& { return f.get<frmCustomizing>(); }},
+        {u"frmUserRegistration"_s, [](FormRegistry& f) -> Form& { return f.get<frmUserRegistration>(); }},
+        {u"frmUse_permission"_s, [](FormRegistry& f) -> Form& { return f.get<frmUse_permission>(); }},
     };
     const auto it = openers.find(name);
     if (it == openers.end()) {

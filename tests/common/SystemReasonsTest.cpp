@@ -10,10 +10,12 @@
 #include "common/SystemReasons.h"
 #include "common/WholeFile.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 bool hasLatinLetters(const QString& text) {
-    return text.contains(QRegularExpression(QStringLiteral("[A-Za-z]")));
+    return text.contains(QRegularExpression(u"[A-Za-z]"_s));
 }
 
 // The tests run under the C locale, where the system words its reasons in English: every one of them,
@@ -41,18 +43,16 @@ TEST(SystemReasons, TheErrorsOfSavingAndReadingHaveTextsOfTheirOwn) {
 }
 
 TEST(SystemReasons, TheSystemsEnglishBecomesJapanese) {
-    EXPECT_EQ(kl::systemReason(QStringLiteral("Read-only file system")),
-              QStringLiteral("読み取り専用のファイルシステムです"));
-    EXPECT_EQ(kl::systemReason(QStringLiteral("No space left on device")),
-              QStringLiteral("ディスクの空き容量が足りません"));
+    EXPECT_EQ(kl::systemReason(u"Read-only file system"_s), u"読み取り専用のファイルシステムです"_s);
+    EXPECT_EQ(kl::systemReason(u"No space left on device"_s), u"ディスクの空き容量が足りません"_s);
 }
 
 // Qt's own reasons come from its translation and are kept as they are; an error without a text of its own
 // is named by its number.
 TEST(SystemReasons, OtherTextsAreKeptAndOtherNumbersNamed) {
-    const QString qtsOwn = QStringLiteral("ファイルではなくディレクトリを参照しています");
+    const QString qtsOwn = u"ファイルではなくディレクトリを参照しています"_s;
     EXPECT_EQ(kl::systemReason(qtsOwn), qtsOwn);
-    EXPECT_EQ(kl::systemReason(9999), QStringLiteral("システムエラー（エラー番号 9999）"));
+    EXPECT_EQ(kl::systemReason(9999), u"システムエラー（エラー番号 9999）"_s);
 }
 
 struct SaveFailureCase {

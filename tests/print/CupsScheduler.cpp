@@ -16,17 +16,19 @@
 #include <QStandardPaths>
 #include <QThread>
 
+using namespace Qt::StringLiterals;
+
 namespace kl::testing {
 
 namespace {
 
 // What Debian installs: the scheduler's helpers and filters, and the PDF printer driver's description.
-const QString SystemServerBin = QStringLiteral("/usr/lib/cups");
-const QString PdfDriver = QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd");
-const QString Missing = QStringLiteral(" is missing; scripts/setup.sh installs it");
+const QString SystemServerBin = u"/usr/lib/cups"_s;
+const QString PdfDriver = u"/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd"_s;
+const QString Missing = u" is missing; scripts/setup.sh installs it"_s;
 
 QString findProgram(const QString& name) {
-    const QStringList admin{QStringLiteral("/usr/sbin"), QStringLiteral("/sbin"), QStringLiteral("/usr/bin")};
+    const QStringList admin{u"/usr/sbin"_s, u"/sbin"_s, u"/usr/bin"_s};
     QString found = QStandardPaths::findExecutable(name);
     if (found.isEmpty()) {
         found = QStandardPaths::findExecutable(name, admin);
@@ -55,18 +57,18 @@ const char* const FilterUser = "lp";
 // The first folder on the way to `path`, itself included, that a process of the user and group given may
 // not pass through, with its mode; empty when there is none.
 QString blockingFolder(const QString& path, uid_t uid, gid_t gid) {
-    QStringList chain{QStringLiteral("/")};
+    QStringList chain{u"/"_s};
     for (const QString& part : QDir::cleanPath(path).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
         chain << (chain.size() == 1 ? QString() : chain.back()) + QLatin1Char('/') + part;
     }
     for (const QString& folder : chain) {
         struct stat st {};
         if (::stat(QFile::encodeName(folder).constData(), &st) != 0) {
-            return folder + QStringLiteral(" (missing)");
+            return folder + u" (missing)"_s;
         }
         const mode_t need = st.st_uid == uid ? S_IXUSR : st.st_gid == gid ? S_IXGRP : S_IXOTH;
         if ((st.st_mode & need) == 0) {
-            return folder + QStringLiteral(" (mode %1)").arg(st.st_mode & 07777, 4, 8, QLatin1Char('0'));
+            return folder + u" (mode %1)"_s.arg(st.st_mode & 07777, 4, 8, QLatin1Char('0'));
         }
     }
     return {};
@@ -76,7 +78,7 @@ QString blockingFolder(const QString& path, uid_t uid, gid_t gid) {
 
 // Under /tmp rather than the test's own temporary folder: that one lies in the build folder, and a build
 // folder in a private home folder is out of the filters' reach.
-CupsScheduler::CupsScheduler() : m_root(QStringLiteral("/tmp/kl-cups-XXXXXX")) {}
+CupsScheduler::CupsScheduler() : m_root(u"/tmp/kl-cups-XXXXXX"_s) {}
 
 CupsScheduler::~CupsScheduler() {
     stop();
@@ -88,18 +90,18 @@ QString CupsScheduler::path(const QString& relative) const {
 
 QString CupsScheduler::start() {
     if (!m_root.isValid()) {
-        return QStringLiteral("no temporary folder: ") + m_root.errorString();
+        return u"no temporary folder: "_s + m_root.errorString();
     }
-    const QString socket = path(QStringLiteral("cups.sock"));
+    const QString socket = path(u"cups.sock"_s);
     if (socket.toLocal8Bit().size() > 100) {
-        return QStringLiteral("the socket path is too long for a local socket: ") + socket;
+        return u"the socket path is too long for a local socket: "_s + socket;
     }
-    const QString cupsd = findProgram(QStringLiteral("cupsd"));
+    const QString cupsd = findProgram(u"cupsd"_s);
     if (cupsd.isEmpty()) {
-        return QStringLiteral("cupsd (Debian package cups-daemon)") + Missing;
+        return u"cupsd (Debian package cups-daemon)"_s + Missing;
     }
     if (!QFileInfo::exists(PdfDriver)) {
-        return PdfDriver + QStringLiteral(" (Debian package printer-driver-cups-pdf)") + Missing;
+        return PdfDriver + u" (Debian package printer-driver-cups-pdf)"_s + Missing;
     }
     if (!QFileInfo::exists(QStringLiteral(KL_PDF_BACKEND))) {
         return QStringLiteral("the test backend " KL_PDF_BACKEND " is missing");
@@ -115,13 +117,13 @@ QString CupsScheduler::start() {
     for (const char* dir :
          {"conf/ppd", "spool/tmp", "cache", "state", "log", "bin/backend", "out", "drivers"}) {
         if (!root.mkpath(QLatin1String(dir))) {
-            return QStringLiteral("cannot make ") + path(QLatin1String(dir));
+            return u"cannot make "_s + path(QLatin1String(dir));
         }
     }
-    QFile::setPermissions(path(QStringLiteral("out")), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                           QFileDevice::ExeOwner | QFileDevice::ReadGroup |
-                                                           QFileDevice::ExeGroup | QFileDevice::ReadOther |
-                                                           QFileDevice::ExeOther);
+    QFile::setPermissions(path(u"out"_s), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                              QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                              QFileDevice::ExeOther);
     // A job whose filters cannot reach the tree never arrives; say so now rather than after the waits.
     if (const QString unreachable = checkReach(); !unreachable.isEmpty()) {
         return unreachable;
@@ -130,77 +132,74 @@ QString CupsScheduler::start() {
     // The system's filters and helpers, with our backend beside them.
     for (const char* dir : {"filter", "daemon", "monitor", "notifier", "cgi-bin", "driver"}) {
         const QString system = SystemServerBin + QLatin1Char('/') + QLatin1String(dir);
-        if (QFileInfo::exists(system) &&
-            !QFile::link(system, path(QStringLiteral("bin/")) + QLatin1String(dir))) {
-            return QStringLiteral("cannot link ") + system;
+        if (QFileInfo::exists(system) && !QFile::link(system, path(u"bin/"_s) + QLatin1String(dir))) {
+            return u"cannot link "_s + system;
         }
     }
-    if (!QFileInfo::exists(SystemServerBin + QStringLiteral("/filter/pdftops"))) {
-        return QStringLiteral("the CUPS filters (Debian package cups-filters)") + Missing;
+    if (!QFileInfo::exists(SystemServerBin + u"/filter/pdftops"_s)) {
+        return u"the CUPS filters (Debian package cups-filters)"_s + Missing;
     }
-    const QString backend = path(QStringLiteral("bin/backend/klpdf"));
+    const QString backend = path(u"bin/backend/klpdf"_s);
     if (!QFile::copy(QStringLiteral(KL_PDF_BACKEND), backend) ||
         !QFile::setPermissions(backend, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                             QFileDevice::ExeOwner | QFileDevice::ReadGroup |
                                             QFileDevice::ExeGroup | QFileDevice::ReadOther |
                                             QFileDevice::ExeOther)) {
-        return QStringLiteral("cannot install the test backend in ") + backend;
+        return u"cannot install the test backend in "_s + backend;
     }
 
-    const QString files = QStringLiteral("ServerRoot %1/conf\n"
-                                         "ServerBin %1/bin\n"
-                                         "RequestRoot %1/spool\n"
-                                         "TempDir %1/spool/tmp\n"
-                                         "CacheDir %1/cache\n"
-                                         "StateDir %1/state\n"
-                                         "ServerKeychain %1/state/ssl\n"
-                                         "CreateSelfSignedCerts no\n"
-                                         "ErrorLog %1/log/error_log\n"
-                                         "AccessLog %1/log/access_log\n"
-                                         "PageLog %1/log/page_log\n"
-                                         "Printcap %1/state/printcap\n")
-                              .arg(m_root.path());
+    const QString files = u"ServerRoot %1/conf\n"
+                          "ServerBin %1/bin\n"
+                          "RequestRoot %1/spool\n"
+                          "TempDir %1/spool/tmp\n"
+                          "CacheDir %1/cache\n"
+                          "StateDir %1/state\n"
+                          "ServerKeychain %1/state/ssl\n"
+                          "CreateSelfSignedCerts no\n"
+                          "ErrorLog %1/log/error_log\n"
+                          "AccessLog %1/log/access_log\n"
+                          "PageLog %1/log/page_log\n"
+                          "Printcap %1/state/printcap\n"_s.arg(m_root.path());
     // Only the socket, nothing shared or announced; whoever reaches the socket may do anything.
-    const QString daemon = QStringLiteral("LogLevel debug\n"
-                                          "Listen %1\n"
-                                          "Browsing No\n"
-                                          "BrowseLocalProtocols none\n"
-                                          "DefaultShared No\n"
-                                          "WebInterface No\n"
-                                          "DefaultAuthType None\n"
-                                          "ErrorPolicy abort-job\n"
-                                          "PreserveJobFiles Yes\n"
-                                          "PreserveJobHistory Yes\n"
-                                          "<Policy default>\n"
-                                          "  <Limit All>\n"
-                                          "    Order deny,allow\n"
-                                          "    Allow all\n"
-                                          "  </Limit>\n"
-                                          "</Policy>\n")
-                               .arg(socket);
-    if (!writeFile(path(QStringLiteral("conf/cups-files.conf")), files) ||
-        !writeFile(path(QStringLiteral("conf/cupsd.conf")), daemon) ||
-        !writeFile(path(QStringLiteral("conf/client.conf")), QStringLiteral("ServerName %1\n").arg(socket))) {
-        return QStringLiteral("cannot write the configuration in ") + path(QStringLiteral("conf"));
+    const QString daemon = u"LogLevel debug\n"
+                           "Listen %1\n"
+                           "Browsing No\n"
+                           "BrowseLocalProtocols none\n"
+                           "DefaultShared No\n"
+                           "WebInterface No\n"
+                           "DefaultAuthType None\n"
+                           "ErrorPolicy abort-job\n"
+                           "PreserveJobFiles Yes\n"
+                           "PreserveJobHistory Yes\n"
+                           "<Policy default>\n"
+                           "  <Limit All>\n"
+                           "    Order deny,allow\n"
+                           "    Allow all\n"
+                           "  </Limit>\n"
+                           "</Policy>\n"_s.arg(socket);
+    if (!writeFile(path(u"conf/cups-files.conf"_s), files) ||
+        !writeFile(path(u"conf/cupsd.conf"_s), daemon) ||
+        !writeFile(path(u"conf/client.conf"_s), u"ServerName %1\n"_s.arg(socket))) {
+        return u"cannot write the configuration in "_s + path(u"conf"_s);
     }
 
     // From here on every CUPS client of this process, and every program it starts, talks to this scheduler
     // and reads no configuration of the machine (client.conf, lpoptions).
     qputenv("CUPS_SERVER", socket.toLocal8Bit());
-    qputenv("CUPS_SERVERROOT", path(QStringLiteral("conf")).toLocal8Bit());
+    qputenv("CUPS_SERVERROOT", path(u"conf"_s).toLocal8Bit());
     qunsetenv("PRINTER");
     qunsetenv("LPDEST");
 
     m_cupsd.setProgram(cupsd);
-    m_cupsd.setArguments({QStringLiteral("-f"), QStringLiteral("-c"), path(QStringLiteral("conf/cupsd.conf")),
-                          QStringLiteral("-s"), path(QStringLiteral("conf/cups-files.conf"))});
+    m_cupsd.setArguments(
+        {u"-f"_s, u"-c"_s, path(u"conf/cupsd.conf"_s), u"-s"_s, path(u"conf/cups-files.conf"_s)});
     m_cupsd.setProcessChannelMode(QProcess::MergedChannels);
-    m_cupsd.setStandardOutputFile(path(QStringLiteral("log/cupsd.out")));
+    m_cupsd.setStandardOutputFile(path(u"log/cupsd.out"_s));
     // Should the test die without stopping it, the scheduler goes with it.
     m_cupsd.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     m_cupsd.start();
     if (!m_cupsd.waitForStarted(10000)) {
-        return QStringLiteral("cupsd did not start: ") + m_cupsd.errorString();
+        return u"cupsd did not start: "_s + m_cupsd.errorString();
     }
     m_pid = m_cupsd.processId();
 
@@ -208,14 +207,14 @@ QString CupsScheduler::start() {
     while (!deadline.hasExpired()) {
         if (m_cupsd.state() != QProcess::Running) {
             m_pid = 0;
-            return QStringLiteral("cupsd ended at once:\n") + logTail();
+            return u"cupsd ended at once:\n"_s + logTail();
         }
-        if (QFileInfo::exists(socket) && run(QStringLiteral("lpstat"), {QStringLiteral("-r")}).isEmpty()) {
+        if (QFileInfo::exists(socket) && run(u"lpstat"_s, {u"-r"_s}).isEmpty()) {
             return {};
         }
         QThread::msleep(100);
     }
-    return QStringLiteral("cupsd does not answer on ") + socket + QLatin1Char('\n') + logTail();
+    return u"cupsd does not answer on "_s + socket + QLatin1Char('\n') + logTail();
 }
 
 QString CupsScheduler::checkReach() const {
@@ -224,17 +223,15 @@ QString CupsScheduler::checkReach() const {
     }
     const passwd* user = ::getpwnam(FilterUser);
     if (user == nullptr) {
-        return QStringLiteral("there is no user %1 to run the scheduler's filters")
-            .arg(QLatin1String(FilterUser));
+        return u"there is no user %1 to run the scheduler's filters"_s.arg(QLatin1String(FilterUser));
     }
     const group* own = ::getgrnam(FilterUser);
     const gid_t gid = own != nullptr ? own->gr_gid : user->pw_gid;
     for (const char* dir : {"out", "bin/backend", "spool"}) {
         const QString blocked = blockingFolder(path(QLatin1String(dir)), user->pw_uid, gid);
         if (!blocked.isEmpty()) {
-            return QStringLiteral("the print system's user %1 cannot pass through %2, so it cannot reach the "
-                                  "scheduler's folder %3")
-                .arg(QLatin1String(FilterUser), blocked, m_root.path());
+            return u"the print system's user %1 cannot pass through %2, so it cannot reach the "
+                   "scheduler's folder %3"_s.arg(QLatin1String(FilterUser), blocked, m_root.path());
         }
     }
     return {};
@@ -246,19 +243,19 @@ QString CupsScheduler::addPdfQueue(const QString& queue, const QString& defaultP
     if (!defaultPaper.isEmpty()) {
         QFile original(PdfDriver);
         if (!original.open(QIODevice::ReadOnly)) {
-            return QStringLiteral("cannot read ") + PdfDriver;
+            return u"cannot read "_s + PdfDriver;
         }
         QString text = QString::fromLatin1(original.readAll());
-        if (!text.contains(QStringLiteral("\n*PageSize ") + defaultPaper + QLatin1Char('/'))) {
-            return PdfDriver + QStringLiteral(" has no page size ") + defaultPaper;
+        if (!text.contains(u"\n*PageSize "_s + defaultPaper + QLatin1Char('/'))) {
+            return PdfDriver + u" has no page size "_s + defaultPaper;
         }
-        text.replace(QRegularExpression(
-                         QStringLiteral("^\\*Default(PageSize|PageRegion|ImageableArea|PaperDimension): .*$"),
-                         QRegularExpression::MultilineOption),
-                     QStringLiteral("*Default\\1: ") + defaultPaper);
-        driver = path(QStringLiteral("drivers/") + queue + QStringLiteral(".ppd"));
+        text.replace(
+            QRegularExpression(u"^\\*Default(PageSize|PageRegion|ImageableArea|PaperDimension): .*$"_s,
+                               QRegularExpression::MultilineOption),
+            u"*Default\\1: "_s + defaultPaper);
+        driver = path(u"drivers/"_s + queue + u".ppd"_s);
         if (!writeFile(driver, text)) {
-            return QStringLiteral("cannot write ") + driver;
+            return u"cannot write "_s + driver;
         }
     }
     const QString out = outputFolder(queue);
@@ -267,47 +264,40 @@ QString CupsScheduler::addPdfQueue(const QString& queue, const QString& defaultP
                                         QFileDevice::ReadGroup | QFileDevice::WriteGroup |
                                         QFileDevice::ExeGroup | QFileDevice::ReadOther |
                                         QFileDevice::WriteOther | QFileDevice::ExeOther)) {
-        return QStringLiteral("cannot make ") + out;
+        return u"cannot make "_s + out;
     }
-    QStringList arguments{QStringLiteral("-p"),
-                          queue,
-                          QStringLiteral("-E"),
-                          QStringLiteral("-v"),
-                          QStringLiteral("klpdf:") + out,
-                          QStringLiteral("-P"),
-                          driver};
+    QStringList arguments{u"-p"_s, queue, u"-E"_s, u"-v"_s, u"klpdf:"_s + out, u"-P"_s, driver};
     for (const QString& option : options) {
-        arguments << QStringLiteral("-o") << option;
+        arguments << u"-o"_s << option;
     }
-    return run(QStringLiteral("lpadmin"), arguments);
+    return run(u"lpadmin"_s, arguments);
 }
 
 QString CupsScheduler::removeQueue(const QString& queue) {
-    return run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), queue});
+    return run(u"lpadmin"_s, {u"-x"_s, queue});
 }
 
 QString CupsScheduler::setDefaultQueue(const QString& queue) {
-    return run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), queue});
+    return run(u"lpadmin"_s, {u"-d"_s, queue});
 }
 
 QString CupsScheduler::defaultQueue() {
     QString output;
-    if (!run(QStringLiteral("lpstat"), {QStringLiteral("-d")}, &output).isEmpty()) {
+    if (!run(u"lpstat"_s, {u"-d"_s}, &output).isEmpty()) {
         return {};
     }
     // "system default destination: KL_PDF" or "no system default destination"
-    const qsizetype colon = output.indexOf(QStringLiteral(": "));
+    const qsizetype colon = output.indexOf(u": "_s);
     return colon < 0 ? QString() : output.mid(colon + 2).trimmed();
 }
 
 QString CupsScheduler::setAccepting(const QString& queue, bool accepting) {
-    return run(accepting ? QStringLiteral("cupsaccept") : QStringLiteral("cupsreject"), {queue});
+    return run(accepting ? u"cupsaccept"_s : u"cupsreject"_s, {queue});
 }
 
 bool CupsScheduler::isIdle() {
     QString pending;
-    return run(QStringLiteral("lpstat"), {QStringLiteral("-o")}, &pending).isEmpty() &&
-           pending.trimmed().isEmpty();
+    return run(u"lpstat"_s, {u"-o"_s}, &pending).isEmpty() && pending.trimmed().isEmpty();
 }
 
 bool CupsScheduler::waitUntilIdle(int milliseconds) {
@@ -323,8 +313,7 @@ bool CupsScheduler::waitUntilIdle(int milliseconds) {
 
 QStringList CupsScheduler::knownJobs() {
     QString output;
-    const QString failed = run(QStringLiteral("lpstat"),
-                               {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o")}, &output);
+    const QString failed = run(u"lpstat"_s, {u"-W"_s, u"all"_s, u"-o"_s}, &output);
     if (!failed.isEmpty()) {
         return {failed};
     }
@@ -350,29 +339,28 @@ void CupsScheduler::stop() {
 }
 
 QString CupsScheduler::outputFolder(const QString& queue) const {
-    return path(QStringLiteral("out/") + queue);
+    return path(u"out/"_s + queue);
 }
 
 QString CupsScheduler::submittedDocument(int jobId) const {
-    return path(QStringLiteral("spool/d%1-001").arg(jobId, 5, 10, QLatin1Char('0')));
+    return path(u"spool/d%1-001"_s.arg(jobId, 5, 10, QLatin1Char('0')));
 }
 
 QString CupsScheduler::logTail() const {
-    return tail(path(QStringLiteral("log/error_log")), 40) + QLatin1Char('\n') +
-           tail(path(QStringLiteral("log/cupsd.out")), 20);
+    return tail(path(u"log/error_log"_s), 40) + QLatin1Char('\n') + tail(path(u"log/cupsd.out"_s), 20);
 }
 
 QString CupsScheduler::run(const QString& program, const QStringList& arguments, QString* output) {
     const QString found = findProgram(program);
     if (found.isEmpty()) {
-        return program + QStringLiteral(" (Debian package cups-client)") + Missing;
+        return program + u" (Debian package cups-client)"_s + Missing;
     }
     QProcess p;
     p.start(found, arguments);
     if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
         p.kill();
         p.waitForFinished(1000);
-        return program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')) + QStringLiteral(" failed: ") +
+        return program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')) + u" failed: "_s +
                QString::fromLocal8Bit(p.readAllStandardError());
     }
     if (output != nullptr) {

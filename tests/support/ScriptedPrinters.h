@@ -49,7 +49,7 @@ public:
 
     // The script.
     std::optional<platform::PrinterState> printer =
-        platform::PrinterState{QStringLiteral("Scripted Printer"), 9, 1};
+        platform::PrinterState{QString::fromUtf16(u"Scripted Printer"), 9, 1};
     std::deque<std::optional<platform::PrintChoice>> dialogAnswers; // nothing: the dialog is cancelled
     std::optional<platform::PrintFailure> failure;                  // what every print answers
     std::function<void()> onDialog;                                 // runs while the dialog is "open"
