@@ -1,3 +1,5 @@
+#include <memory>
+
 #include <QtTest>
 
 #include <QAction>
@@ -103,6 +105,17 @@ class MainWindowCommandsTest : public WindowTest {
             break;
         }
         return ctx().forms().loaded<Form7>();
+    }
+    // The test's services, but the given help viewer, for a program in `programFolder`.
+    std::unique_ptr<AppContext> withHelpViewer(platform::HelpViewer& helpViewer,
+                                               const QString& programFolder) {
+        const platform::Platform s = m_test->services();
+        auto app = std::make_unique<AppContext>(platform::Platform{s.messageBoxes, s.tempFiles, s.fileDialogs,
+                                                                   s.clock, s.pause, s.printers, helpViewer,
+                                                                   s.registry, s.processes},
+                                                m_test->ctx->routes());
+        app->programFolder = programFolder;
+        return app;
     }
     static QString helpFileOf(Form& f) {
         if (auto* input = qobject_cast<Form2*>(&f)) {
@@ -444,12 +457,8 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         platform::ChmHelpViewer helpViewer({dir.filePath(u"no-such-viewer"_s)});
-        platform::Platform services = m_test->services();
-        AppContext app(platform::Platform{services.messageBoxes, services.tempFiles, services.fileDialogs,
-                                          services.clock, services.pause, services.printers, helpViewer,
-                                          services.registry, services.processes},
-                       m_test->ctx->routes());
-        app.programFolder = dir.path();
+        const auto context = withHelpViewer(helpViewer, dir.path());
+        AppContext& app = *context;
 
         Form7& viewer = app.forms().get<Form7>();
         viewer.show();
@@ -477,12 +486,8 @@ private Q_SLOTS:
         const QString log = dir.filePath(u"viewer.log"_s);
         const QString viewer = writeFakeViewer(dir.filePath(u"viewer"_s), log);
         platform::ChmHelpViewer helpViewer({viewer});
-        platform::Platform services = m_test->services();
-        AppContext app(platform::Platform{services.messageBoxes, services.tempFiles, services.fileDialogs,
-                                          services.clock, services.pause, services.printers, helpViewer,
-                                          services.registry, services.processes},
-                       m_test->ctx->routes());
-        app.programFolder = dir.path();
+        const auto context = withHelpViewer(helpViewer, dir.path());
+        AppContext& app = *context;
 
         Form2& input = app.forms().get<Form2>();
         input.show();
