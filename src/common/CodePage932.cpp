@@ -50,13 +50,6 @@ bool isTrailByte(unsigned char b) {
     return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
 }
 
-// The converter keeps no state between characters, so runs cut at character boundaries decode and
-// encode on their own.
-QString decodeRun(QByteArrayView bytes) {
-    QStringDecoder decoder(Codec, QStringConverter::Flag::Stateless);
-    return decoder.decode(bytes);
-}
-
 unsigned char byteAt(QByteArrayView bytes, qsizetype i) {
     return static_cast<unsigned char>(bytes[i]);
 }
@@ -115,10 +108,12 @@ const ReadingTable& readingTable() {
     return table;
 }
 
+// The converter keeps no state between characters, so a run cut at character boundaries encodes on its
+// own. It is written only if the reader reads it back as it stands.
 bool roundTrips(QStringView run, QByteArray& bytes) {
     QStringEncoder encoder(Codec, QStringConverter::Flag::Stateless);
     bytes = encoder.encode(run);
-    return !encoder.hasError() && decodeRun(bytes) == run;
+    return !encoder.hasError() && decodeCodePage932(bytes) == run;
 }
 
 // The first character of a run that failed as a whole: each is tried alone.

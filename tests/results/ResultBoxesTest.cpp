@@ -32,8 +32,8 @@ class ResultBoxesTest : public QObject {
 
     static QStringList recordBoxNames(const ResultBoxes& boxes) {
         QStringList names;
-        for (int k = 0; k < kResultRecordSize; ++k) {
-            names << boxes.recordBox(k).objectName();
+        for (const TextBox* box : boxes.recordBoxes()) {
+            names << box->objectName();
         }
         return names;
     }

@@ -34,10 +34,6 @@ std::array<TextBox*, kResultRecordSize> ResultBoxes::recordBoxes() const {
     return boxes;
 }
 
-TextBox& ResultBoxes::recordBox(int slot) const {
-    return *recordBoxes()[static_cast<std::size_t>(slot)];
-}
-
 ResultRecord ResultBoxes::record() const {
     const std::array<TextBox*, kResultRecordSize> boxes = recordBoxes();
     ResultRecord record;

@@ -40,7 +40,6 @@ struct ResultBoxes {
 
     // The boxes of the result file's texts, by their places in the record.
     std::array<TextBox*, kResultRecordSize> recordBoxes() const;
-    TextBox& recordBox(int slot) const;
     // The texts of those boxes as the window shows them.
     ResultRecord record() const;
     // The 14 grade boxes in the order the verdict reads them: front and rear diameter, then pull-in, upper
