@@ -3,17 +3,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
 namespace kl::platform {
 
 namespace {
-
-bool isRunnable(const QString& path) {
-    const QFileInfo info(path);
-    return info.isAbsolute() && info.isFile() && info.isExecutable();
-}
 
 QStringList searchFolders() {
     QStringList folders;
@@ -39,20 +35,14 @@ bool SystemProcesses::startDetached(const QString& program, const QStringList& a
 std::optional<QString> findInstalledProgram(const QStringList& programs) {
     const QStringList folders = searchFolders();
     for (const QString& program : programs) {
-        if (QFileInfo(program).isAbsolute()) {
-            if (isRunnable(program)) {
-                return QFileInfo(program).absoluteFilePath();
-            }
+        // A relative path would be looked for below each folder; only a bare name is searched.
+        const bool bareName = !program.isEmpty() && !program.contains(u'/');
+        if (!bareName && !QFileInfo(program).isAbsolute()) {
             continue;
         }
-        if (program.isEmpty() || program.contains(u'/')) {
-            continue;
-        }
-        for (const QString& folder : folders) {
-            const QString candidate = QDir(folder).filePath(program);
-            if (isRunnable(candidate)) {
-                return QDir::cleanPath(QFileInfo(candidate).absoluteFilePath());
-            }
+        const QString found = QStandardPaths::findExecutable(program, folders);
+        if (!found.isEmpty()) {
+            return QFileInfo(found).absoluteFilePath();
         }
     }
     return std::nullopt;
