@@ -414,11 +414,7 @@ private Q_SLOTS:
         QFETCH(QString, pictures);
         QTemporaryDir dir;
         const QString file = dir.filePath(u"car.ipw"_s);
-        QByteArray bytes;
-        for (int line = 1; line <= 36; ++line) {
-            const bool direction = line == 3 || line == 15 || line == 27 || line == 33;
-            bytes += directions.value(line, direction ? "\"\"" : "0") + "\r\n";
-        }
+        const QByteArray bytes = inputFileWith(directions);
         {
             QFile out(file);
             QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());

@@ -76,14 +76,6 @@ const QByteArray kWindowFile("15\r\n6.5\r\n\"\x81\x7B\"\r\n45\r\n195\r\n65\r\n12
                              "11\r\n29\r\n8\r\n11.5\r\n28\r\n5\r\n17\r\n7.5\r\n\"\x81\x7D\"\r\n"
                              "0\r\n215\r\n45\r\n17\r\n8\r\n\"\x81\x7C\"\r\n0\r\n225\r\n40\r\n");
 
-QByteArray emptyWindowFile() {
-    QByteArray file;
-    for (int line = 1; line <= 36; ++line) {
-        file += (line == 3 || line == 15 || line == 27 || line == 33) ? "\"\"\r\n" : "0\r\n";
-    }
-    return file;
-}
-
 // Puts a window's values into the controls: a list chooses its item, a box takes its text.
 void fill(Form2& f, const QStringList& values) {
     for (qsizetype i = 0; i < kLines.size(); ++i) {
@@ -225,7 +217,7 @@ private Q_SLOTS:
             }
         }
         save(u"empty.ipw"_s);
-        QCOMPARE(readAll(path(u"empty.ipw"_s)), emptyWindowFile());
+        QCOMPARE(readAll(path(u"empty.ipw"_s)), inputFileWith());
     }
 
     // A ticked box has emptied its rear wheel, so those lines hold 0, 0, "" and 0.
@@ -414,12 +406,12 @@ private Q_SLOTS:
     void saveReplacesAnExistingFileWhole() {
         QVERIFY(writeFile(path(u"car.ipw"_s), QByteArray(2000, 'x')));
         save(u"car.ipw"_s);
-        QCOMPARE(readAll(path(u"car.ipw"_s)), emptyWindowFile());
+        QCOMPARE(readAll(path(u"car.ipw"_s)), inputFileWith());
     }
 
     // A save that fails on the way keeps the file that was there and says the input was not saved.
     void aFailedSaveKeepsTheOldFile() {
-        const QByteArray old = emptyWindowFile();
+        const QByteArray old = inputFileWith();
         QVERIFY(writeFile(path(u"car.ipw"_s), old));
         fill(window(), kWindow);
         {
@@ -448,7 +440,7 @@ private Q_SLOTS:
         QFETCH(QString, list);
         QFETCH(QString, item);
         QFETCH(QString, why);
-        const QByteArray old = emptyWindowFile();
+        const QByteArray old = inputFileWith();
         QVERIFY(writeFile(path(u"car.ipw"_s), old));
         fill(window(), kWindow);
         auto& direction = window().control<ComboBox>(list);

@@ -27,14 +27,14 @@ constexpr int kGrey = 190;
 // An input file with both rear wheels filled in ("－" is 81 7C in code page 932) and everything else
 // empty.
 QByteArray rearWheelsFile() {
-    const QMap<int, QByteArray> rear{{13, "15"}, {14, "6.5"}, {15, "\"\x81\x7C\""}, {16, "45"},
-                                     {31, "17"}, {32, "8"},   {33, "\"\x81\x7C\""}, {34, "45"}};
-    QByteArray file;
-    for (int line = 1; line <= 36; ++line) {
-        const bool direction = line == 3 || line == 15 || line == 27 || line == 33;
-        file += rear.value(line, direction ? "\"\"" : "0") + "\r\n";
-    }
-    return file;
+    return inputFileWith({{13, "15"},
+                          {14, "6.5"},
+                          {15, "\"\x81\x7C\""},
+                          {16, "45"},
+                          {31, "17"},
+                          {32, "8"},
+                          {33, "\"\x81\x7C\""},
+                          {34, "45"}});
 }
 
 // The greys of a part of a screen shot, counted by value.

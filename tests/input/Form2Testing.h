@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QByteArray>
+#include <QMap>
 #include <QStringList>
 #include <QtTest>
 
@@ -37,6 +39,17 @@ inline QStringList form2ClearanceBoxes() {
 inline QStringList form2TypedBoxes() {
     using namespace Qt::StringLiterals;
     return QStringList{u"Text13"_s, u"Text18"_s, u"Text23"_s, u"Text28"_s} + form2ClearanceBoxes();
+}
+
+// An input file with `lines` (by line number, from 1) as given and every other line empty, as the window
+// writes an empty field: "" for a direction, 0 for the rest.
+inline QByteArray inputFileWith(const QMap<int, QByteArray>& lines = {}) {
+    QByteArray file;
+    for (int line = 1; line <= 36; ++line) {
+        const bool direction = line == 3 || line == 15 || line == 27 || line == 33;
+        file += lines.value(line, direction ? "\"\"" : "0") + "\r\n";
+    }
+    return file;
 }
 
 // The window loaded, shown and active, so that focus moves run their reactions as for a user.
