@@ -41,11 +41,7 @@ QStringList buttonsWithIcons(Dialog kind, MsgButtons buttons) {
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
     // Should Esc not close it, the dialog is cancelled, so the test fails instead of waiting.
-    QTimer::singleShot(2000, [] {
-        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            d->reject();
-        }
-    });
+    QTimer::singleShot(2000, &kl::testing::cancelOpenDialogs);
     switch (kind) {
     case Dialog::Message:
         QtMessageBoxes().show({u"本当に終了しますか？"_s, u"Kavor Lintep 2005"_s, MsgIcon::Exclamation,

@@ -47,15 +47,7 @@ class FileDialogsTest : public QObject {
         });
         // Should the answer not close the dialog, whatever is still open is cancelled, so the test fails
         // instead of waiting.
-        QTimer::singleShot(500, [] {
-            for (int i = 0; i < 5 && QApplication::activeModalWidget() != nullptr; ++i) {
-                if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                    d->reject();
-                } else {
-                    QApplication::activeModalWidget()->close();
-                }
-            }
-        });
+        QTimer::singleShot(500, &kl::testing::cancelOpenDialogs);
         show();
         return seen;
     }

@@ -107,15 +107,7 @@ public:
         QObject::connect(&m_poll, &QTimer::timeout, [this] { poll(); });
         m_poll.start(20);
         m_watchdog.setSingleShot(true);
-        QObject::connect(&m_watchdog, &QTimer::timeout, [] {
-            for (int i = 0; i < 5 && QApplication::activeModalWidget() != nullptr; ++i) {
-                if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                    d->reject();
-                } else {
-                    QApplication::activeModalWidget()->close();
-                }
-            }
-        });
+        QObject::connect(&m_watchdog, &QTimer::timeout, &kl::testing::cancelOpenDialogs);
         m_watchdog.start(8000);
     }
 

@@ -1,5 +1,6 @@
 #include "TestEnvironment.h"
 
+#include <QDialog>
 #include <QFontDatabase>
 
 #include "app/gui/ShellRoutes.h"
@@ -23,6 +24,17 @@ QString missingLayoutFont() {
     }
     return family + u" is not installed: the layout checks measure text with it. Install the "
                     "Debian package fonts-ipafont-gothic (scripts/setup.sh does)."_s;
+}
+
+void cancelOpenDialogs() {
+    // A few rounds: cancelling a dialog can leave the one that opened it on top.
+    for (int i = 0; i < 5 && QApplication::activeModalWidget() != nullptr; ++i) {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            d->reject();
+        } else {
+            QApplication::activeModalWidget()->close();
+        }
+    }
 }
 
 QString leftoverForm() {

@@ -32,6 +32,10 @@ inline void flushUnloads() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// Cancels the real dialogs still open, the innermost first, so that a test whose dialog was not closed by
+// its answer fails instead of waiting on it.
+void cancelOpenDialogs();
+
 // The name of a window that is still alive, or empty when none is.
 QString leftoverForm();
 
