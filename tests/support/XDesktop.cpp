@@ -121,6 +121,15 @@ std::string readDisplayNumber(int fd, int timeoutMs) {
     return line.substr(0, line.find('\n'));
 }
 
+// The atom of `name`; none when the server does not answer.
+xcb_atom_t internAtom(xcb_connection_t* c, const char* name) {
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+    const xcb_atom_t atom = reply != nullptr ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::free(reply);
+    return atom;
+}
+
 } // namespace
 
 XDesktop XDesktop::start() {
@@ -238,14 +247,10 @@ bool XDesktop::waitUntilManaging(std::chrono::steady_clock::time_point deadline)
 
 // A window manager that follows the desktop conventions names its check window on the root window.
 bool XDesktop::waitForWindowManager(int timeoutMs) {
-    const char name[] = "_NET_SUPPORTING_WM_CHECK";
-    xcb_intern_atom_reply_t* atom =
-        xcb_intern_atom_reply(m_connection, xcb_intern_atom(m_connection, 0, sizeof name - 1, name), nullptr);
-    if (atom == nullptr) {
+    const xcb_atom_t check = internAtom(m_connection, "_NET_SUPPORTING_WM_CHECK");
+    if (check == XCB_ATOM_NONE) {
         return false;
     }
-    const xcb_atom_t check = atom->atom;
-    std::free(atom);
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     while (Clock::now() < deadline) {
@@ -302,18 +307,6 @@ QImage XDesktop::grabFromScreen(const QWidget& widget) {
     std::free(reply);
     return image;
 }
-
-namespace {
-
-xcb_atom_t internAtom(xcb_connection_t* c, const char* name) {
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
-    const xcb_atom_t atom = reply != nullptr ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return atom;
-}
-
-} // namespace
 
 xcb_connection_t* XDesktop::currentConnection() {
     return g_current != nullptr ? g_current->m_connection : nullptr;
