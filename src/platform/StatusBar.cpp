@@ -35,7 +35,9 @@ StatusBar::StatusBar(QWidget* parent, const StatusBarSpec& desc, const platform:
         if (widths[i] > 0) {
             panel->setMinimumWidth(twips(widths[i]));
         }
-        row->addWidget(panel, widths[i] > 0 && i == 0 ? 0 : (i == 0 ? 1 : 0));
+        // The text panel takes the room left over unless it has a width of its own.
+        const bool stretches = i == 0 && widths[i] <= 0;
+        row->addWidget(panel, stretches ? 1 : 0);
         m_panels[i] = panel;
     }
     if (desc.textWidth > 0) {
